@@ -1,0 +1,2 @@
+# Sources of ime/common.
+target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/AnsiText.cpp)

@@ -1,0 +1,16 @@
+// The rule that builds a phrase's code from the codes of its characters. Shared by the
+// module (codes of a user's phrase) and the dictionary builder (codes of system phrases),
+// so that both follow one rule.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class CodeScheme { sx, zx };
+
+// characterCodes: the code of each character of the phrase, in phrase order (a repeated
+// character appears once per occurrence). Codes are byte strings; a "letter" is one byte.
+// Returns the phrase code: empty for no characters, the whole code for one character,
+// at most 8 letters (sx) or 4 letters (zx) for two or more.
+std::string PhraseCodeFromCharacterCodes(const std::vector<std::string>& characterCodes,
+                                         CodeScheme scheme);

@@ -1,0 +1,237 @@
+#include "ime/dictionary/SQLiteTable3.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include <sqlite3.h>
+
+#include "ime/common/AnsiText.h"
+#include "ime/dictionary/SQLiteResultText.h"
+
+namespace {
+
+struct StatementFinalizer {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+// Upper-cases ASCII letters, leaving both bytes of a GBK double-byte character alone.
+std::string UpperCaseName(const char* name) {
+  std::string upper = name ? name : "";
+  for (size_t i = 0; i < upper.size(); ++i) {
+    const unsigned char byte = static_cast<unsigned char>(upper[i]);
+    if (byte >= 0x81 && byte <= 0xFE)
+      ++i;
+    else if (byte >= 'a' && byte <= 'z')
+      upper[i] = static_cast<char>(byte - 'a' + 'A');
+  }
+  return upper;
+}
+
+// The type a column's cells are read as, from its declared type or else from the storage
+// class of its first value. The comparison is exact and case-sensitive.
+int ColumnTypeOf(sqlite3_stmt* statement, int column) {
+  const char* declared = sqlite3_column_decltype(statement, column);
+  if (!declared) return sqlite3_column_type(statement, column);
+  const auto is = [declared](const char* name) { return std::strcmp(declared, name) == 0; };
+  if (is("INTEGER") || is("BOOLEAN")) return kColumnInteger;
+  if (is("NUMERIC") || is("FLOAT") || is("DOUBLE") || is("REAL")) return kColumnFloat;
+  if (is("BLOB")) return kColumnBlob;
+  return kColumnText;
+}
+
+SQLiteCell ReadCell(sqlite3_stmt* statement, int column, int columnType) {
+  if (sqlite3_column_type(statement, column) == SQLITE_NULL) return std::monostate();
+  switch (columnType) {
+    case kColumnInteger:
+      return static_cast<std::int64_t>(sqlite3_column_int64(statement, column));
+    case kColumnFloat:
+      return sqlite3_column_double(statement, column);
+    case kColumnBlob: {
+      const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
+      const int length = sqlite3_column_bytes(statement, column);
+      if (!bytes || length <= 0) return std::monostate();
+      return SQLiteBlob(bytes, bytes + length);
+    }
+    default: {
+      // Text ends at its first zero byte.
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+      return std::string(text ? text : "");
+    }
+  }
+}
+
+std::string FloatText(double value) {
+  char buffer[32];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  return std::string(buffer, result.ptr);
+}
+
+// Truncates toward zero; values beyond the 64-bit range saturate and NaN reads as 0.
+std::int64_t TruncatedInt64(double value) {
+  if (std::isnan(value)) return 0;
+  constexpr double kLimit = 9223372036854775808.0;  // 2^63
+  if (value >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (value < -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(value);
+}
+
+std::string BlobText(const SQLiteBlob& blob) { return std::string(blob.begin(), blob.end()); }
+
+const char kNotNumeric[] = "Not an integer or numeric field";
+const char kNotBlob[] = "Not a Blob field";
+const char kBusyMessage[] = "Could not prepare SQL statement";
+
+}  // namespace
+
+TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string& password) {
+  const std::string utf8Name = AnsiToUtf8(fileName);
+  sqlite3* opened = nullptr;
+  if (sqlite3_open(utf8Name.c_str(), &opened) != SQLITE_OK) {
+    const std::string quoted = "Failed to open database \"" + fileName + "\" : ";
+    if (!opened) throw ESQLiteException(quoted + "unknown error");
+    const std::string detail = sqlite3_errmsg(opened);
+    sqlite3_close(opened);
+    throw ESQLiteException(quoted + detail);
+  }
+  handle = opened;
+  // The codec takes the first four bytes of the password; a shorter password is passed
+  // whole rather than read past its end.
+  const int keyLength = std::min(kDictionaryKeyLength, static_cast<int>(password.size()));
+  sqlite3_key(handle, password.data(), keyLength);
+}
+
+TSQLiteDatabase::~TSQLiteDatabase() {
+  if (handle) sqlite3_close(handle);
+}
+
+void TSQLiteDatabase::ReportError(const std::string& context, const std::string& sql) {
+  const int code = sqlite3_errcode(handle);
+  if (code == SQLITE_OK) throw ESQLiteException(context);
+  throw ESQLiteException(context + ".\rError [" + std::to_string(code) +
+                         "]: " + SQLiteResultText(code) + ".\r\"" + sql +
+                         "\": " + sqlite3_errmsg(handle));
+}
+
+void TSQLiteDatabase::Execute(const std::string& sql) {
+  sqlite3_stmt* prepared = nullptr;
+  const int result = sqlite3_prepare_v2(handle, sql.c_str(), -1, &prepared, nullptr);
+  Statement statement(prepared);
+  if (result != SQLITE_OK) ReportError("Error executing SQL", sql);
+  if (!statement) ReportError("Could not prepare SQL statement", sql);
+  if (sqlite3_step(statement.get()) != SQLITE_DONE) {
+    sqlite3_reset(statement.get());
+    ReportError("Error executing SQL statement", sql);
+  }
+}
+
+std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql) {
+  return std::make_unique<TSQLiteTable>(*this, sql);
+}
+
+TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
+  sqlite3_stmt* prepared = nullptr;
+  const int result = sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &prepared, nullptr);
+  Statement statement(prepared);
+  if (result != SQLITE_OK) db.ReportError("Error executing SQL", sql);
+  if (!statement) db.ReportError("Could not prepare SQL statement", sql);
+
+  for (;;) {
+    const int step = sqlite3_step(statement.get());
+    if (step == SQLITE_DONE) break;
+    if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
+    if (step != SQLITE_ROW) {
+      sqlite3_reset(statement.get());
+      db.ReportError("Could not retrieve data", sql);
+    }
+    if (rowCount == 0) {
+      columnCount = static_cast<std::uint32_t>(sqlite3_column_count(statement.get()));
+      for (int c = 0; c < static_cast<int>(columnCount); ++c) {
+        columnNames.push_back(UpperCaseName(sqlite3_column_name(statement.get(), c)));
+        columnTypes.push_back(ColumnTypeOf(statement.get(), c));
+      }
+    }
+    ++rowCount;
+    for (int c = 0; c < static_cast<int>(columnCount); ++c)
+      cells.push_back(ReadCell(statement.get(), c, columnTypes[static_cast<size_t>(c)]));
+  }
+  currentRow = 0;
+}
+
+bool TSQLiteTable::MoveNext() {
+  if (AtEnd()) return false;
+  ++currentRow;
+  return true;
+}
+
+const SQLiteCell& TSQLiteTable::CurrentCell(std::uint32_t column) const {
+  if (AtEnd()) throw ESQLiteException("Table is at End of File");
+  if (column >= columnCount) throw ESQLiteException("Column index out of range");
+  return cells[static_cast<size_t>(currentRow) * columnCount + column];
+}
+
+std::string TSQLiteTable::FieldTextOrEmpty(std::uint32_t column) const {
+  if (std::holds_alternative<std::monostate>(CurrentCell(column))) return std::string();
+  return FieldText(column);
+}
+
+std::string TSQLiteTable::FieldText(std::uint32_t column) const {
+  const SQLiteCell& cell = CurrentCell(column);
+  const int type = columnTypes[column];
+  if (std::holds_alternative<std::monostate>(cell))
+    return type == kColumnInteger || type == kColumnFloat ? "0" : "";
+  switch (type) {
+    case kColumnInteger:
+      return std::to_string(std::get<std::int64_t>(cell));
+    case kColumnFloat:
+      return FloatText(std::get<double>(cell));
+    case kColumnBlob:
+      return BlobText(std::get<SQLiteBlob>(cell));
+    case kColumnNull:
+      return std::string();
+    default:
+      return std::get<std::string>(cell);
+  }
+}
+
+std::int64_t TSQLiteTable::FieldInt64(std::uint32_t column) const {
+  const SQLiteCell& cell = CurrentCell(column);
+  if (std::holds_alternative<std::monostate>(cell)) return 0;
+  switch (columnTypes[column]) {
+    case kColumnInteger:
+      return std::get<std::int64_t>(cell);
+    case kColumnFloat:
+      return TruncatedInt64(std::get<double>(cell));
+    default:
+      throw ESQLiteException(kNotNumeric);
+  }
+}
+
+double TSQLiteTable::FieldDouble(std::uint32_t column) const {
+  const SQLiteCell& cell = CurrentCell(column);
+  if (std::holds_alternative<std::monostate>(cell)) return 0;
+  switch (columnTypes[column]) {
+    case kColumnInteger:
+      return static_cast<double>(std::get<std::int64_t>(cell));
+    case kColumnFloat:
+      return std::get<double>(cell);
+    default:
+      throw ESQLiteException(kNotNumeric);
+  }
+}
+
+const SQLiteBlob* TSQLiteTable::FieldBlob(std::uint32_t column) const {
+  const SQLiteCell& cell = CurrentCell(column);
+  if (std::holds_alternative<std::monostate>(cell)) return nullptr;
+  if (columnTypes[column] != kColumnBlob) throw ESQLiteException(kNotBlob);
+  return &std::get<SQLiteBlob>(cell);
+}
+
+std::string TSQLiteTable::FieldBlobText(std::uint32_t column) const {
+  const SQLiteBlob* blob = FieldBlob(column);
+  return blob ? BlobText(*blob) : std::string();
+}

@@ -1,0 +1,96 @@
+// Thin access layer over SQLite for the dictionary files: one connection per operation,
+// results read completely into memory, every failure raised as ESQLiteException.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+
+// Every dictionary file is opened with this password; the codec receives only its first
+// kDictionaryKeyLength bytes as the key.
+inline constexpr char kDictionaryPassword[] = "qevrotsab";
+inline constexpr int kDictionaryKeyLength = 4;
+
+class ESQLiteException : public std::exception {
+public:
+  explicit ESQLiteException(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+  std::string message_;
+};
+
+class TSQLiteTable;
+
+class TSQLiteDatabase {
+public:
+  // fileName is in the ANSI code page (GBK). Opens and keys the file; a file that does not
+  // exist is created empty and the first statement on it fails.
+  TSQLiteDatabase(const std::string& fileName, const std::string& password);
+  ~TSQLiteDatabase();
+  TSQLiteDatabase(const TSQLiteDatabase&) = delete;
+  TSQLiteDatabase& operator=(const TSQLiteDatabase&) = delete;
+
+  // Runs the first statement of sql, which must return no rows.
+  void Execute(const std::string& sql);
+  // Runs the first statement of sql and reads all of its rows.
+  std::unique_ptr<TSQLiteTable> Query(const std::string& sql);
+  // Raises ESQLiteException from the connection's last error.
+  [[noreturn]] void ReportError(const std::string& context, const std::string& sql);
+
+private:
+  friend class TSQLiteTable;
+  sqlite3* handle = nullptr;
+};
+
+// SQLite's storage-class numbering.
+enum SQLiteColumnType : int {
+  kColumnInteger = 1,
+  kColumnFloat = 2,
+  kColumnText = 3,
+  kColumnBlob = 4,
+  kColumnNull = 5,
+};
+
+using SQLiteBlob = std::vector<unsigned char>;
+// monostate: absent (SQL NULL or a zero-length blob).
+using SQLiteCell = std::variant<std::monostate, std::int64_t, double, std::string, SQLiteBlob>;
+
+class TSQLiteTable {
+public:
+  // Runs sql on db and reads every row; the table does not refer to db afterwards.
+  TSQLiteTable(TSQLiteDatabase& db, const std::string& sql);
+
+  bool AtEnd() const { return currentRow >= rowCount; }
+  bool MoveNext();
+  std::uint32_t RowCount() const { return rowCount; }
+  std::uint32_t ColumnCount() const { return columnCount; }
+
+  // Column indexes are 0-based. Each accessor raises "Table is at End of File" when AtEnd.
+  std::string FieldTextOrEmpty(std::uint32_t column) const;
+  std::string FieldText(std::uint32_t column) const;
+  std::int64_t FieldInt64(std::uint32_t column) const;
+  double FieldDouble(std::uint32_t column) const;
+  // The blob of the current row, or nullptr for an absent cell; valid while the table lives.
+  const SQLiteBlob* FieldBlob(std::uint32_t column) const;
+  std::string FieldBlobText(std::uint32_t column) const;
+
+  const std::vector<std::string>& ColumnNames() const { return columnNames; }
+  const std::vector<int>& ColumnTypes() const { return columnTypes; }
+
+private:
+  const SQLiteCell& CurrentCell(std::uint32_t column) const;
+
+  std::vector<SQLiteCell> cells;
+  std::uint32_t rowCount = 0;
+  std::uint32_t columnCount = 0;
+  std::vector<std::string> columnNames;
+  std::vector<int> columnTypes;
+  std::uint32_t currentRow = 0;
+};

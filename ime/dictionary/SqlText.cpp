@@ -1,0 +1,36 @@
+#include "ime/dictionary/SqlText.h"
+
+// Everything here works byte by byte, which is sound for GBK text: SQLite's tokenizer ends
+// a literal only at a quote (0x27), which is never part of a double-byte character (trail
+// bytes lie in 0x40-0xFE), and LIKE treats every byte below 0x80 as a character of its own.
+
+std::string SqlQuote(const std::string& value) {
+  std::string literal = "'";
+  for (char c : value) {
+    if (c == '\'') literal += '\'';
+    literal += c;
+  }
+  literal += '\'';
+  return literal;
+}
+
+std::string SqlLikePrefix(const std::string& prefix) {
+  std::string pattern;
+  for (char c : prefix) {
+    if (c == '%' || c == '_' || c == '\\') pattern += '\\';
+    pattern += c;
+  }
+  pattern += '%';
+  return SqlQuote(pattern) + " ESCAPE '\\'";
+}
+
+std::string SqlPrefixRange(const std::string& column, const std::string& prefix) {
+  // The least byte string above every string that starts with prefix: drop trailing 0xFF
+  // bytes and raise the last byte left. None exists when nothing is left.
+  std::string next = prefix;
+  while (!next.empty() && static_cast<unsigned char>(next.back()) == 0xFF) next.pop_back();
+  const std::string lower = column + " >= " + SqlQuote(prefix);
+  if (next.empty()) return "(" + lower + ")";
+  next.back() = static_cast<char>(static_cast<unsigned char>(next.back()) + 1);
+  return "(" + lower + " AND " + column + " < " + SqlQuote(next) + ")";
+}

@@ -1,0 +1,20 @@
+// Values placed into SQL text as literals, so that no character of a value changes the
+// statement. Values always go between single quotes: SQLite takes a double-quoted word
+// that names a column as that column, not as a string.
+#pragma once
+
+#include <string>
+
+// 'value' with every inner single quote doubled.
+std::string SqlQuote(const std::string& value);
+
+// A LIKE pattern with its ESCAPE clause that matches every text starting with prefix,
+// e.g. SqlLikePrefix("a%") gives 'a\%%' ESCAPE '\'. Use as: column LIKE <result>.
+// SQLite's LIKE reads text as UTF-8 and folds ASCII case, so it is exact only for ASCII
+// prefixes such as codes; GBK text needs SqlPrefixRange.
+std::string SqlLikePrefix(const std::string& prefix);
+
+// A condition that holds exactly for the values of column that start with the bytes of
+// prefix: (column >= 'prefix' AND column < 'next'), compared byte by byte. column is an
+// identifier written by the caller, never a value.
+std::string SqlPrefixRange(const std::string& column, const std::string& prefix);

@@ -1,0 +1,14 @@
+// Identifiers of the module's resources (string table, bitmaps, menus, dialogs).
+#pragma once
+
+#define IDS_ERROR_TITLE 512
+#define IDS_SAMPLE_CHAR 513
+#define IDS_IME_NAME 800
+#define IDS_CLASS_UI 801
+#define IDS_CLASS_CANDCOMP 802
+#define IDS_CLASS_HINT 803
+#define IDS_CLASS_STATUS 804
+#define IDS_CLASS_CMENU 805
+#define IDS_CLASS_SKMENU 806
+#define IDS_SETTINGS_KEY 807
+#define IDS_CLASS_CONTEXT 821

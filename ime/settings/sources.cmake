@@ -1,0 +1,10 @@
+# Sources of ime/settings.
+if(WIN32)
+  target_sources(lmt_module PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/CaretPlacement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Globals.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Updater.cpp)
+endif()

@@ -1,0 +1,106 @@
+// The real module attached to processes: its start-up writes the settings and starts the
+// updater once per process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/wine/support/TestRegistry.h"
+
+namespace {
+
+std::string BesideThisProgram(const char* name) {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path, length);
+  return dir.substr(0, dir.find_last_of('\\') + 1) + name;
+}
+
+// Runs this program again with one argument and waits for it.
+DWORD RunSelf(const char* argument) {
+  std::string command = "\"" + BesideThisProgram("module_load_test.exe") + "\" " + argument;
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return 999;
+  }
+  WaitForSingleObject(process.hProcess, 30000);
+  DWORD code = 999;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+int CountLines(const std::string& path) {
+  std::ifstream in(path);
+  int lines = 0;
+  for (std::string line; std::getline(in, line);) ++lines;
+  return lines;
+}
+
+TEST(ModuleLoadTest, AttachWritesTheSettingsKeyAndDetachSucceeds) {
+  DeleteKeyTree(kSettingsKeyPath);
+  HMODULE module = LoadLibraryA(BesideThisProgram("lumatori.ime").c_str());
+  ASSERT_NE(module, nullptr);
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+  DWORD value = 99, size = sizeof value;
+  EXPECT_EQ(RegQueryValueExA(key, "竖向排列", nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                             &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(value, 1u);
+  size = sizeof value;
+  EXPECT_EQ(RegQueryValueExA(key, "声型", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(value, 0u);
+  RegCloseKey(key);
+  EXPECT_TRUE(FreeLibrary(module));
+}
+
+TEST(ModuleLoadTest, EachProcessStartsTheUpdaterOnce) {
+  TempFolder install;
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("record_start.exe").c_str(),
+                        install.File("lumatoriup.exe").c_str(), FALSE));
+  DeleteKeyTree(kSettingsKeyPath);
+  SetString(kSettingsKeyPath, "SetupDir", install.File(""));
+
+  EXPECT_EQ(RunSelf("--load-module"), 0u);
+  EXPECT_EQ(RunSelf("--load-module"), 0u);
+  const std::string log = install.File("started.log");
+  for (int i = 0; i < 100 && CountLines(log) < 2; ++i) Sleep(100);
+  Sleep(300);  // a third start, were there one, would show up by now
+  EXPECT_EQ(CountLines(log), 2);
+  DeleteKeyTree(kSettingsKeyPath);
+}
+
+TEST(ModuleLoadTest, NotInstalledStartsNothingAndCreatesNothingHere) {
+  TempFolder cwd;
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("record_start.exe").c_str(),
+                        cwd.File("lumatoriup.exe").c_str(), FALSE));
+  DeleteKeyTree(kSettingsKeyPath);
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  SetCurrentDirectoryA(cwd.File("").c_str());
+  EXPECT_EQ(RunSelf("--load-module"), 0u);
+  SetCurrentDirectoryA(previous);
+  Sleep(500);
+  EXPECT_EQ(GetFileAttributesA(cwd.File("started.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--load-module") {
+    HMODULE module = LoadLibraryA(BesideThisProgram("lumatori.ime").c_str());
+    if (!module) return 1;
+    FreeLibrary(module);
+    return 0;
+  }
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target and runs every test:
+#  - native build of the Windows-free code, tests under AddressSanitizer and UBSan;
+#  - x86_64 MinGW build, tests under Wine;
+#  - i686 MinGW build (the shipped target), built only: this machine cannot run 32-bit code.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash tools/install-deps.sh
+
+jobs=$(nproc)
+build() {  # build DIR [cmake args...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DLMT_WERROR=ON "$@" > "$dir.configure.log" 2>&1 ||
+    { cat "$dir.configure.log"; return 1; }
+  ninja -C "$dir" -j "$jobs"
+}
+
+mkdir -p build
+status=0
+summary=()
+run_tests() {  # run_tests NAME DIR
+  local log="build/$1.ctest.log"
+  if ctest --test-dir "$2" --output-on-failure -j "$jobs" 2>&1 | tee "$log"; then :; else status=1; fi
+  summary+=("$1: $(grep -E 'tests passed|tests failed' "$log" | tail -1)")
+}
+
+# The dictionaries are made once, by an optimised native build, for both MinGW builds.
+cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Release > build/host.configure.log 2>&1 ||
+  { cat build/host.configure.log; exit 1; }
+ninja -C build/host -j "$jobs" lmt_dictionaries
+host=(-DLMT_HOST_BUILD_DIR="$root/build/host")
+
+build build/native -DLMT_SANITIZE=ON
+run_tests native build/native
+
+build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake "${host[@]}"
+trap 'tools/wine-run.sh --prefix build/win64/wineprefix --stop' EXIT
+run_tests win64 build/win64
+
+build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake "${host[@]}"
+
+echo
+echo "== Summary"
+printf '%s\n' "${summary[@]}"
+echo "i686 build: done"
+exit $status

@@ -1,0 +1,57 @@
+#include "ime/dictionary/PhraseCharacters.h"
+
+#include <algorithm>
+
+#include "ime/dictionary/CandidateText.h"
+#include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/SqlText.h"
+
+PhraseCharacters ScanPhrase(std::string_view phrase) {
+  PhraseCharacters scan;
+  for (std::size_t i = 0; i < phrase.size();) {
+    if (!IsLeadByte(static_cast<unsigned char>(phrase[i]))) {
+      ++i;
+      continue;
+    }
+    if (i + 1 >= phrase.size()) break;
+    const std::string character(phrase.substr(i, 2));
+    i += 2;
+    scan.condition += scan.positions.empty() ? " hzcode=" : " or hzcode=";
+    scan.condition += SqlQuote(character) + " ";
+    const auto found = std::find(scan.distinct.begin(), scan.distinct.end(), character);
+    scan.positions.push_back(static_cast<std::size_t>(found - scan.distinct.begin()));
+    if (found == scan.distinct.end()) scan.distinct.push_back(character);
+  }
+  return scan;
+}
+
+void LookupCharacterCodes(const std::string& oddPath, CodeScheme scheme,
+                          const std::string& condition, std::vector<std::string>& distinct) {
+  const std::string table = scheme == CodeScheme::sx ? "odd_sx" : "odd_zx";
+  std::unique_ptr<TSQLiteTable> rows;
+  {
+    TSQLiteDatabase db(oddPath, kDictionaryPassword);
+    rows = db.Query("select mbcode,hzcode from " + table + " where  " + condition);
+  }
+  std::vector<bool> resolved(distinct.size(), false);
+  for (; !rows->AtEnd(); rows->MoveNext()) {
+    const std::string character = rows->FieldTextOrEmpty(1);
+    for (std::size_t i = 0; i < distinct.size(); ++i) {
+      if (!resolved[i] && distinct[i] == character) {
+        distinct[i] = rows->FieldTextOrEmpty(0);
+        resolved[i] = true;
+        break;
+      }
+    }
+  }
+}
+
+std::string DerivePhraseCode(std::string_view phrase, const std::string& oddPath,
+                             CodeScheme scheme) {
+  PhraseCharacters scan = ScanPhrase(phrase);
+  if (scan.condition.empty()) return {};
+  LookupCharacterCodes(oddPath, scheme, scan.condition, scan.distinct);
+  std::vector<std::string> codes;
+  for (std::size_t position : scan.positions) codes.push_back(scan.distinct[position]);
+  return PhraseCodeFromCharacterCodes(codes, scheme);
+}

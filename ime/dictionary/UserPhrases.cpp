@@ -1,0 +1,96 @@
+#include "ime/dictionary/UserPhrases.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "ime/dictionary/DictionaryFiles.h"
+#include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/SqlText.h"
+
+namespace {
+
+constexpr char kUserDictionary[] = "lmtsys_User.db";
+
+std::string PairCondition(const std::string& code, const std::string& text) {
+  return "mbcode=" + SqlQuote(code) + " and hzcode=" + SqlQuote(text);
+}
+
+std::unique_ptr<TSQLiteTable> QueryUserDictionary(const std::string& sql) {
+  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
+  return db.Query(sql);
+}
+
+void ExecuteOnUserDictionary(const std::string& sql) {
+  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
+  db.Execute(sql);
+}
+
+void ShowPhraseError(const char* message) {
+  MessageBoxA(nullptr, message, "错误", MB_OK | MB_ICONINFORMATION);
+}
+
+// The message to show before adding code and text, or nullptr when they may be added.
+const char* RefusalFor(const std::string& code, const std::string& text) {
+  if (code.empty() || text.empty()) return "设置词组错误";
+  if (UserPhraseExists(code, text)) return "已存在此词组";
+  return nullptr;
+}
+
+void SetItemText(HWND listView, int item, int subItem, const std::string& text) {
+  std::string buffer = text;
+  LVITEMA cell = {};
+  cell.iSubItem = subItem;
+  cell.pszText = buffer.data();
+  if (subItem == 0) {
+    cell.mask = LVIF_TEXT;
+    cell.iItem = item;
+    SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&cell));
+  } else {
+    SendMessageA(listView, LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&cell));
+  }
+}
+
+}  // namespace
+
+bool UserPhraseExists(const std::string& code, const std::string& text) {
+  return QueryUserDictionary("select mbcode from " + ActiveWordTable() + " where  " +
+                             PairCondition(code, text))
+             ->RowCount() > 0;
+}
+
+bool AddUserPhrase(const std::string& code, const std::string& text) {
+  if (const char* refusal = RefusalFor(code, text)) {
+    ShowPhraseError(refusal);
+    return false;
+  }
+  ExecuteOnUserDictionary("insert into " + ActiveWordTable() + " values(" + SqlQuote(code) +
+                          "," + SqlQuote(text) + ")");
+  return true;
+}
+
+bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
+                      const std::string& newCode, const std::string& newText) {
+  if (const char* refusal = RefusalFor(newCode, newText)) {
+    ShowPhraseError(refusal);
+    return false;
+  }
+  DeleteUserPhrase(oldCode, oldText);
+  return AddUserPhrase(newCode, newText);
+}
+
+bool DeleteUserPhrase(const std::string& code, const std::string& text) {
+  ExecuteOnUserDictionary("delete from " + ActiveWordTable() + " where " +
+                          PairCondition(code, text));
+  return true;
+}
+
+void ListUserPhrases(HWND listView) {
+  const std::unique_ptr<TSQLiteTable> rows =
+      QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable());
+  SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
+  for (int item = 0; !rows->AtEnd(); rows->MoveNext(), ++item) {
+    SetItemText(listView, item, 0, rows->FieldTextOrEmpty(0));
+    SetItemText(listView, item, 1, rows->FieldTextOrEmpty(1));
+  }
+}

@@ -1,0 +1,3 @@
+#include "ime/engine/EngineState.h"
+
+EngineValues engine;

@@ -1,0 +1,275 @@
+// Candidate lookup and word association against small encrypted dictionaries.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/TraditionalConversion.h"
+#include "ime/engine/EngineState.h"
+#include "ime/settings/Globals.h"
+#include "tests/wine/lookup_wine_support.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class LookupTest : public ::testing::Test {
+protected:
+  void System(const std::string& first, const std::vector<DictionaryRow>& rows,
+              const std::string& table = "lmt_sx") {
+    AddDictionaryTable(dir.File("lmtsys_" + first + ".db"), table, rows);
+  }
+  void User(const std::vector<DictionaryRow>& rows, const std::string& table = "lmt_sx") {
+    AddDictionaryTable(dir.File("lmtsys_User.db"), table, rows);
+  }
+  Texts Lookup(const std::string& code) {
+    blocks.Type(code);
+    LookupCandidates(blocks.composition, blocks.list);
+    return blocks.Records();
+  }
+  Texts Associate(const std::string& first, const std::string& committed) {
+    engine.associationPrefix = committed;
+    LookupAssociations(first, committed, blocks.list);
+    return blocks.Records();
+  }
+
+  DictionaryDir dir;
+  ContextBlocks blocks;
+};
+
+std::string Repeat(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+}  // namespace
+
+TEST_F(LookupTest, ListsShorterCodesFirstWithUserRowsMerged) {
+  System("a", {{"式", "aa"}, {"工", "a"}, {"东", "ac"}, {"戈", "ab"}, {"花", "b"}, {"长", "abcd"}});
+  User({{"啊", "ab"}, {"我的", "a"}, {"别", "ba"}});
+  EXPECT_EQ(Lookup("a"), (Texts{"1我的", "0工", "0式\ra\r", "1啊\rb\r", "0戈\rb\r",
+                                "0东\rc\r", "0长\rbcd\r"}));
+  EXPECT_EQ(engine.foundCount, 7u);
+  EXPECT_EQ(engine.codeLengthLimit, 8);
+  EXPECT_EQ(engine.searchTextFollowsList, 1);
+  EXPECT_EQ(blocks.list->dwSelection, 0u);
+
+  EXPECT_EQ(Lookup("ab"), (Texts{"1啊", "0戈", "0长\rcd\r"}));
+}
+
+TEST_F(LookupTest, TheUpperBoundFollowsTheLastByte) {
+  System("a", {{"甲", "az"}, {"乙", "aza"}, {"丙", "a{"}, {"丁", "b"}});
+  User({});
+  EXPECT_EQ(Lookup("az"), (Texts{"0甲", "0乙\ra\r"}));
+}
+
+TEST_F(LookupTest, TheZxSchemeUsesItsTablesAndSemicolonCodes) {
+  globals.sxScheme = 0;
+  engine.maxCodeLength = engine.codeLengthLimit = 4;
+  System("k", {{"中", "k;"}, {"国", "k;a"}, {"人", "k<"}}, "lmt_zx");
+  AddDictionaryTable(dir.File("lmtsys_k.db"), "lmt_sx", {{"错", "k;"}});
+  User({{"中国", "k;"}}, "lmt_zx");
+  EXPECT_EQ(Lookup("k;"), (Texts{"1中国", "0中", "0国\ra\r"}));
+  EXPECT_EQ(engine.codeLengthLimit, 4);
+}
+
+TEST_F(LookupTest, TheGB2312FilterKeepsPhrasesAndTwoPunctuationMarks) {
+  globals.gb2312Only = 1;
+  System("a", {{"\x81\x40", "a"}, {"\x81\x40\x81\x41", "a"}, {"，", "a"}, {"；", "a"},
+               {"。", "a"}, {"工", "a"}});
+  User({{"\xFE\x50", "a"}});
+  EXPECT_EQ(Lookup("a"), (Texts{"0\x81\x40\x81\x41", "0，", "0；", "0工"}));
+  globals.gb2312Only = 0;
+  EXPECT_EQ(Lookup("a").size(), 7u);
+}
+
+TEST_F(LookupTest, StopsAt1000CandidatesFromTwoFilesOf999Rows) {
+  std::vector<DictionaryRow> system, user;
+  for (int i = 0; i < 1200; ++i) {
+    system.push_back({"工", "a" + std::string(1, static_cast<char>('a' + i % 26))});
+    user.push_back({"阿", "az"});
+  }
+  System("a", system);
+  User(user);
+  const Texts records = Lookup("a");
+  ASSERT_EQ(records.size(), 1000u);
+  EXPECT_EQ(engine.foundCount, 1000u);
+  // 999 system rows at most, all of them before the user rows of the last code.
+  int systemRows = 0;
+  for (const std::string& record : records) systemRows += record[0] == '0';
+  EXPECT_EQ(systemRows, 999);
+  EXPECT_EQ(records.back(), "1阿\rz\r");
+}
+
+TEST_F(LookupTest, OneCandidateBecomesTheSearchText) {
+  System("a", {{"a" + Repeat("中", 40), "abc"}});
+  User({});
+  const Texts records = Lookup("abc");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0], "0a" + Repeat("中", 31));
+  EXPECT_EQ(engine.searchTextFollowsList, 0);
+  EXPECT_EQ(std::string(engine.searchText), "a" + Repeat("中", 31));
+
+  System("b", {{Repeat("中", 40), "b"}});
+  Lookup("b");
+  // At most 63 bytes without splitting a character: 31 characters.
+  EXPECT_EQ(std::string(engine.searchText), Repeat("中", 31));
+}
+
+TEST_F(LookupTest, DisplayTextsAreCutAt63Or64Bytes) {
+  System("a", {{Repeat("中", 33), "a"}, {"x" + Repeat("中", 33), "ab"},
+               {"xy" + Repeat("中", 31) + "z", "ac"}});
+  User({});
+  EXPECT_EQ(Lookup("a"), (Texts{"0" + Repeat("中", 32), "0x" + Repeat("中", 31) + "\rb\r",
+                                "0xy" + Repeat("中", 31) + "\rc\r"}));
+}
+
+TEST_F(LookupTest, UntrustedRowsNeverOverrunTheirBuffers) {
+  const std::string path = dir.File("lmtsys_a.db");
+  RunOnDictionary(path, {"create table lmt_sx (mbcode text, hzcode text)",
+                         "insert into lmt_sx values('a', NULL)",
+                         "insert into lmt_sx values('a', '')",
+                         "insert into lmt_sx values('a', 12345)",
+                         "insert into lmt_sx values('ab', x'D6D0D6')",
+                         "insert into lmt_sx values('a' || hex(randomblob(200)), 'long')"});
+  User({});
+  const Texts records = Lookup("a");
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[0], "012345");
+  EXPECT_EQ(records[1], "0中\rb\r");
+  EXPECT_EQ(records[2].substr(0, 6), "0long\r");
+  EXPECT_EQ(records[2].size(), 72u);
+  EXPECT_EQ(records[2].back(), '\r');
+}
+
+TEST_F(LookupTest, BeepsWhenNothingIsFound) {
+  System("a", {{"工", "a"}});
+  User({});
+  BeepCounter beeps;
+  ASSERT_EQ(beeps.Count(), 0);
+  EXPECT_TRUE(Lookup("ax").empty());
+  EXPECT_EQ(beeps.Count(), 1);
+  EXPECT_EQ(engine.foundCount, 0u);
+  EXPECT_EQ(engine.codeLengthLimit, 2);
+  Lookup("a");
+  EXPECT_EQ(beeps.Count(), 1);
+  EXPECT_EQ(engine.codeLengthLimit, 8);
+}
+
+TEST_F(LookupTest, BeepsWhenAFullCodeIsStillAmbiguous) {
+  System("a", {{"甲", "abcdefgh"}, {"乙", "abcdefgh"}, {"丙", "abcdefgi"}});
+  User({});
+  BeepCounter beeps;
+  EXPECT_EQ(Lookup("abcdefgh").size(), 2u);
+  EXPECT_EQ(beeps.Count(), 1);
+  EXPECT_EQ(Lookup("abcdefgi").size(), 1u);
+  EXPECT_EQ(beeps.Count(), 1);
+  EXPECT_EQ(Lookup("abcdefg").size(), 3u);
+  EXPECT_EQ(beeps.Count(), 1);
+}
+
+TEST_F(LookupTest, AMissingSystemFileEndsTheLookupSilently) {
+  User({{"工", "q"}});
+  engine.foundCount = 5;
+  engine.codeLengthLimit = 3;
+  engine.searchTextFollowsList = 0;
+  std::strcpy(engine.searchText, "xyz");
+  engine.associationPrefix = "中国";
+  BeepCounter beeps;
+  EXPECT_TRUE(Lookup("q").empty());
+  EXPECT_EQ(beeps.Count(), 0);
+  EXPECT_EQ(engine.foundCount, 5u);
+  EXPECT_EQ(engine.codeLengthLimit, 3);
+  EXPECT_EQ(engine.searchTextFollowsList, 0);
+  EXPECT_STREQ(engine.searchText, "xyz");
+  EXPECT_TRUE(engine.associationPrefix.empty());
+}
+
+TEST_F(LookupTest, AnEmptyCodeChangesNothing) {
+  engine.foundCount = 5;
+  blocks.list->dwCount = 3;
+  LookupCandidates(blocks.composition, blocks.list);
+  EXPECT_EQ(blocks.list->dwCount, 3u);
+  EXPECT_EQ(engine.foundCount, 5u);
+}
+
+TEST_F(LookupTest, OnlyTheCursorsPartOfTheCompositionIsLookedUp) {
+  System("a", {{"工", "a"}, {"式", "ab"}});
+  User({});
+  blocks.Type("ab");
+  blocks.composition->dwCursorPos = 1;
+  LookupCandidates(blocks.composition, blocks.list);
+  EXPECT_EQ(blocks.Records(), (Texts{"0工", "0式\rb\r"}));
+}
+
+TEST_F(LookupTest, TraditionalOutputConvertsTheRecords) {
+  System("z", {{"中国", "zg"}, {"发展", "zgf"}});
+  User({{"我们", "zg"}});
+  engine.simplifiedOutput = 0;
+  EXPECT_EQ(Lookup("zg"), (Texts{"1我們", "0中國", "0發展\rf\r"}));
+}
+
+TEST_F(LookupTest, AnAssociationOffersContinuationsButNotTheTextItself) {
+  System("z", {{"中国", "zg"}, {"中国人", "zgr"}, {"中华", "zh"}, {"中国话", "zgh"}});
+  User({{"中国队", "zgd"}, {"中国", "zg"}});
+  engine.foundCount = 9;
+  EXPECT_EQ(Associate("z", "中国"), (Texts{"1中国队", "0中国人", "0中国话"}));
+  EXPECT_EQ(engine.foundCount, 9u);
+}
+
+TEST_F(LookupTest, AnAssociationMatchesWildcardsAndQuotesLiterally) {
+  System("a", {{"50%折扣", "a"}, {"50a折扣", "a"}, {"5_", "a"}, {"5x9", "a"},
+               {"它's", "a"}, {"它'", "a"}, {"它s", "a"}});
+  User({});
+  EXPECT_EQ(Associate("a", "50%"), (Texts{"050%折扣"}));
+  EXPECT_EQ(Associate("a", "5_"), (Texts{}));
+  EXPECT_EQ(Associate("a", "它'"), (Texts{"0它's"}));
+}
+
+TEST_F(LookupTest, TheTraditionalCommitAssociatesThroughItsSimplifiedForm) {
+  System("z", {{"中国人", "zgr"}});
+  User({});
+  engine.simplifiedOutput = 0;
+  const std::string committed = ToSimplified("中國");
+  EXPECT_EQ(committed, "中国");
+  EXPECT_EQ(Associate("z", committed), (Texts{"0中國人"}));
+}
+
+TEST_F(LookupTest, AFailedAssociationFindsNothing) {
+  User({});
+  blocks.list->dwCount = 0;
+  EXPECT_THROW(Associate("q", "中国"), ESQLiteException);
+  engine.associationPrefix = "中国";
+  EXPECT_EQ(LookupAssociationsOrNothing("q", "中国", blocks.list), 0u);
+  EXPECT_EQ(blocks.list->dwCount, 0u);
+}
+
+TEST(TraditionalConversion, FallsBackToTheTableWhereTheSystemDoesNothing) {
+  EXPECT_EQ(ToTraditional("中国发展 abc"), "中國發展 abc");
+  EXPECT_EQ(ToSimplified("中國發展"), "中国发展");
+  EXPECT_EQ(ToTraditional(""), "");
+}
+
+TEST_F(LookupTest, WithoutAnInstallationDirectoryNothingIsOpenedOrCreated) {
+  System("a", {{"工", "a"}});
+  User({});
+  EXPECT_EQ(Lookup("a"), (Texts{"0工"}));
+  const std::string kept = globals.dictionaryDir;
+  globals.dictionaryDir[0] = '\0';
+  char previous[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  TempFolder cwd;
+  SetCurrentDirectoryA(cwd.File("").c_str());
+
+  Lookup("b");
+  EXPECT_EQ(engine.foundCount, 1u) << "the lookup ends silently, keeping the earlier values";
+  EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_b.db").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_User.db").c_str()), INVALID_FILE_ATTRIBUTES);
+
+  SetCurrentDirectoryA(previous);
+  std::strcpy(globals.dictionaryDir, kept.c_str());
+}

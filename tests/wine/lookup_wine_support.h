@@ -1,0 +1,57 @@
+// Shared pieces of the dictionary tests under Wine: a dictionary directory of test files,
+// the candidate pool, blocks made by the engine's own reset operations, a count of the
+// system beeps, and a reader that answers the module's message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ime/common/ImmDev.h"
+#include "ime/engine/CandidateList.h"
+#include "tests/native/lookup_dictionaries.h"
+
+// Points the module's dictionary directory at a fresh folder and gives it a candidate pool.
+struct DictionaryDir {
+  TempFolder folder;
+  DictionaryDir();
+  ~DictionaryDir();
+  std::string File(const std::string& name) const { return folder.File(name); }
+};
+
+// A composition block and a candidate block of a context, made by the reset operations.
+struct ContextBlocks {
+  INPUTCONTEXT context = {};
+  LPCOMPOSITIONSTRING composition = nullptr;
+  CandidateList* list = nullptr;
+  ContextBlocks();
+  ~ContextBlocks();
+  // Writes code into the composition as typed, with the cursor after it.
+  void Type(const std::string& code);
+  std::vector<std::string> Records() const;
+};
+
+// Counts MessageBeep calls by redirecting this program's import of it while alive.
+struct BeepCounter {
+  BeepCounter();
+  ~BeepCounter();
+  int Count() const;
+
+  void** slot = nullptr;
+  void* original = nullptr;
+};
+
+// Watches for message boxes with the caption "错误" of this process on a thread of its
+// own, records their text and presses OK.
+struct MessageBoxReader {
+  MessageBoxReader();
+  ~MessageBoxReader();
+  // The texts of the boxes answered so far.
+  std::vector<std::string> Texts();
+
+  HANDLE thread = nullptr;
+  HANDLE stop = nullptr;
+  CRITICAL_SECTION lock;
+  std::vector<std::string> texts;
+};

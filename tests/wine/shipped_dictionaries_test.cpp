@@ -1,0 +1,131 @@
+// The shipped dictionaries, installed by the real dictionary package and read through the
+// module's own lookup, reverse lookup and phrase-code rule.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/CandidateText.h"
+#include "ime/dictionary/ReverseLookup.h"
+#include "ime/engine/EngineState.h"
+#include "ime/settings/Globals.h"
+#include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/wine/lookup_wine_support.h"
+
+namespace {
+
+std::string BesideThisProgram(const char* name) {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path, length);
+  return dir.substr(0, dir.find_last_of('\\') + 1) + name;
+}
+
+DWORD RunPackage(const std::string& installDir) {
+  // No trailing backslash in installDir: it would escape the closing quote.
+  std::string command = "\"" + BesideThisProgram("lumatori.exe") + "\" \"" + installDir + "\"";
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return 999;
+  }
+  WaitForSingleObject(process.hProcess, 120000);
+  DWORD code = 999;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class ShippedDictionariesTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    install = new TempFolder;
+    ASSERT_EQ(RunPackage(install->Path().string()), 0u);
+  }
+  static void TearDownTestSuite() { delete install; }
+
+  void SetUp() override {
+    const std::string dir = install->File("lumatoridb\\");
+    std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
+    std::memcpy(globals.dictionaryDir, dir.data(), dir.size());
+    globals.gb2312Only = 1;
+  }
+  void UseScheme(int sx) {
+    globals.sxScheme = static_cast<BYTE>(sx);
+    engine.maxCodeLength = engine.codeLengthLimit = sx ? 8 : 4;
+  }
+  // The display texts listed for code, in order.
+  std::vector<std::string> Lookup(const std::string& code) {
+    blocks.Type(code);
+    LookupCandidates(blocks.composition, blocks.list);
+    std::vector<std::string> texts;
+    for (const std::string& record : blocks.Records()) {
+      texts.push_back(record.substr(1, RecordDisplayLength(std::string_view(record).substr(1))));
+    }
+    return texts;
+  }
+  void ExpectFirst(const std::string& code, const std::string& text) {
+    const auto texts = Lookup(code);
+    ASSERT_FALSE(texts.empty()) << code;
+    EXPECT_EQ(texts.front(), text) << code;
+  }
+  void ExpectListed(const std::string& code, const std::string& text) {
+    const auto texts = Lookup(code);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << code;
+  }
+
+  static TempFolder* install;
+  DictionaryDir pool;  // candidate pool and engine values; its own folder stays unused
+  ContextBlocks blocks;
+};
+
+TempFolder* ShippedDictionariesTest::install = nullptr;
+
+TEST_F(ShippedDictionariesTest, ShapeSchemeOffersTheWubiCandidates) {
+  UseScheme(0);
+  ExpectFirst("k", "中");
+  ExpectFirst("r", "的");
+  ExpectFirst("wq", "你");
+  ExpectListed("khlg", "中国");
+  EXPECT_EQ(PhraseCode("中"), "khk");
+  EXPECT_EQ(PhraseCode("中国"), "khlg");
+}
+
+TEST_F(ShippedDictionariesTest, SoundAndShapeCodesFollowThePhraseRule) {
+  UseScheme(1);
+  EXPECT_EQ(PhraseCode("中"), "vskk") << "zhong in Ziranma, then 中's first and last Wubi letters";
+  ExpectFirst(PhraseCode("中"), "中");
+  ExpectFirst(PhraseCode("的"), "的");
+  const std::string phrase = PhraseCode("中国");
+  EXPECT_EQ(phrase.size(), 5u);
+  ExpectFirst(phrase, "中国");
+  ExpectListed(PhraseCode("我们"), "我们");
+}
+
+TEST_F(ShippedDictionariesTest, ReinstallingKeepsTheUserDictionaryAndRenewsSystemFiles) {
+  const std::string dir = install->File("lumatoridb\\");
+  const std::string systemFile = dir + "lmtsys_k.db";
+  const std::string shipped = ReadFile(systemFile);
+  ASSERT_FALSE(shipped.empty());
+  const std::string userBytes("the user's own phrases \x01\x00\xff", 26);
+  std::ofstream(dir + "lmtsys_User.db", std::ios::binary) << userBytes;
+  std::ofstream(systemFile, std::ios::binary) << "damaged";
+
+  ASSERT_EQ(RunPackage(install->Path().string()), 0u);
+  EXPECT_EQ(ReadFile(dir + "lmtsys_User.db"), userBytes);
+  EXPECT_EQ(ReadFile(systemFile), shipped);
+}
+
+}  // namespace

@@ -2,13 +2,14 @@
 #include <windows.h>
 
 #include "ime/settings/Globals.h"
+#include "ime/ui/WindowClasses.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
       DisableThreadLibraryCalls(instance);
       InitGlobals(instance);
-      // The window classes are registered here, between the two start-up steps.
+      RegisterWindowClasses();
       LoadSettings();
       break;
     case DLL_PROCESS_DETACH:

@@ -5,6 +5,8 @@
 #include "ime/resources/resource.h"
 #include "ime/settings/CaretPlacement.h"
 #include "ime/settings/ListFiles.h"
+#include "ime/ui/UiState.h"
+#include "ime/ui/WindowClasses.h"
 
 ImeGlobals globals;
 
@@ -41,7 +43,8 @@ void MeasureCharacterCell() {
   ReleaseDC(nullptr, dc);
 }
 
-// A work area that is obviously not one (right or bottom edge below 8) becomes the screen.
+}  // namespace
+
 void ReadWorkArea() {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &globals.workArea, 0);
   HDC dc = GetDC(nullptr);
@@ -55,8 +58,6 @@ void ReadWorkArea() {
   }
   if (dc) ReleaseDC(nullptr, dc);
 }
-
-}  // namespace
 
 void InitGlobals(HINSTANCE module) {
   globals.moduleInstance = module;
@@ -77,6 +78,7 @@ void InitGlobals(HINSTANCE module) {
 
   MeasureCharacterCell();
   ReadWorkArea();
+  ComputeWindowMetrics();
 
   globals.errorTitleLength =
       LoadStringA(module, IDS_ERROR_TITLE, globals.errorTitle, sizeof globals.errorTitle);
@@ -85,6 +87,7 @@ void InitGlobals(HINSTANCE module) {
 }
 
 void FreeGlobals() {
+  UnregisterWindowClasses();
   for (char*& buffer : globals.candidatePool) {
     delete[] buffer;
     buffer = nullptr;

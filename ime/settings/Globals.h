@@ -61,5 +61,8 @@ extern ImeGlobals globals;
 void InitGlobals(HINSTANCE module);
 // Start-up step 3: settings with their defaults, dictionary directory, list files, updater.
 void LoadSettings();
+// The desktop work area; one that is obviously not one (right or bottom edge below 8)
+// becomes the screen.
+void ReadWorkArea();
 // Shutdown: frees what start-up allocated.
 void FreeGlobals();

@@ -2,15 +2,20 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
+#include <string>
 
 void StartUpdater(const char* path) {
-  // No error box: a missing updater must not interrupt the application that loaded us.
-  SHELLEXECUTEINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_FLAG_NO_UI;
-  info.lpVerb = "open";
-  info.lpFile = path;
-  info.nShow = SW_SHOW;
-  ShellExecuteExA(&info);
+  // Started straight, not through the shell: this runs while the application loads the
+  // module, and a shell "open" may wait on other applications' windows (DDE) or show an
+  // error box. The updater is never waited for; a failure is ignored.
+  std::string command = std::string("\"") + path + "\"";
+  STARTUPINFOA startup = {sizeof startup};
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOW;
+  PROCESS_INFORMATION process = {};
+  if (CreateProcessA(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
 }

@@ -1,0 +1,177 @@
+// The IME entry points through which the input method manager learns the module's
+// properties and attaches the engine to input contexts.
+#include <cstring>
+
+#include "ime/engine/ContextBlocks.h"
+#include "ime/engine/ContextLocks.h"
+#include "ime/engine/ImeConstants.h"
+#include "ime/engine/InputControl.h"
+#include "ime/resources/resource.h"
+#include "ime/settings/Globals.h"
+
+namespace {
+
+constexpr DWORD kImeProperties = IME_PROP_CANDLIST_START_FROM_1 | IME_PROP_IGNORE_UPKEYS |
+                                 IME_PROP_KBD_CHAR_FIRST | IME_PROP_END_UNLOAD;
+constexpr DWORD kConversionCaps = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE | IME_CMODE_CHARCODE |
+                                  IME_CMODE_SOFTKBD | IME_CMODE_NOCONVERSION;
+constexpr DWORD kUiCaps = UI_CAP_ROT90 | UI_CAP_SOFTKBD;
+constexpr DWORD kCompositionCaps = SCS_CAP_COMPSTR | SCS_CAP_MAKEREAD;
+
+// The class-name buffer of ImeInquire holds 16 characters and a zero.
+constexpr int kClassNameBuffer = 17;
+// The data buffers of the escapes for the IME name and the help file.
+constexpr int kImeNameBuffer = 64;
+constexpr int kHelpFileBuffer = 80;
+constexpr char kHelpFileTail[] = "\\HELP\\lumatori.CHM";
+
+constexpr UINT kEscUnsupported22 = 0x22;
+
+LRESULT CopyImeName(void* data) {
+  if (!data) return 0;
+  char name[kImeNameBuffer] = {};
+  LoadStringA(globals.moduleInstance, IDS_IME_NAME, name, sizeof name);
+  std::memcpy(data, name, std::strlen(name) + 1);
+  return 1;
+}
+
+LRESULT CopyHelpFileName(void* data) {
+  if (!data) return 0;
+  char path[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryA(path, sizeof path);
+  if (length == 0 || length + sizeof kHelpFileTail > kHelpFileBuffer) return 0;
+  std::memcpy(path + length, kHelpFileTail, sizeof kHelpFileTail);
+  std::memcpy(data, path, length + sizeof kHelpFileTail);
+  return 1;
+}
+
+void SelectInto(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
+  std::memset(record, 0, kPrivateRecordResetSize);
+  context->fOpen = TRUE;
+  if (!(context->fdwInit & INIT_CONVERSION)) {
+    context->fdwConversion = (context->fdwConversion & IME_CMODE_SOFTKBD) | IME_CMODE_NATIVE;
+    context->fdwInit |= INIT_CONVERSION;
+  }
+  if (!(context->fdwInit & INIT_SENTENCE)) {
+    context->fdwSentence = IME_SMODE_PHRASEPREDICT;
+    context->fdwInit |= INIT_SENTENCE;
+  }
+  if (!(context->fdwInit & INIT_LOGFONT)) {
+    HDC screen = GetDC(nullptr);
+    if (screen) {
+      GetObjectA(GetCurrentObject(screen, OBJ_FONT), sizeof(LOGFONTA), &context->lfFont.A);
+      ReleaseDC(nullptr, screen);
+    }
+    context->fdwInit |= INIT_LOGFONT;
+  }
+  InitContextPositions(context);
+  DWORD mode = context->fdwConversion;
+  if (GetKeyState(VK_CAPITAL) & 1) {
+    mode &= ~(IME_CMODE_NATIVE | IME_CMODE_CHARCODE | IME_CMODE_EUDC);
+  } else {
+    mode = (mode | IME_CMODE_NATIVE) & ~(IME_CMODE_CHARCODE | IME_CMODE_EUDC);
+  }
+  ImmSetConversionStatus(himc, mode, context->fdwSentence);
+}
+
+void SelectOutOf() {
+  if (globals.settingsDialog) {
+    SendMessageA(globals.settingsDialog, WM_CLOSE, 0, 0);
+    globals.settingsDialog = nullptr;
+  }
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
+  if (!info) return FALSE;
+  info->dwPrivateDataSize = kPrivateRecordSize;
+  info->fdwProperty = kImeProperties;
+  info->fdwConversionCaps = kConversionCaps;
+  info->fdwSentenceCaps = 0;
+  info->fdwUICaps = kUiCaps;
+  info->fdwSCSCaps = kCompositionCaps;
+  info->fdwSelectCaps = 0;
+  if (classBuffer) lstrcpynA(classBuffer, globals.classNames[kClassUi], kClassNameBuffer);
+  return kImeTrue;
+}
+
+extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
+  return 0;
+}
+
+// Nothing can fail here; the documented answer for success is TRUE.
+extern "C" BOOL WINAPI ImeDestroy(UINT) { return kImeTrue; }
+
+extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
+  switch (function) {
+    case IME_ESC_QUERY_SUPPORT:
+    case kEscUnsupported22:
+    case IME_ESC_SEQUENCE_TO_INTERNAL:
+    case IME_ESC_GET_EUDC_DICTIONARY:
+    case IME_ESC_SET_EUDC_DICTIONARY:
+      return 0;
+    case IME_ESC_MAX_KEY:
+      return 4;
+    case IME_ESC_IME_NAME:
+      return CopyImeName(data);
+    case IME_ESC_GETHELPFILENAME:
+      return CopyHelpFileName(data);
+    default:
+      return 1;
+  }
+}
+
+extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
+  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  if (!context) return FALSE;
+  if (select) {
+    if (!ResetCompositionBlock(context) || !ResetCandidateBlock(context)) {
+      ImmUnlockIMC(himc);
+      return FALSE;
+    }
+    ResetGuidelineBlock(context);
+    EnsurePrivateRecord(context);
+  }
+  CANDIDATEFORM& form = context->cfCandForm[0];
+  if (form.dwIndex != 0) form.dwStyle = 0;
+  if (form.dwStyle == 0) form.dwIndex = 0xFFFFFFFF;
+
+  PrivateRecord* record = LockPrivateRecord(context);
+  if (!record) {
+    ImmUnlockIMC(himc);
+    return FALSE;
+  }
+  if (select) {
+    SelectInto(himc, context, record);
+  } else {
+    SelectOutOf();
+  }
+  UnlockPrivateRecord(context);
+  ImmUnlockIMC(himc);
+  return kImeTrue;
+}
+
+extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
+  if (!active || !himc) return kImeTrue;
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  if (!context) return FALSE;
+  InitContextPositions(context);
+  ImmUnlockIMC(himc);
+  return kImeTrue;
+}
+
+// Only clearing the composition is carried out: a composition string set from outside is
+// not supported.
+extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD compLength,
+                                               LPVOID, DWORD readLength) {
+  if (!himc) return FALSE;
+  if (readLength == 0) readLength = compLength;
+  if (readLength != 0) return FALSE;
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  if (context) {
+    CancelInput(himc, context);
+    ImmUnlockIMC(himc);
+  }
+  return kImeTrue;
+}

@@ -1,0 +1,39 @@
+// Where the host differs from Windows in ways the module must meet to type at all: Wine's
+// reading of the translation list and of character messages, and its EDIT control's
+// inline composition.
+#pragma once
+
+#include "ime/common/ImmDev.h"
+
+struct HostQuirks {
+  bool known = false;  // false until detected (or set)
+  // The translation list's entries are read 4 bytes after uMsgCount, not at TransMsg.
+  bool entriesAfterCount = false;
+  // WM_CHAR messages from the translation list are posted as Unicode: a double-byte
+  // character must go as one UTF-16 unit, not as its lead and trail bytes.
+  bool unicodeCharacters = false;
+  // The EDIT control shows the composition inline and forgets where it stands only at
+  // WM_IME_ENDCOMPOSITION: a result reported inside a composition that stays started lands
+  // in the control as WM_CHAR, and the next code then overwrites it. A commit must end the
+  // composition here.
+  bool endCompositionAtCommit = false;
+};
+
+// Detected on first use from the host; tests may set it beforehand.
+extern HostQuirks hostQuirks;
+const HostQuirks& CurrentHostQuirks();
+
+// Whether the 64-bit ImmTranslateMessage of this Wine version ("8.0", "8.0.2", "7.22",
+// "9.0-rc3") reads the entries 4 bytes after uMsgCount.
+bool WineReadsEntriesAfterCount(const char* version);
+
+// Whether the EDIT control of this Wine version keeps the composition inline until
+// WM_IME_ENDCOMPOSITION ("8.0", "7.22"; not "9.0" and later, which have the IME rework).
+bool WineEditKeepsCompositionUntilEnd(const char* version);
+
+// Stores messages as the translation list's first count entries, where the host reads them.
+void WriteTranslationEntries(LPTRANSMSGLIST list, const TRANSMSG* messages, UINT count);
+
+// The character of ImeToAsciiEx's virtual key word: bits 8-15 on Windows; Wine puts it in
+// the high word.
+unsigned KeyCharacter(UINT virtualKeyWord);

@@ -1,0 +1,12 @@
+// The status bar's launchers: the code-lookup document, the typing-practice program and
+// the context window.
+#pragma once
+
+#include <windows.h>
+
+// Opens "sxzd.txt" or "zxzd.txt" of the active scheme in the dictionary directory.
+void OpenCodeLookupFile();
+// Starts the program named by "打字练习", or offers its download when it is missing.
+void LaunchTypingPractice(HWND owner);
+// Shows the context window without activating it.
+void ShowContextWindow();

@@ -1,0 +1,270 @@
+#include <windows.h>
+
+#include <imm.h>
+
+#include <cstring>
+#include <string>
+
+#include "ime/common/ImmDev.h"
+#include "ime/dictionary/CandidateRecord.h"
+#include "ime/dictionary/CandidateText.h"
+#include "ime/engine/CandidateList.h"
+#include "ime/engine/ContextLocks.h"
+#include "ime/engine/EngineState.h"
+#include "ime/settings/Globals.h"
+#include "ime/settings/ListFiles.h"
+#include "ime/ui/CandidateRows.h"
+#include "ime/ui/CandidateWindow.h"
+#include "ime/ui/UiPaint.h"
+#include "ime/ui/UiRecord.h"
+#include "ime/ui/UiState.h"
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+struct PageRow {
+  std::string text;
+  char marker;
+  int width;
+};
+
+struct Blocks {
+  HIMC himc;
+  LPINPUTCONTEXT context;
+  LPCOMPOSITIONSTRING composition;
+  LPGUIDELINE guideline;
+  void* candidates;
+  PrivateRecord* record;
+};
+
+bool LockAll(HWND window, Blocks* b) {
+  *b = {};
+  b->himc = CandidateContext(window);
+  b->context = b->himc ? ImmLockIMC(b->himc) : nullptr;
+  if (!b->context) return false;
+  b->composition = LockBlock<COMPOSITIONSTRING>(b->context->hCompStr);
+  b->guideline = LockBlock<GUIDELINE>(b->context->hGuideLine);
+  b->candidates = b->context->hCandInfo ? ImmLockIMCC(b->context->hCandInfo) : nullptr;
+  b->record = LockPrivateRecord(b->context);
+  return b->composition && b->guideline && b->candidates && b->record;
+}
+
+void UnlockAll(Blocks* b) {
+  if (!b->context) return;
+  if (b->record) UnlockPrivateRecord(b->context);
+  UnlockBlock(b->context->hCandInfo, b->candidates);
+  UnlockBlock(b->context->hGuideLine, b->guideline);
+  UnlockBlock(b->context->hCompStr, b->composition);
+  ImmUnlockIMC(b->himc);
+}
+
+// A byte range of a block, or an empty view when it does not lie inside the block.
+std::string_view BlockText(HIMCC block, const void* base, DWORD offset, DWORD length) {
+  const DWORD size = ImmGetIMCCSize(block);
+  if (length == 0 || offset > size || length > size - offset) return {};
+  return {static_cast<const char*>(base) + offset, length};
+}
+
+std::string_view RecordText(const CandidateList* list, unsigned index) {
+  const char* record = CandidateRecordAt(list, index);
+  if (!record || !record[0]) return {};
+  return std::string_view(record + 1, strnlen(record + 1, kCandidateRecordSize - 1));
+}
+
+void SetSearchText(std::string_view recordText) {
+  const std::string_view display = recordText.substr(0, RecordDisplayLength(recordText));
+  const std::size_t length = CharacterPrefixLength(display, kSearchTextSize - 1);
+  std::memcpy(engine.searchText, display.data(), length);
+  engine.searchText[length] = '\0';
+}
+
+// The rows of the current page and, horizontally, their slots. Backward fill (page-up in
+// the horizontal layout) keeps as many entries from the page's end as fit and shows them in
+// list order, so that the first shown row is the entry at dwSelection.
+int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount], int* rowsWidth,
+              HorizontalRows* slots) {
+  const CandidateLayout& layout = ui.candidate;
+  const unsigned count = list->dwCount < kMaxCandidates ? list->dwCount : kMaxCandidates;
+  const unsigned pageSize = list->dwPageSize < kCandidateSlotCount ? list->dwPageSize
+                                                                    : kCandidateSlotCount;
+  const unsigned first = list->dwSelection < count ? list->dwSelection : count;
+  const unsigned end = first + pageSize < count ? first + pageSize : count;
+  unsigned start = first;
+  int n = static_cast<int>(end - first);
+  const int workRight = globals.workArea.right;
+
+  if (!layout.vertical && list->backwardFill && n > 0) {
+    int widths[kCandidateSlotCount] = {};
+    for (int k = 0; k < n; ++k) {
+      const std::string row = CandidateRowText(k, RecordText(list, end - 1 - k));
+      widths[k] = TextWidth(dc, row.data(), static_cast<int>(row.size()));
+    }
+    n = PlaceHorizontalRows(layout, widths, n, workRight).placed;
+    start = end - n;
+    if (n > 0) list->dwSelection = start;
+  }
+
+  int widths[kCandidateSlotCount] = {};
+  for (int k = 0; k < n; ++k) {
+    const std::string_view record = RecordText(list, start + k);
+    rows[k].text = CandidateRowText(k, record);
+    const char* raw = CandidateRecordAt(list, start + k);
+    rows[k].marker = raw ? raw[0] : '0';
+    rows[k].width = TextWidth(dc, rows[k].text.data(), static_cast<int>(rows[k].text.size()));
+    widths[k] = rows[k].width;
+  }
+  if (layout.vertical) {
+    *rowsWidth = VerticalRowsWidth(layout, widths, n);
+  } else {
+    *slots = PlaceHorizontalRows(layout, widths, n, workRight);
+    n = slots->placed;
+    *rowsWidth = slots->windowWidth;
+  }
+  if (engine.searchTextFollowsList && n > 0) SetSearchText(RecordText(list, start));
+  list->rowsDrawn = static_cast<std::uint32_t>(n);
+  list->backwardFill = 0;
+  return n;
+}
+
+void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const bool differs = r.right - r.left != wanted.size.width || r.bottom - r.top != wanted.size.height;
+  ui.candidateSize = wanted.size;
+  if (!differs && !wanted.forceResize) return;
+  if (differs) MoveWindow(window, r.left, r.top, wanted.size.width, wanted.size.height, TRUE);
+  if (r.left + wanted.size.width > globals.workArea.right ||
+      r.top + wanted.size.height > globals.workArea.bottom - 10) {
+    SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
+  }
+}
+
+void DrawQueryAndSearchText(HDC dc) {
+  const CandidateLayout& l = ui.candidate;
+  HFONT plain = CreateSongFont(9);
+  HFONT underlined = CreateSongFont(9, true);
+  HGDIOBJ old = SelectObject(dc, plain);
+  const bool queryHovered = !queryList.rotationActive;
+  if (!queryList.entries.empty() && l.queryListShown &&
+      queryList.currentIndex < queryList.entries.size()) {
+    const std::string& text = queryList.entries[queryList.currentIndex].text;
+    SelectObject(dc, queryHovered ? underlined : plain);
+    SetTextColor(dc, queryHovered ? kBlue : kBlack);
+    TextOutA(dc, l.queryText.left, l.queryText.top + 4, text.data(), static_cast<int>(text.size()));
+  }
+  const int searchLength = static_cast<int>(strnlen(engine.searchText, kSearchTextSize));
+  if (searchLength > 0) {
+    SelectObject(dc, ui.searchTextHovered ? underlined : plain);
+    SetTextColor(dc, ui.searchTextHovered ? kBlue : kBlack);
+    TextOutA(dc, l.searchText.left, l.searchText.top + 4, engine.searchText, searchLength);
+  }
+  SelectObject(dc, old);
+  DeleteObject(underlined);
+  DeleteObject(plain);
+}
+
+void DrawButtons(HDC dc, const CandidateList* list) {
+  const CandidateLayout& l = ui.candidate;
+  DrawButtonImage(dc, "search", l.searchModeButton.left, l.searchModeButton.top, 20, 20);
+  const bool canPageUp = list->dwSelection > 0;
+  const bool canPageDown = list->dwSelection + list->dwPageSize < list->dwCount;
+  DrawButtonImage(dc, canPageUp ? "CandU" : "candudis", l.pageUp.left, l.pageUp.top,
+                  l.pageUp.Width(), 20);
+  DrawButtonImage(dc, canPageDown ? "CandD" : "CandDdis", l.pageDown.left, l.pageDown.top,
+                  l.pageDown.Width(), 20);
+  if (l.queryListShown) {
+    DrawButtonImage(dc, queryList.playing ? "adlistoff" : "adliston", l.playButton.left,
+                    l.playButton.top, 20, 20);
+  }
+  DrawButtonImage(dc, l.queryListShown ? "adlisthide" : "adlistshow", l.queryListButton.left,
+                  l.queryListButton.top, 20, 20);
+}
+
+}  // namespace
+
+void PaintCandidateWindow(HWND window, HDC dc) {
+  Blocks b;
+  if (!LockAll(window, &b)) {
+    UnlockAll(&b);
+    return;
+  }
+  CandidateLayout& l = ui.candidate;
+  HFONT font = CreateSongFont(12);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+
+  if (engine.searchTextFollowsList) {
+    engine.searchText[0] = '\0';
+  } else {
+    const std::size_t length = RecordDisplayLength(std::string_view(
+        engine.searchText, strnlen(engine.searchText, kSearchTextSize - 1)));
+    engine.searchText[length] = '\0';
+  }
+
+  CandidateList* list = CandidateListOf(b.candidates);
+  PageRow rows[kCandidateSlotCount];
+  HorizontalRows slots = {};
+  int rowsWidth = l.baseWidth;
+  const int rowCount = BuildRows(dc, list, rows, &rowsWidth, &slots);
+  for (int k = 0; k < kCandidateSlotCount; ++k) ui.horizontalSlots[k] = slots.slots[k];
+
+  const int searchLength = static_cast<int>(strnlen(engine.searchText, kSearchTextSize));
+  if (searchLength > 0) {
+    HFONT small = CreateSongFont(9);
+    HGDIOBJ previous = SelectObject(dc, small);
+    l.searchText.right = l.searchText.left + TextWidth(dc, engine.searchText, searchLength) + 2;
+    SelectObject(dc, previous);
+    DeleteObject(small);
+  }
+  WindowSize size = FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0);
+  size.forceResize = size.forceResize || ui.resizeForced;
+  ui.resizeForced = false;
+  ResizeIfNeeded(window, size);
+  const int width = size.size.width;
+  const int height = size.size.height;
+
+  StretchImage(dc, "candback", 0, 0, width, height);
+  StretchImage(dc, "compback", 0, 0, width, l.compLineHeight);
+  DrawRoundedFrame(window, dc, width, height);
+  SetBkMode(dc, TRANSPARENT);
+
+  const std::string_view guide =
+      b.guideline->dwLevel != 0
+          ? BlockText(b.context->hGuideLine, b.guideline, b.guideline->dwStrOffset,
+                      b.guideline->dwStrLen)
+          : std::string_view();
+  SetTextColor(dc, kBlack);
+  if (!guide.empty()) {
+    TextOutA(dc, l.compText.left, l.compText.top, guide.data(), static_cast<int>(guide.size()));
+  }
+  const std::string_view code = BlockText(b.context->hCompStr, b.composition,
+                                          b.composition->dwCompStrOffset,
+                                          b.composition->dwCompStrLen);
+  if (!code.empty()) {
+    RECT r = ToRect(l.compText);
+    DrawTextA(dc, code.data(), static_cast<int>(code.size()), &r, DT_SINGLELINE | DT_VCENTER);
+  }
+
+  const bool codeComplete = b.composition->dwCursorPos == engine.maxCodeLength;
+  for (int k = 0; k < rowCount; ++k) {
+    const bool blue = (k == 0 && codeComplete) || rows[k].marker == '1' ||
+                      !engine.associationPrefix.empty();
+    SetTextColor(dc, blue ? kBlue : kBlack);
+    int x = l.candidateArea.left;
+    int y = l.candidateArea.top + k * l.charHeight;
+    if (!l.vertical) {
+      if (slots.slots[k].Width() == 0) break;
+      x = slots.slots[k].left;
+      y = l.candidateArea.top;
+    }
+    TextOutA(dc, x, y, rows[k].text.data(), static_cast<int>(rows[k].text.size()));
+  }
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+
+  DrawQueryAndSearchText(dc);
+  if (!l.vertical) MoveButtonsToRightEdge(l, width);
+  DrawButtons(dc, list);
+  UnlockAll(&b);
+}

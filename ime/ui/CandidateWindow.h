@@ -1,0 +1,23 @@
+// The candidate and composition window: the code being typed, the search text, the page of
+// candidates, the page buttons and the rotating query line.
+#pragma once
+
+#include <windows.h>
+
+LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The full paint on dc with the owner UI window's context; draws nothing when the context
+// or one of its blocks is missing.
+void PaintCandidateWindow(HWND window, HDC dc);
+
+// Moves the window to where the context's composition form and the settings want it.
+void PlaceCandidateWindow(HWND window);
+
+// The mouse over the window: the mouse message from WM_SETCURSOR's lParam.
+void CandidateMouse(HWND window, UINT mouseMessage);
+void CandidateMouseLeave(HWND window);
+// The drop of a drag pins the window there.
+void CandidateDragEnd(HWND window);
+
+// The context of the candidate window's owner UI window.
+HIMC CandidateContext(HWND window);

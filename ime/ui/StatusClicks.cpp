@@ -1,0 +1,122 @@
+#include "ime/ui/StatusClicks.h"
+
+#include <windows.h>
+
+#include <imm.h>
+
+#include <string>
+
+#include "ime/common/ImmDev.h"
+#include "ime/engine/ContextLocks.h"
+#include "ime/engine/EngineState.h"
+#include "ime/engine/ImeConstants.h"
+#include "ime/settings/Globals.h"
+#include "ime/settings/Launch.h"
+#include "ime/ui/SoftKeyboard.h"
+
+namespace {
+
+constexpr DWORD kNotNativeMask = 0x221;  // NATIVE, CHARCODE, EUDC
+constexpr DWORD kTraditionalBit = 0x1000;
+constexpr DWORD kSchemeBit = 0x2000;
+
+void Apply(HIMC himc, DWORD mode) {
+  DWORD conversion = 0;
+  DWORD sentence = 0;
+  ImmGetConversionStatus(himc, &conversion, &sentence);
+  ImmSetConversionStatus(himc, mode, sentence);
+}
+
+bool CapsLockOn() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
+
+void SwitchCapsLockOff() {
+  keybd_event(VK_CAPITAL, 0x3A, KEYEVENTF_EXTENDEDKEY, 0);
+  keybd_event(VK_CAPITAL, 0x3A, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
+}
+
+// "声型" under the settings key, created when missing; a failed write changes nothing else.
+void StoreScheme(BYTE sx) {
+  HKEY key = nullptr;
+  const std::string path = std::string("Software\\Microsoft\\Windows\\CurrentVersion\\") +
+                           globals.settingsKeyName;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  const DWORD value = sx;
+  RegSetValueExA(key, "声型", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegCloseKey(key);
+}
+
+void Beep() { MessageBeep(kBeep); }
+
+}  // namespace
+
+void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
+  if (!himc) return;
+  if (!ImmGetOpenStatus(himc)) {
+    ImmSetOpenStatus(himc, TRUE);
+    return;
+  }
+  DWORD m = 0;
+  DWORD sentence = 0;
+  ImmGetConversionStatus(himc, &m, &sentence);
+  const bool charCode = (m & IME_CMODE_CHARCODE) != 0;
+  const bool eudc = (m & IME_CMODE_EUDC) != 0;
+  switch (button) {
+    case 0:
+      if (charCode || eudc) {
+        Apply(himc, (m & ~kNotNativeMask) | IME_CMODE_NATIVE);
+      } else if (m & IME_CMODE_NATIVE) {
+        Apply(himc, m & ~kNotNativeMask);
+      } else {
+        if (CapsLockOn()) SwitchCapsLockOff();
+        engine.capsForcedEnglish = 0;
+        Apply(himc, (m & ~kNotNativeMask) | IME_CMODE_NATIVE);
+      }
+      break;
+    case 1:
+      if (charCode) return Beep();
+      globals.sxScheme = globals.sxScheme ? 0 : 1;
+      StoreScheme(globals.sxScheme);
+      Apply(himc, m ^ kSchemeBit);
+      break;
+    case 2:
+      if (charCode) return Beep();
+      Apply(himc, m ^ kTraditionalBit);
+      break;
+    case 3:
+      OpenCodeLookupFile();
+      break;
+    case 4:
+      if (charCode || eudc) return Beep();
+      Apply(himc, m ^ IME_CMODE_FULLSHAPE);
+      break;
+    case 5:
+      if (charCode) return Beep();
+      Apply(himc, m ^ IME_CMODE_SYMBOL);
+      break;
+    case 6: {
+      LPINPUTCONTEXT context = ImmLockIMC(himc);
+      PrivateRecord* record = context ? LockPrivateRecord(context) : nullptr;
+      if (!record) {
+        if (context) ImmUnlockIMC(himc);
+        return Beep();
+      }
+      ToggleSelectedSoftKeyboardLayout();
+      UnlockPrivateRecord(context);
+      ImmUnlockIMC(himc);
+      Apply(himc, m ^ IME_CMODE_SOFTKBD);
+      break;
+    }
+    case 7:
+      LaunchTypingPractice(statusWindow);
+      break;
+    case 8:
+      ShowContextWindow();
+      break;
+    default:
+      Beep();
+      break;
+  }
+}

@@ -1,0 +1,157 @@
+#include <windows.h>
+
+#include <imm.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "ime/common/ImmDev.h"
+#include "ime/engine/ContextLocks.h"
+#include "ime/engine/EngineState.h"
+#include "ime/engine/InputControl.h"
+#include "ime/settings/Globals.h"
+#include "ime/ui/UiChildren.h"
+#include "ime/ui/UiOperations.h"
+#include "ime/ui/UiRecord.h"
+#include "ime/ui/UiState.h"
+
+namespace {
+
+constexpr DWORD kNotNativeMask = IME_CMODE_NATIVE | IME_CMODE_CHARCODE | IME_CMODE_EUDC;
+
+// "show status" under Control Panel\Input Method: absent or starting with '1' opens the
+// status window; the flag stays as it was when the key does not open.
+void ReadShowStatus(UiRecord* record) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Input Method", 0, KEY_READ, &key) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  char value[256] = {};
+  DWORD size = sizeof value - 1;
+  const bool read = RegQueryValueExA(key, "show status", nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  if (!read || value[0] == '1') {
+    record->uiFlags |= kUiStatusOpen;
+  } else {
+    record->uiFlags &= ~kUiStatusOpen;
+  }
+}
+
+// "竖向排列" read afresh; false (after the message) when the settings root does not open.
+bool ReadVerticalLayout(HWND owner, DWORD* value) {
+  HKEY root = nullptr;
+  const LONG error = RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion",
+                                   0, KEY_READ, &root);
+  if (error != ERROR_SUCCESS) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Error: RegOpenKeyEx = %ld", error);
+    MessageBoxA(owner, text, "警告", MB_ICONINFORMATION);
+    return false;
+  }
+  HKEY settings = nullptr;
+  if (RegOpenKeyExA(root, globals.settingsKeyName, 0, KEY_READ, &settings) == ERROR_SUCCESS) {
+    DWORD read = 0;
+    DWORD size = sizeof read;
+    if (RegQueryValueExA(settings, "竖向排列", nullptr, nullptr, reinterpret_cast<BYTE*>(&read),
+                         &size) == ERROR_SUCCESS && size == sizeof read) {
+      *value = read;
+    }
+    RegCloseKey(settings);
+  }
+  RegCloseKey(root);
+  return true;
+}
+
+// A change of orientation drops the composition and rebuilds the candidate window.
+void ChangeOrientation(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
+  record->state = kStateIdle;
+  CancelInput(himc, context);
+  record->msgFlags = 0;
+  record->compChar = 0;
+  record->gcsFlags = 0;
+  record->doubleQuoteOpen = 0;
+  record->singleQuoteOpen = 0;
+  context->fOpen = TRUE;
+  DestroyCandidateWindow(uiWindow);
+  if (!globals.verticalLayout) {
+    POINT p = {0, globals.workArea.bottom - ui.status.window.height};
+    ImmSetStatusWindowPos(himc, &p);
+  }
+  ResetCandidateLayout(globals.verticalLayout != 0);
+}
+
+void ApplyCapsLock(HIMC himc, LPINPUTCONTEXT context) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  DWORD mode = context->fdwConversion;
+  if (keys[VK_CAPITAL] & 1) {
+    engine.capsForcedEnglish = 1;
+    mode &= ~kNotNativeMask;
+  } else {
+    if (engine.capsForcedEnglish) mode = (mode & ~kNotNativeMask) | IME_CMODE_NATIVE;
+    engine.capsForcedEnglish = 0;
+  }
+  ImmSetConversionStatus(himc, mode, context->fdwSentence);
+}
+
+// A forced composition position in the vertical layout moves next to the status bar.
+void CompositionNextToStatus(HIMC himc, LPINPUTCONTEXT context) {
+  if (!(context->cfCompForm.dwStyle & CFS_FORCE_POSITION) || !globals.verticalLayout) return;
+  POINT status = {};
+  ImmGetStatusWindowPos(himc, &status);
+  const UiPoint p = CompositionBesideStatus({status.x, status.y}, ui.status.window,
+                                            ui.candidate.baseWidth, globals.workArea.right,
+                                            GetSystemMetrics(SM_CXBORDER),
+                                            GetSystemMetrics(SM_CYBORDER));
+  POINT client = {p.x, p.y};
+  if (context->hWnd) ScreenToClient(context->hWnd, &client);
+  context->cfCompForm.ptCurrentPos = client;
+  context->cfCompForm.dwStyle = CFS_DEFAULT;
+}
+
+void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  record->uiFlags = (record->uiFlags & 0x3EFFFFF0) | (iscBits & 0xC000000F) | kUiSoftKbdWanted;
+  ReadShowStatus(record);
+  const bool hidePending = (record->uiFlags & (kUiCandHidePending | 0x1)) == kUiCandHidePending;
+  UnlockUiRecord(uiWindow);
+  if (hidePending) ShowCandCompWindow(uiWindow, 0);
+  if (context->cfCandForm[0].dwIndex != 0) context->cfCandForm[0].dwStyle = 0;
+
+  PrivateRecord* privateRecord = LockPrivateRecord(context);
+  if (!privateRecord) return;
+  DWORD vertical = globals.verticalLayout;
+  if (!ReadVerticalLayout(context->hWnd, &vertical)) {
+    UnlockPrivateRecord(context);
+    return;
+  }
+  globals.verticalLayout = vertical;
+  if (vertical != ui.lastLayout) ChangeOrientation(uiWindow, himc, context, privateRecord);
+  ui.lastLayout = vertical;
+  UnlockPrivateRecord(context);
+  ApplyCapsLock(himc, context);
+  CompositionNextToStatus(himc, context);
+}
+
+}  // namespace
+
+void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits) {
+  HIMC himc = ContextOfUi(uiWindow);
+  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  if (!context) return;
+  if (!active) {
+    if (UiRecord* record = LockUiRecord(uiWindow)) {
+      record->uiFlags &= 0x3DFFFFF0;
+      UnlockUiRecord(uiWindow);
+    }
+    ImmUnlockIMC(himc);
+    UiPaint(uiWindow);
+    return;
+  }
+  Activate(uiWindow, himc, context, iscBits);
+  ImmUnlockIMC(himc);
+  UiPaint(uiWindow);
+}

@@ -1,0 +1,177 @@
+#include "ime/ui/UiChildren.h"
+
+#include <windows.h>
+
+#include <imm.h>
+
+#include "ime/common/ImmDev.h"
+#include "ime/settings/Globals.h"
+#include "ime/settings/Timers.h"
+#include "ime/ui/CandidateWindow.h"
+#include "ime/ui/SoftKeyboard.h"
+#include "ime/ui/StatusWindow.h"
+#include "ime/ui/UiRecord.h"
+#include "ime/ui/UiState.h"
+
+namespace {
+
+HWND CreatePopup(WindowClass windowClass, const char* title, DWORD style, UiPoint p, UiSize size,
+                 HWND owner) {
+  return CreateWindowExA(WS_EX_WINDOWEDGE, globals.classNames[windowClass], title, style, p.x,
+                         p.y, size.width, size.height, owner, nullptr, globals.moduleInstance,
+                         nullptr);
+}
+
+// The status position of the context, pulled into the work area and stored back.
+UiPoint ClampedStatusPosition(LPINPUTCONTEXT context) {
+  const UiPoint p = ClampIntoArea({context->ptStatusWndPos.x, context->ptStatusWndPos.y},
+                                  ui.status.window, ToUiRect(globals.workArea));
+  context->ptStatusWndPos = {p.x, p.y};
+  return p;
+}
+
+}  // namespace
+
+void CreateStatusWindow(HWND uiWindow) {
+  if (!ui.contextWindow) {
+    ui.contextWindow = CreatePopup(kClassContext, "mycontext", WS_POPUP | WS_DISABLED, {0, 0},
+                                   {1, 1}, uiWindow);
+  }
+  if (!ui.hintWindow) {
+    ui.hintWindow = CreatePopup(kClassHint, "hint", WS_POPUP | WS_DISABLED, {0, 0}, {1, 1}, uiWindow);
+  }
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  ReadWorkArea();
+  const RECT& work = globals.workArea;
+  UiPoint p = {work.left, work.bottom - ui.status.window.height};
+  HIMC himc = ContextOfUi(uiWindow);
+  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  if (context) {
+    const UiPoint stored = ClampedStatusPosition(context);
+    if (globals.verticalLayout) p = stored;
+  }
+  if (record->statusWnd) {
+    SetWindowPos(record->statusWnd, nullptr, p.x, p.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    record->statusWnd = CreatePopup(kClassStatus, "", WS_POPUP, p, ui.status.window, uiWindow);
+    if (record->statusWnd) {
+      SetSlot(record->statusWnd, 0, kNoDrag);
+      SetSlot(record->statusWnd, 1, 0);
+    }
+  }
+  if (ui.firstStatus && context) {
+    // Chinese punctuation is on by default.
+    if (!(context->fdwConversion & (IME_CMODE_CHARCODE | IME_CMODE_SYMBOL))) {
+      context->fdwConversion |= IME_CMODE_SYMBOL;
+    }
+    ui.firstStatus = false;
+  }
+  ui.contextStatusWindow = record->statusWnd;
+  record->uiFlags |= kUiStatusOpen;
+  if (context) ImmUnlockIMC(himc);
+  UnlockUiRecord(uiWindow);
+  if (context) ShowStatusWindow(uiWindow, SW_SHOWNOACTIVATE);
+}
+
+void ShowStatusWindow(HWND uiWindow, int command) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  HWND status = record->statusWnd;
+  if (status && command != record->statusShow) {
+    ReadWorkArea();
+    HIMC himc = ContextOfUi(uiWindow);
+    if (LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr) {
+      const UiPoint p = ClampedStatusPosition(context);
+      ImmUnlockIMC(himc);
+      SetWindowPos(status, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(status, command ? command : SW_HIDE);
+    record->statusShow = command;
+  }
+  UnlockUiRecord(uiWindow);
+}
+
+void OpenStatus(HWND uiWindow) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  record->uiFlags |= kUiStatusOpen;
+  const HWND status = record->statusWnd;
+  UnlockUiRecord(uiWindow);
+  if (!status) {
+    CreateStatusWindow(uiWindow);
+  } else {
+    ShowStatusWindow(uiWindow, SW_SHOWNOACTIVATE);
+  }
+}
+
+void CloseStatus(HWND uiWindow) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  record->uiFlags &= ~kUiStatusOpen;
+  const bool exists = record->statusWnd != nullptr;
+  const bool hideCandidates = (record->uiFlags & (kUiCandHidePending | 0x1)) == kUiCandHidePending;
+  const bool hideKeyboard = (record->uiFlags & kUiSoftKbdHidePending) && !(record->uiFlags & kUiSoftKbdWanted);
+  if (exists && hideKeyboard) record->uiFlags &= ~kUiSoftKbdHidePending;
+  UnlockUiRecord(uiWindow);
+  if (!exists) return;
+  if (hideCandidates) ShowCandCompWindow(uiWindow, 0);
+  if (hideKeyboard) ShowSoftKeyboard(uiWindow, 0);
+  ShowStatusWindow(uiWindow, 0);
+}
+
+void ShowCandCompWindow(HWND uiWindow, int command) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  HWND window = record->candCompWnd;
+  // The auto-hide timer hides the window behind the record's back: trust the window.
+  const bool visible = window && IsWindowVisible(window);
+  if (command != record->candCompShow || (command != 0) != visible) {
+    if (command == 0) record->uiFlags &= ~kUiCandHidePending;
+    if (window) {
+      ShowWindow(window, command ? command : SW_HIDE);
+      record->candCompShow = command;
+    }
+  }
+  UnlockUiRecord(uiWindow);
+}
+
+void OpenCandidateWindow(HWND uiWindow, bool withTimers) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  record->uiFlags |= 0x1;
+  HWND window = record->candCompWnd;
+  if (!window) {
+    window = CreatePopup(kClassCandComp, "", WS_POPUP, {0, 0}, ui.candidateSize, uiWindow);
+    record->candCompWnd = window;
+    if (window) {
+      SetSlot(window, 0, kNoDrag);
+      if (withTimers) StartCandidateTimers(window);
+    }
+  }
+  UnlockUiRecord(uiWindow);
+  if (!window) return;
+  PlaceCandidateWindow(window);
+  ShowCandCompWindow(uiWindow, SW_SHOWNOACTIVATE);
+}
+
+void DestroyCandidateWindow(HWND uiWindow) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  HWND window = record->candCompWnd;
+  UnlockUiRecord(uiWindow);
+  // Its WM_DESTROY clears the record's handle and show state.
+  if (window) DestroyWindow(window);
+}
+
+void RedrawStatusButtons(HWND uiWindow, bool now) {
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  HWND status = record->statusWnd;
+  UnlockUiRecord(uiWindow);
+  if (!status) return;
+  const RECT area = StatusButtonAreaForRedraw();
+  InvalidateRect(status, &area, FALSE);
+  if (now) UpdateWindow(status);
+}

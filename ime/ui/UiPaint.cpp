@@ -1,0 +1,66 @@
+#include "ime/ui/UiPaint.h"
+
+#include "ime/settings/Globals.h"
+#include "ime/ui/UiState.h"
+
+HFONT CreateSongFont(int points, bool underline) {
+  HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(points, screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 72);
+  if (screen) ReleaseDC(nullptr, screen);
+  return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, GB2312_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                     "宋体");
+}
+
+namespace {
+
+void BlitImage(HDC dc, const char* name, int x, int y, int width, int height, DWORD rop) {
+  HBITMAP bitmap = LoadBitmapA(globals.resourceModule, name);
+  if (!bitmap) return;
+  HDC memory = CreateCompatibleDC(dc);
+  if (memory) {
+    BITMAP info = {};
+    GetObjectA(bitmap, sizeof info, &info);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    StretchBlt(dc, x, y, width, height, memory, 0, 0, info.bmWidth, info.bmHeight, rop);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+  }
+  DeleteObject(bitmap);
+}
+
+}  // namespace
+
+void StretchImage(HDC dc, const char* name, int x, int y, int width, int height) {
+  BlitImage(dc, name, x, y, width, height, SRCCOPY);
+}
+
+void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height) {
+  BlitImage(dc, name, x, y, width, height, SRCAND);
+}
+
+void DrawRoundedFrame(HWND window, HDC dc, int width, int height) {
+  SetWindowRgn(window, CreateRoundRectRgn(0, 0, width + 1, height + 1, 5, 5), FALSE);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  RoundRect(dc, 0, 0, width, height, 6, 6);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+}
+
+void SetHandCursor() {
+  HCURSOR hand = LoadCursorA(globals.resourceModule, "Hand");
+  SetCursor(hand ? hand : LoadCursorA(nullptr, IDC_HAND));
+}
+
+int TextWidth(HDC dc, const char* text, int length) {
+  SIZE size = {};
+  return length > 0 && GetTextExtentPoint32A(dc, text, length, &size) ? size.cx : 0;
+}
+
+void TrackMouseLeave(HWND window) {
+  TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
+  TrackMouseEvent(&track);
+}

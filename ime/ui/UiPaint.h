@@ -1,0 +1,25 @@
+// Drawing shared by the module's windows: the 宋体 fonts, the bitmaps loaded by name, the
+// rounded frame and the hand cursor.
+#pragma once
+
+#include <windows.h>
+
+// 宋体 with GB2312_CHARSET at the given point size; the caller deletes it.
+HFONT CreateSongFont(int points, bool underline = false);
+
+// A bitmap of the resource module stretched over the rectangle.
+void StretchImage(HDC dc, const char* name, int x, int y, int width, int height);
+// A button image combined with what is drawn (destination AND image): white stays
+// transparent. A missing bitmap leaves the place undrawn.
+void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height);
+
+// Clips the window to a rounded rectangle (5x5 corners) and outlines it in grey.
+void DrawRoundedFrame(HWND window, HDC dc, int width, int height);
+
+void SetHandCursor();
+
+// The pixel width of text in the font selected into dc.
+int TextWidth(HDC dc, const char* text, int length);
+
+// Asks for a WM_MOUSELEAVE when the cursor leaves the window.
+void TrackMouseLeave(HWND window);

@@ -1,0 +1,55 @@
+// The module-wide values of the windows, one copy per process, shared by every UI window
+// of the process (all on the application's thread, so without locks).
+#pragma once
+
+#include <windows.h>
+
+#include "ime/ui/Placement.h"
+#include "ime/ui/WindowLayout.h"
+
+constexpr int kHintLineSize = 160;
+
+struct HintState {
+  char line1[kHintLineSize];
+  char line2[kHintLineSize];
+  HintPlacement placement;
+  int anchor;
+  HWND owner;
+};
+
+struct UiValues {
+  StatusMetrics status;
+  CandidateLayout candidate;
+  UiSize candidateSize;        // the size the candidate window was last given
+  bool resizeForced;
+  UiRect horizontalSlots[kCandidateSlotCount];  // where the last paint put the rows
+
+  bool searchTextHovered;      // pauses the auto-hide
+  int searchHoverCount;        // 0-2: repaint only on entry and exit
+  int queryHoverCount;
+  int candidateTooltipId;      // -1: none
+  int statusTooltipId;
+
+  HWND contextWindow;          // the process's single context and hint windows
+  HWND hintWindow;
+  HWND contextStatusWindow;    // the status bar under which the context window opens
+  int contextFirstEntry;       // a multiple of 8
+  int contextHovered;          // -1 none, 0 home page, 20 web search, n + 1 entry n
+  HintState hint;
+
+  DWORD lastLayout;            // "竖向排列" at the last activation
+  bool firstStatus;            // cleared by the first status creation
+};
+
+extern UiValues ui;
+
+// Start-up: the metrics of the status bar and the candidate window from the cell of "中",
+// and the placement defaults the engine gives new contexts. Needs globals' border and
+// character sizes, work area and "竖向排列".
+void ComputeWindowMetrics();
+// Recomputes the candidate window's layout for an orientation; the search mode returns to
+// the default.
+void ResetCandidateLayout(bool vertical);
+
+inline UiRect ToUiRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline RECT ToRect(const UiRect& r) { return {r.left, r.top, r.right, r.bottom}; }

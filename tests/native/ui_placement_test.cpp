@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include "ime/ui/Placement.h"
+
+namespace {
+
+const UiRect kWork = {0, 0, 1024, 768};
+
+CaretPlacementInput HorizontalText(UiPoint caret) {
+  CaretPlacementInput in = {};
+  in.caret = caret;
+  in.fontHeight = -16;
+  in.charWidth = 16;
+  in.charHeight = 16;
+  in.baseSize = {200, 100};
+  in.current = {0, 0};
+  in.currentSize = {200, 100};
+  in.parallelDistance = 0;
+  in.perpendicularDistance = 16;
+  in.perpendicularTolerance = 16;
+  in.cx = 1;
+  in.cy = 1;
+  in.workArea = kWork;
+  return in;
+}
+
+TEST(CaretPlacementTest, HorizontalTextGoesBelowTheCaretLine) {
+  const PlacementResult r = CaretRelativePlacement(HorizontalText({300, 200}));
+  EXPECT_TRUE(r.move);
+  EXPECT_EQ(r.position.x, 300 + 4);
+  EXPECT_EQ(r.position.y, 200 + 16 + 16 + 4);
+}
+
+TEST(CaretPlacementTest, NoRoomBelowGoesAboveTheCaret) {
+  const PlacementResult r = CaretRelativePlacement(HorizontalText({300, 700}));
+  EXPECT_TRUE(r.move);
+  EXPECT_EQ(r.position.x, 304);
+  EXPECT_EQ(r.position.y, 700 - 16 + 4 - 100);
+}
+
+TEST(CaretPlacementTest, FontWidthSetsTheCharacterSize) {
+  CaretPlacementInput in = HorizontalText({300, 200});
+  in.fontWidth = 10;  // character width 20; the height stays 16
+  in.escapement = 900;  // vertical text: direction 1, the window goes right of the caret
+  const PlacementResult r = CaretRelativePlacement(in);
+  EXPECT_EQ(r.position.x, 300 + 20 + 16 + 4);
+  EXPECT_EQ(r.position.y, 200 + 4 - 100);
+}
+
+TEST(CaretPlacementTest, ANearbyWindowStays) {
+  CaretPlacementInput in = HorizontalText({300, 200});
+  in.current = {304, 236 + 10};  // within the perpendicular tolerance below the new point
+  EXPECT_FALSE(CaretRelativePlacement(in).move);
+  in.current = {304, 236 + 17};
+  EXPECT_TRUE(CaretRelativePlacement(in).move);
+  in.current = {310, 236};
+  EXPECT_TRUE(CaretRelativePlacement(in).move) << "the parallel tolerance is 0";
+}
+
+TEST(CaretPlacementTest, NegativeEscapementIsADirection) {
+  CaretPlacementInput in = HorizontalText({300, 200});
+  in.escapement = -900;  // direction 3
+  in.orientation = -900;
+  const PlacementResult r = CaretRelativePlacement(in);
+  EXPECT_EQ(r.position.x, 300 - 16 - 16 + 4 - 200);
+  EXPECT_EQ(r.position.y, 204);
+}
+
+TEST(CaretPlacementTest, ResultStaysInTheWorkArea) {
+  const PlacementResult r = CaretRelativePlacement(HorizontalText({1010, 200}));
+  EXPECT_EQ(r.position.x, 1024 - 200);
+}
+
+TEST(StatusRelativeTest, RightOfTheBarOrLeftWhenTwiceTheBaseDoesNotFit) {
+  const UiRect status = {100, 700, 286, 726};
+  EXPECT_EQ(StatusRelativePosition(status, 200, 1024, true).x, 290);
+  EXPECT_EQ(StatusRelativePosition(status, 200, 1024, true).y, 700);
+  const UiRect right = {600, 700, 786, 726};
+  EXPECT_EQ(StatusRelativePosition(right, 200, 1024, true).x, 600 - 204);
+  EXPECT_EQ(StatusRelativePosition(right, 200, 1024, false).x, 790);
+}
+
+TEST(FinalPositionTest, PulledInsideThenRaisedByTen) {
+  const UiPoint p = FinalCandidatePosition({900, 700}, {200, 100}, kWork);
+  EXPECT_EQ(p.x, 824);
+  EXPECT_EQ(p.y, 658);
+  EXPECT_EQ(FinalCandidatePosition({10, 10}, {200, 100}, kWork).y, 0);
+}
+
+TEST(CompositionBesideStatusTest, RightOrLeftOfTheBar) {
+  EXPECT_EQ(CompositionBesideStatus({0, 700}, {186, 26}, 200, 1024, 1, 1).x, 192);
+  EXPECT_EQ(CompositionBesideStatus({0, 700}, {186, 26}, 200, 1024, 1, 1).y, 702);
+  EXPECT_EQ(CompositionBesideStatus({700, 700}, {186, 26}, 200, 1024, 1, 1).x, 700 - 204 + 2);
+}
+
+TEST(HintPositionTest, AboveTheOwnerAtTheAnchor) {
+  const UiRect owner = {100, 700, 286, 726};
+  const UiPoint p = HintPosition(HintPlacement::kAboveOwner, owner, {80, 40}, {5, 5}, 121, kWork);
+  EXPECT_EQ(p.x, 121);
+  EXPECT_EQ(p.y, 660);
+}
+
+TEST(HintPositionTest, NearTheRightEdgeIsShiftedLeft) {
+  const UiRect owner = {900, 700, 1020, 726};
+  const UiPoint p = HintPosition(HintPlacement::kAboveOwner, owner, {80, 40}, {5, 5}, 990, kWork);
+  EXPECT_EQ(p.x, 944);
+}
+
+TEST(HintPositionTest, AboveAtTheTopGoesBelow) {
+  const UiRect owner = {100, 10, 286, 36};
+  const UiPoint p = HintPosition(HintPlacement::kAboveOwner, owner, {80, 40}, {5, 5}, 100, kWork);
+  EXPECT_EQ(p.y, 36);
+  EXPECT_EQ(HintPosition(HintPlacement::kAboveOwner, owner, {80, 40}, {5, 5}, -3, kWork).x, 0);
+}
+
+TEST(HintPositionTest, BelowAtTheBottomGoesAbove) {
+  const UiRect owner = {100, 700, 286, 750};
+  EXPECT_EQ(HintPosition(HintPlacement::kBelowOwner, owner, {80, 40}, {5, 5}, 100, kWork).y, 660);
+  const UiRect high = {100, 100, 286, 150};
+  EXPECT_EQ(HintPosition(HintPlacement::kBelowOwner, high, {80, 40}, {5, 5}, 100, kWork).y, 150);
+}
+
+TEST(HintPositionTest, NearTheCursor) {
+  const UiRect owner = {100, 100, 300, 300};
+  UiPoint p = HintPosition(HintPlacement::kNearCursor, owner, {80, 40}, {150, 150}, 30, kWork);
+  EXPECT_EQ(p.x, 170);
+  EXPECT_EQ(p.y, 170);
+  p = HintPosition(HintPlacement::kNearCursor, owner, {80, 40}, {1000, 740}, 30, kWork);
+  EXPECT_EQ(p.x, 1024 - 80 - 20);
+  EXPECT_EQ(p.y, 130) << "the anchor is a client y of the owner";
+}
+
+TEST(HintPositionTest, NeverUnderTheCursor) {
+  const UiRect owner = {100, 700, 286, 726};
+  const UiPoint p = HintPosition(HintPlacement::kAboveOwner, owner, {80, 40}, {130, 680}, 121, kWork);
+  EXPECT_EQ(p.y, 700);
+}
+
+TEST(ContextWindowTest, AboveTheBarOrBelowAtTheTop) {
+  const UiRect low = {100, 700, 286, 726};
+  EXPECT_EQ(ContextWindowPosition(low, {120, 200}).x, 166);
+  EXPECT_EQ(ContextWindowPosition(low, {120, 200}).y, 502);
+  const UiRect top = {100, 0, 286, 26};
+  EXPECT_EQ(ContextWindowPosition(top, {120, 200}).y, 28);
+}
+
+TEST(SoftKeyboardTest, FirstFreeQuarterFromBottomRight) {
+  // Status bottom-right, candidate window bottom-left: the keyboard goes top-right.
+  const unsigned occupied = (1u << QuarterOf({900, 740}, kWork)) | (1u << QuarterOf({10, 600}, kWork));
+  EXPECT_EQ(occupied, (1u << 3) | (1u << 2));
+  UiPoint p = {};
+  ASSERT_TRUE(SoftKeyboardPosition(occupied, {300, 120}, kWork, &p));
+  EXPECT_EQ(p.x, 1024 - 300 - 4);
+  EXPECT_EQ(p.y, 0);
+  ASSERT_TRUE(SoftKeyboardPosition(0, {300, 120}, kWork, &p));
+  EXPECT_EQ(p.y, 768 - 120 - 4);
+  EXPECT_FALSE(SoftKeyboardPosition(0xF, {300, 120}, kWork, &p));
+}
+
+TEST(SoftKeyboardTest, QuarterByTopLeftCorner) {
+  EXPECT_EQ(QuarterOf({0, 0}, kWork), 0);
+  EXPECT_EQ(QuarterOf({512, 384}, kWork), 0) << "the middle itself is not past it";
+  EXPECT_EQ(QuarterOf({513, 0}, kWork), 1);
+  EXPECT_EQ(QuarterOf({0, 385}, kWork), 2);
+}
+
+TEST(DragFrameTest, KeptInsideTheWorkArea) {
+  EXPECT_EQ(DragFramePosition({500, 400}, {10, 5}, {186, 26}, kWork).x, 490);
+  EXPECT_EQ(DragFramePosition({5, 3}, {10, 5}, {186, 26}, kWork).x, 0);
+  EXPECT_EQ(DragFramePosition({5, 3}, {10, 5}, {186, 26}, kWork).y, 0);
+  EXPECT_EQ(DragFramePosition({1020, 767}, {10, 5}, {186, 26}, kWork).x, 1024 - 186);
+  EXPECT_EQ(DragFramePosition({1020, 767}, {10, 5}, {186, 26}, kWork).y, 768 - 26);
+}
+
+TEST(ClampIntoAreaTest, StatusBelowTheBottomIsPulledBack) {
+  const UiPoint p = ClampIntoArea({50, 900}, {186, 26}, kWork);
+  EXPECT_EQ(p.x, 50);
+  EXPECT_EQ(p.y, 742);
+  EXPECT_EQ(ClampIntoArea({-40, -3}, {186, 26}, kWork).x, 0);
+}
+
+}  // namespace

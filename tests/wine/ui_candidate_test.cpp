@@ -1,0 +1,235 @@
+// The candidate window's placement, buttons and timers, the status bar's drag and the
+// context window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "ime/settings/Launch.h"
+#include "ime/settings/Timers.h"
+#include "tests/wine/ui_fixture.h"
+
+namespace {
+
+class UiCandidateTest : public UiWindowsTest {
+ protected:
+  HWND StartComposition(unsigned candidates) {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    context->ptStatusWndPos = {100, 500};
+    context->cfCompForm.dwStyle = CFS_DEFAULT;
+    ImmUnlockIMC(himc);
+    Activate();
+    FillCandidates(candidates, "ab");
+    SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
+    SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+    SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+    Pump();
+    return Record().candCompWnd;
+  }
+};
+
+TEST_F(UiCandidateTest, DefaultFormPutsTheWindowBesideTheStatusBar) {
+  HWND window = StartComposition(3);
+  ASSERT_NE(window, nullptr);
+  const RECT status = WindowRect(Record().statusWnd);
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.left, status.right + 4);
+  EXPECT_EQ(r.top, status.top - 10);
+}
+
+TEST_F(UiCandidateTest, ForcedPositionIsFollowed) {
+  HWND window = StartComposition(3);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->cfCompForm.dwStyle = CFS_FORCE_POSITION;
+  POINT target = {400, 300};
+  ScreenToClient(app, &target);
+  context->cfCompForm.ptCurrentPos = target;
+  ImmUnlockIMC(himc);
+  SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.left, 400 - 2 * globals.borderWidth);
+  EXPECT_EQ(r.top, 300 - 2 * globals.borderHeight - 10);
+}
+
+TEST_F(UiCandidateTest, QueryListButtonShrinksTheWindowByTwenty) {
+  HWND window = StartComposition(3);
+  const int before = WindowRect(window).bottom - WindowRect(window).top;
+  const UiRect button = ui.candidate.queryListButton;
+  MouseAt(window, button.left + 2, button.top + 2, WM_LBUTTONDOWN);
+  Pump();
+  EXPECT_FALSE(ui.candidate.queryListShown);
+  EXPECT_EQ(WindowRect(window).bottom - WindowRect(window).top, before - 20);
+  EXPECT_EQ(ui.candidate.playButton.Height(), 0);
+  MouseAt(window, ui.candidate.queryListButton.left + 2, ui.candidate.queryListButton.top + 2,
+          WM_LBUTTONDOWN);
+  Pump();
+  EXPECT_EQ(WindowRect(window).bottom - WindowRect(window).top, before);
+}
+
+TEST_F(UiCandidateTest, PageUpOnTheFirstPageKeepsThePage) {
+  HWND window = StartComposition(20);
+  const UiRect button = ui.candidate.pageUp;
+  MouseAt(window, button.left + 2, button.top + 2, WM_LBUTTONDOWN);
+  Pump();
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  const DWORD selection = CandidateListOf(ImmLockIMCC(context->hCandInfo))->dwSelection;
+  ImmUnlockIMCC(context->hCandInfo);
+  ImmUnlockIMC(himc);
+  EXPECT_EQ(selection, 0u);
+}
+
+TEST_F(UiCandidateTest, SearchModeButtonTogglesAndClearsTheCustomString) {
+  HWND window = StartComposition(3);
+  engine.customSearch = "北京";
+  const UiRect button = ui.candidate.searchModeButton;
+  MouseAt(window, button.left + 2, button.top + 2, WM_LBUTTONDOWN);
+  EXPECT_EQ(engine.searchMode, 1u);
+  EXPECT_EQ(engine.customSearch, "北京");
+  MouseAt(window, button.left + 2, button.top + 2, WM_LBUTTONDOWN);
+  EXPECT_EQ(engine.searchMode, 0u);
+  EXPECT_TRUE(engine.customSearch.empty());
+}
+
+TEST_F(UiCandidateTest, AutoHideAfterFiveSecondsUnlessTheSearchTextIsHovered) {
+  HWND window = StartComposition(3);
+  ASSERT_TRUE(IsWindowVisible(window));
+  engine.autoHideArmed = 1;
+  engine.autoHideTick = GetTickCount() - 4000;
+  AutoHideTimerProc(window, WM_TIMER, kAutoHideTimer, 0);
+  EXPECT_TRUE(IsWindowVisible(window));
+  engine.autoHideTick = GetTickCount() - 5100;
+  ui.searchTextHovered = true;
+  AutoHideTimerProc(window, WM_TIMER, kAutoHideTimer, 0);
+  EXPECT_TRUE(IsWindowVisible(window));
+  ui.searchTextHovered = false;
+  AutoHideTimerProc(window, WM_TIMER, kAutoHideTimer, 0);
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_EQ(engine.autoHideArmed, 1) << "the flag stays armed";
+
+  // The next key disarms it; the next visibility update shows the window again although
+  // the record still says shown.
+  engine.autoHideArmed = 0;
+  SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALLCANDIDATEWINDOW);
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(UiCandidateTest, RotationPicksAnEntryWhenTheIntervalHasPassed) {
+  HWND window = StartComposition(3);
+  queryList.entries = {{"a", ""}, {"b", ""}, {"c", ""}};
+  queryList.intervalSeconds = 1;
+  const DWORD now = GetTickCount();
+  queryList.lastRotation = now - 500;
+  RotationTimerProc(window, WM_TIMER, kRotationTimer, 0);
+  EXPECT_EQ(queryList.lastRotation, now - 500) << "not yet";
+  queryList.lastRotation = now - 1500;
+  queryList.rotationActive = false;
+  RotationTimerProc(window, WM_TIMER, kRotationTimer, 0);
+  EXPECT_EQ(queryList.lastRotation, now - 1500) << "paused under the mouse";
+  queryList.rotationActive = true;
+  RotationTimerProc(window, WM_TIMER, kRotationTimer, 0);
+  EXPECT_GE(queryList.lastRotation, now);
+  EXPECT_LT(queryList.currentIndex, 3u);
+}
+
+TEST_F(UiCandidateTest, RotationOfAnEmptyListKeepsIndexZero) {
+  HWND window = StartComposition(1);
+  queryList.entries.clear();
+  queryList.lastRotation = GetTickCount() - 10000;
+  RotationTimerProc(window, WM_TIMER, kRotationTimer, 0);
+  EXPECT_EQ(queryList.currentIndex, 0u);
+}
+
+TEST_F(UiCandidateTest, DraggingTheStatusBarOffScreenDropsItInside) {
+  Activate();
+  HWND status = Record().statusWnd;
+  ASSERT_NE(status, nullptr);
+  MouseAt(status, 0, 0, WM_LBUTTONDOWN);  // the border
+  ASSERT_NE(GetSlot(status, 0), kNoDrag);
+  SetCursorPos(globals.workArea.right - 5, globals.workArea.bottom - 2);
+  SendMessageA(status, WM_MOUSEMOVE, 0, 0);
+  SendMessageA(status, WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(GetSlot(status, 0), kNoDrag);
+  POINT stored = {};
+  ImmGetStatusWindowPos(himc, &stored);
+  EXPECT_EQ(stored.x, globals.workArea.right - ui.status.window.width);
+  EXPECT_EQ(stored.y, globals.workArea.bottom - ui.status.window.height);
+}
+
+TEST_F(UiCandidateTest, ContextWindowOpensAboveTheStatusBar) {
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->ptStatusWndPos = {100, 500};
+  ImmUnlockIMC(himc);
+  Activate();
+  ShowContextWindow();
+  Pump();
+  ASSERT_TRUE(IsWindowVisible(ui.contextWindow));
+  const RECT status = WindowRect(Record().statusWnd);
+  const RECT popup = WindowRect(ui.contextWindow);
+  EXPECT_EQ(popup.right, status.right);
+  EXPECT_EQ(popup.bottom, status.top + 2);
+  ShowWindow(ui.contextWindow, SW_HIDE);
+}
+
+TEST_F(UiCandidateTest, SoftKeyboardModeWorksWithoutASystemKeyboard) {
+  Activate();
+  ImmSetConversionStatus(himc, IME_CMODE_NATIVE | IME_CMODE_SOFTKBD, 0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 5);
+  Pump();
+  EXPECT_TRUE(Record().uiFlags & kUiSoftKbdWanted);
+  ImmSetConversionStatus(himc, IME_CMODE_NATIVE, 0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 5);
+  EXPECT_EQ(Record().softKbdWnd, nullptr);
+  EXPECT_EQ(Record().softKbdShow, 0);
+}
+
+TEST_F(UiCandidateTest, LeftClickOnACandidateCommitsIt) {
+  HWND window = StartComposition(5);
+  const UiRect slot = ui.horizontalSlots[1];
+  ASSERT_GT(slot.Width(), 0);
+  MouseAt(window, slot.left + 2, slot.top + 2, WM_LBUTTONDOWN);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context->hCompStr));
+  const std::string result(reinterpret_cast<char*>(composition) + composition->dwResultStrOffset,
+                           composition->dwResultStrLen);
+  ImmUnlockIMCC(context->hCompStr);
+  ImmUnlockIMC(himc);
+  EXPECT_EQ(result, "候选2");
+}
+
+TEST_F(UiCandidateTest, ContextWindowPagesTheLinkListByEight) {
+  char directory[MAX_PATH];
+  GetTempPathA(MAX_PATH, directory);
+  std::string path = std::string(directory) + "lmt_ui_intlist.ini";
+  std::string text;
+  for (int i = 0; i < 10; ++i) text += "[entry" + std::to_string(i) + "]\r\nlink=http://example.org/%s\r\n";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+  std::snprintf(globals.linkListPath, sizeof globals.linkListPath, "%s", path.c_str());
+
+  Activate();
+  ui.contextFirstEntry = 0;
+  ShowContextWindow();
+  Pump();
+  ASSERT_EQ(linkList.entries.size(), 10u);
+  RECT client = {};
+  GetClientRect(ui.contextWindow, &client);
+  // The page buttons sit at the bottom right: page down is their right half.
+  const int pageDownX = client.right - 14 - 24 + 20;
+  const int buttonsY = client.bottom - 178 + 158 + 4;
+  MouseAt(ui.contextWindow, pageDownX, buttonsY, WM_LBUTTONDOWN);
+  EXPECT_EQ(ui.contextFirstEntry, 8);
+  MouseAt(ui.contextWindow, pageDownX, buttonsY, WM_LBUTTONDOWN);
+  EXPECT_EQ(ui.contextFirstEntry, 8) << "no page after the last";
+  MouseAt(ui.contextWindow, pageDownX - 12, buttonsY, WM_LBUTTONDOWN);
+  EXPECT_EQ(ui.contextFirstEntry, 0);
+  EXPECT_TRUE(IsWindowVisible(ui.contextWindow)) << "paging keeps the popup open";
+  ShowWindow(ui.contextWindow, SW_HIDE);
+  DeleteFileA(path.c_str());
+  globals.linkListPath[0] = '\0';
+}
+
+}  // namespace

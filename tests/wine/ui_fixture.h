@@ -1,0 +1,152 @@
+// A context made by the test with a UI window on it, driven the way the input method
+// manager drives it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "ime/common/ImmDev.h"
+#include "ime/engine/CandidateList.h"
+#include "ime/engine/EngineState.h"
+#include "ime/engine/PrivateRecord.h"
+#include "ime/settings/Globals.h"
+#include "ime/settings/ListFiles.h"
+#include "ime/ui/UiRecord.h"
+#include "ime/ui/UiState.h"
+#include "ime/ui/WindowClasses.h"
+#include "tests/wine/support/TestRegistry.h"
+
+extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select);
+
+inline void Pump() {
+  MSG msg;
+  for (int round = 0; round < 3; ++round) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(20);
+  }
+}
+
+inline RECT WindowRect(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// A mouse message at a client point of window, as the window sees it through WM_SETCURSOR.
+inline void MouseAt(HWND window, int x, int y, UINT mouseMessage) {
+  POINT p = {x, y};
+  ClientToScreen(window, &p);
+  SetCursorPos(p.x, p.y);
+  SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+               MAKELPARAM(HTCLIENT, mouseMessage));
+}
+
+class UiWindowsTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InitGlobals(GetModuleHandleA(nullptr));
+    RegisterWindowClasses();
+    ComputeWindowMetrics();
+  }
+
+  void SetUp() override {
+    DeleteKeyTree(kSettingsKeyPath);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kCaretKeyPath, "show status");
+    SetDword(kSettingsKeyPath, "竖向排列", 0);
+    globals.verticalLayout = 0;
+    globals.followCaret = 1;
+    globals.sxScheme = 0;
+    ui.lastLayout = 0;
+    ResetCandidateLayout(false);
+    engine = EngineValues{};
+    queryList = QueryList{};
+
+    app = CreateWindowExA(0, "STATIC", "app", WS_POPUP | WS_VISIBLE, 300, 200, 200, 100, nullptr,
+                          nullptr, nullptr, nullptr);
+    himc = ImmCreateContext();
+    ASSERT_NE(himc, nullptr);
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    ASSERT_NE(context, nullptr);
+    context->hWnd = app;
+    context->hPrivate = ImmReSizeIMCC(context->hPrivate, kPrivateRecordSize);
+    context->fOpen = TRUE;
+    context->fdwConversion = IME_CMODE_NATIVE;
+    context->ptStatusWndPos = {0, 0};
+    ImmUnlockIMC(himc);
+    ASSERT_TRUE(ImeSelect(himc, TRUE));
+
+    uiWindow = CreateWindowExA(0, globals.classNames[kClassUi], "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                               nullptr, globals.moduleInstance, nullptr);
+    ASSERT_NE(uiWindow, nullptr);
+    SetWindowLongPtrA(uiWindow, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(himc));
+  }
+
+  void TearDown() override {
+    if (uiWindow) DestroyWindow(uiWindow);
+    ImeSelect(himc, FALSE);
+    ImmDestroyContext(himc);
+    DestroyWindow(app);
+    Pump();
+    DeleteKeyTree(kSettingsKeyPath);
+  }
+
+  UiRecord Record() {
+    UiRecord copy = {};
+    if (UiRecord* record = LockUiRecord(uiWindow)) {
+      copy = *record;
+      UnlockUiRecord(uiWindow);
+    }
+    return copy;
+  }
+
+  void Activate() {
+    SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALLCANDIDATEWINDOW);
+    Pump();
+  }
+
+  void SetMsgFlags(DWORD bits) {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    auto* record = static_cast<PrivateRecord*>(ImmLockIMCC(context->hPrivate));
+    record->msgFlags = bits;
+    ImmUnlockIMCC(context->hPrivate);
+    ImmUnlockIMC(himc);
+  }
+
+  // Fills the candidate list with count records "中1", "中2", ... (user entries at odd k).
+  void FillCandidates(unsigned count, const char* code) {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    void* block = ImmLockIMCC(context->hCandInfo);
+    CandidateList* list = CandidateListOf(block);
+    for (unsigned k = 0; k < count; ++k) {
+      char* record = globals.candidatePool[k];
+      std::snprintf(record, kCandidateBufferSize, "%c候选%u", k % 2 ? '1' : '0', k + 1);
+      AppendCandidateEntry(list, record);
+    }
+    static_cast<CandidateInfoHead*>(block)->dwCount = 1;
+    ImmUnlockIMCC(context->hCandInfo);
+    auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context->hCompStr));
+    const DWORD length = static_cast<DWORD>(std::strlen(code));
+    std::memcpy(reinterpret_cast<char*>(composition) + composition->dwCompStrOffset, code, length + 1);
+    composition->dwCompStrLen = composition->dwCursorPos = length;
+    ImmUnlockIMCC(context->hCompStr);
+    ImmUnlockIMC(himc);
+  }
+
+  DWORD RowsDrawn() {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    const DWORD rows = CandidateListOf(ImmLockIMCC(context->hCandInfo))->rowsDrawn;
+    ImmUnlockIMCC(context->hCandInfo);
+    ImmUnlockIMC(himc);
+    return rows;
+  }
+
+  HWND app = nullptr;
+  HIMC himc = nullptr;
+  HWND uiWindow = nullptr;
+};

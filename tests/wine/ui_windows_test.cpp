@@ -1,0 +1,170 @@
+// The UI window with its status bar, candidate window, hint and context popups, driven
+// the way the input method manager drives them, on a context made here.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "ime/ui/HintWindow.h"
+#include "ime/ui/StatusClicks.h"
+#include "tests/wine/ui_fixture.h"
+
+namespace {
+
+TEST_F(UiWindowsTest, ControlsWithoutChildren) {
+  COMPOSITIONFORM form = {};
+  EXPECT_EQ(SendMessageA(uiWindow, WM_IME_CONTROL, IMC_GETCOMPOSITIONWINDOW,
+                         reinterpret_cast<LPARAM>(&form)), 1);
+  EXPECT_EQ(SendMessageA(uiWindow, WM_IME_CONTROL, IMC_GETSTATUSWINDOWPOS, 0), 0);
+  EXPECT_EQ(SendMessageA(uiWindow, WM_IME_CONTROL, IMC_GETCANDIDATEPOS, 0), 1);
+}
+
+TEST_F(UiWindowsTest, ActivationOpensTheStatusBarInsideTheWorkArea) {
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->ptStatusWndPos = {-50, globals.workArea.bottom + 100};
+  ImmUnlockIMC(himc);
+  Activate();
+  const UiRecord record = Record();
+  ASSERT_NE(record.statusWnd, nullptr);
+  EXPECT_TRUE(IsWindowVisible(record.statusWnd));
+  EXPECT_TRUE(record.uiFlags & kUiStatusOpen);
+  const RECT r = WindowRect(record.statusWnd);
+  EXPECT_EQ(r.left, globals.workArea.left);
+  EXPECT_EQ(r.bottom, globals.workArea.bottom);
+  EXPECT_EQ(r.right - r.left, ui.status.window.width);
+  const LRESULT packed = SendMessageA(uiWindow, WM_IME_CONTROL, IMC_GETSTATUSWINDOWPOS, 0);
+  EXPECT_EQ(static_cast<short>(LOWORD(packed)), r.left);
+  EXPECT_EQ(static_cast<short>(HIWORD(packed)), r.top);
+  EXPECT_NE(ui.hintWindow, nullptr);
+  EXPECT_NE(ui.contextWindow, nullptr);
+}
+
+TEST_F(UiWindowsTest, ShowStatusZeroKeepsTheBarClosed) {
+  SetString(kCaretKeyPath, "show status", "0");
+  Activate();
+  EXPECT_EQ(Record().statusWnd, nullptr);
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, kCaretKeyPath, "show status");
+}
+
+TEST_F(UiWindowsTest, StatusPositionBelowTheWorkAreaIsPulledBack) {
+  Activate();
+  HWND status = Record().statusWnd;
+  ASSERT_NE(status, nullptr);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->ptStatusWndPos = {50, globals.workArea.bottom + 300};
+  ImmUnlockIMC(himc);
+  SendMessageA(status, WM_IME_NOTIFY, IMN_SETSTATUSWINDOWPOS, 0);
+  const RECT r = WindowRect(status);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.bottom, globals.workArea.bottom);
+}
+
+TEST_F(UiWindowsTest, DeactivationHidesTheChildren) {
+  Activate();
+  HWND status = Record().statusWnd;
+  SendMessageA(uiWindow, WM_IME_SETCONTEXT, FALSE, 0);
+  Pump();
+  EXPECT_FALSE(IsWindowVisible(status));
+}
+
+TEST_F(UiWindowsTest, SchemeButtonWritesTheSchemeAtOnce) {
+  Activate();
+  StatusButtonClick(Record().statusWnd, himc, 1);
+  EXPECT_EQ(globals.sxScheme, 1);
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+  DWORD value = 0, size = sizeof value;
+  EXPECT_EQ(RegQueryValueExA(key, "声型", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_EQ(value, 1u);
+  DWORD mode = 0, sentence = 0;
+  ImmGetConversionStatus(himc, &mode, &sentence);
+  EXPECT_TRUE(mode & 0x2000);
+}
+
+TEST_F(UiWindowsTest, ClickOnAClosedInputMethodOnlyOpensIt) {
+  Activate();
+  ImmSetOpenStatus(himc, FALSE);
+  StatusButtonClick(Record().statusWnd, himc, 4);
+  EXPECT_TRUE(ImmGetOpenStatus(himc));
+  DWORD mode = 0, sentence = 0;
+  ImmGetConversionStatus(himc, &mode, &sentence);
+  EXPECT_FALSE(mode & IME_CMODE_FULLSHAPE);
+}
+
+TEST_F(UiWindowsTest, CodeInputForbidsWidthButReturnsToChinese) {
+  Activate();
+  ImmSetConversionStatus(himc, IME_CMODE_CHARCODE, 0);
+  StatusButtonClick(Record().statusWnd, himc, 4);
+  DWORD mode = 0, sentence = 0;
+  ImmGetConversionStatus(himc, &mode, &sentence);
+  EXPECT_EQ(mode, static_cast<DWORD>(IME_CMODE_CHARCODE));
+  StatusButtonClick(Record().statusWnd, himc, 0);
+  ImmGetConversionStatus(himc, &mode, &sentence);
+  EXPECT_EQ(mode, static_cast<DWORD>(IME_CMODE_NATIVE));
+}
+
+TEST_F(UiWindowsTest, StartCompositionCreatesOneCandidateWindow) {
+  Activate();
+  SetMsgFlags(kMsgCompositionStarted);
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  HWND first = Record().candCompWnd;
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(IsWindowVisible(first));
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  EXPECT_EQ(Record().candCompWnd, first);
+  SendMessageA(uiWindow, WM_IME_ENDCOMPOSITION, 0, 0);
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(first)) << "the end of the composition leaves it on screen";
+
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 6);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(Record().candCompWnd, nullptr);
+  EXPECT_EQ(Record().candCompShow, 0);
+}
+
+TEST_F(UiWindowsTest, HorizontalPageShowsSevenRows) {
+  Activate();
+  FillCandidates(20, "ab");
+  SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump();
+  EXPECT_EQ(RowsDrawn(), 7u);
+  EXPECT_STREQ(engine.searchText, "候选1") << "the search text follows the list";
+  const RECT r = WindowRect(Record().candCompWnd);
+  EXPECT_GT(r.right - r.left, ui.candidate.baseWidth - 1);
+  EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);
+}
+
+TEST_F(UiWindowsTest, VerticalWithoutCandidatesShrinksToTheCompositionLine) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  Activate();
+  EXPECT_TRUE(ui.candidate.vertical);
+  FillCandidates(0, "x");
+  SetMsgFlags(kMsgCompositionStarted);
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump();
+  const RECT r = WindowRect(Record().candCompWnd);
+  EXPECT_EQ(r.bottom - r.top, ui.candidate.compLineHeight);
+}
+
+TEST_F(UiWindowsTest, TooltipOfAStatusButtonShowsAboveTheBar) {
+  Activate();
+  HWND status = Record().statusWnd;
+  const RECT bar = WindowRect(status);
+  int shown = -1;
+  ShowTooltip(&shown, 2, true, status, "简/繁输出(简体)", "", HintPlacement::kAboveOwner,
+              bar.left + 41);
+  Pump();
+  ASSERT_TRUE(IsWindowVisible(ui.hintWindow));
+  const RECT hint = WindowRect(ui.hintWindow);
+  EXPECT_EQ(hint.bottom, bar.top);
+  EXPECT_EQ(hint.left, bar.left + 41);
+  EXPECT_EQ(shown, 2);
+  ClearTooltip(&shown);
+  EXPECT_FALSE(IsWindowVisible(ui.hintWindow));
+}
+
+}  // namespace

@@ -1,0 +1,282 @@
+#!/usr/bin/env python3
+"""Draws the module's bitmaps and its hand cursor, and writes the resource-script fragment
+that names them.
+
+    make-bitmaps.py OUTPUT_DIR [FONT]
+
+Every image is drawn here from primitives and the CJK font, at the size the windows draw
+it. The windows combine the button images with their background by AND, so white is the
+transparent colour of every button image.
+"""
+import os
+import struct
+import sys
+
+from PIL import Image, ImageDraw, ImageFont
+
+DEFAULT_FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
+WHITE = (255, 255, 255)
+INK = (24, 24, 24)
+BLUE = (20, 70, 190)
+RED = (200, 30, 30)
+GREEN = (20, 130, 60)
+GREY = (150, 150, 150)
+
+
+class Painter:
+    def __init__(self, font_path):
+        self.font_path = font_path
+
+    def font(self, size):
+        return ImageFont.truetype(self.font_path, size)
+
+    def text_centred(self, draw, box, text, size, colour):
+        font = self.font(size)
+        left, top, right, bottom = draw.textbbox((0, 0), text, font=font)
+        x = box[0] + (box[2] - box[0] - (right - left)) / 2 - left
+        y = box[1] + (box[3] - box[1] - (bottom - top)) / 2 - top
+        draw.text((x, y), text, font=font, fill=colour)
+
+
+def blank(size, colour=WHITE):
+    image = Image.new("RGB", size, colour)
+    return image, ImageDraw.Draw(image)
+
+
+def glyph_button(painter, text, colour, size=14, frame=None):
+    """A 20x20 button showing one or two glyphs, optionally in a rounded frame."""
+    image, draw = blank((20, 20))
+    if frame:
+        draw.rounded_rectangle((1, 1, 18, 18), radius=3, outline=frame)
+    painter.text_centred(draw, (0, 0, 20, 20), text, size, colour)
+    return image
+
+
+def keyboard(active):
+    image, draw = blank((20, 20))
+    body = BLUE if active else GREY
+    draw.rounded_rectangle((1, 5, 18, 15), radius=2, outline=body, fill=WHITE)
+    for row, (y, count) in enumerate(((7, 5), (10, 5))):
+        for k in range(count):
+            x = 3 + k * 3 + row
+            draw.rectangle((x, y, x + 1, y + 1), fill=body)
+    draw.line((6, 13, 13, 13), fill=body)
+    if not active:
+        draw.line((2, 17, 17, 3), fill=RED, width=1)
+    return image
+
+
+def half_moon(painter, full):
+    """Full width: a filled disc; half width: a half disc, beside its glyph."""
+    image, draw = blank((20, 20))
+    if full:
+        draw.ellipse((1, 1, 18, 18), outline=BLUE, fill=(210, 225, 255))
+        painter.text_centred(draw, (0, 0, 20, 20), "全", 12, BLUE)
+    else:
+        draw.ellipse((1, 1, 18, 18), outline=GREY)
+        draw.pieslice((1, 1, 18, 18), 90, 270, fill=(225, 225, 225))
+        painter.text_centred(draw, (0, 0, 20, 20), "半", 12, INK)
+    return image
+
+
+def punctuation(chinese):
+    """Chinese punctuation: a full-width comma and a hollow full stop; English: ", ."."""
+    image, draw = blank((20, 20))
+    if chinese:
+        draw.ellipse((2, 8, 7, 13), fill=RED)
+        draw.line((6, 11, 3, 17), fill=RED, width=2)
+        draw.ellipse((11, 9, 17, 15), outline=RED, width=2)
+    else:
+        draw.rectangle((4, 11, 6, 13), fill=INK)
+        draw.line((6, 13, 4, 16), fill=INK, width=1)
+        draw.rectangle((13, 11, 15, 13), fill=INK)
+    return image
+
+
+def magnifier(size=20, colour=BLUE):
+    image, draw = blank((size, size))
+    r = size * 0.32
+    cx = cy = size * 0.40
+    draw.ellipse((cx - r, cy - r, cx + r, cy + r), outline=colour, width=2)
+    draw.line((cx + r * 0.7, cy + r * 0.7, size - 2, size - 2), fill=colour, width=3)
+    return image
+
+
+def globe():
+    image, draw = blank((20, 20))
+    draw.ellipse((1, 1, 18, 18), outline=BLUE, fill=(220, 235, 255), width=1)
+    draw.ellipse((6, 1, 13, 18), outline=BLUE)
+    draw.line((1, 9, 18, 9), fill=BLUE)
+    draw.line((3, 5, 16, 5), fill=BLUE)
+    draw.line((3, 14, 16, 14), fill=BLUE)
+    return image
+
+
+def arrow(up, enabled, size=14):
+    image, draw = blank((size, size))
+    colour = BLUE if enabled else GREY
+    draw.rounded_rectangle((0, 0, size - 1, size - 1), radius=2, outline=colour)
+    if up:
+        points = [(3, 9), (10, 9), (6.5, 4)]
+    else:
+        points = [(3, 5), (10, 5), (6.5, 10)]
+    draw.polygon(points, fill=colour)
+    return image
+
+
+def play_button(playing):
+    """Stopped: a play triangle ("adliston"); playing: a pause sign ("adlistoff")."""
+    image, draw = blank((16, 16))
+    draw.ellipse((0, 0, 15, 15), outline=GREEN)
+    if playing:
+        draw.rectangle((5, 4, 6, 11), fill=GREEN)
+        draw.rectangle((9, 4, 10, 11), fill=GREEN)
+    else:
+        draw.polygon([(6, 4), (6, 11), (11, 7.5)], fill=GREEN)
+    return image
+
+
+def list_button(shown):
+    """The query-list button: a chevron that closes ("adlisthide") or opens the list."""
+    image, draw = blank((16, 16))
+    draw.rectangle((0, 0, 15, 15), outline=GREY)
+    for y in (4, 7, 10):
+        draw.line((3, y, 7, y), fill=INK)
+    if shown:
+        draw.polygon([(9, 9), (13, 9), (11, 5)], fill=BLUE)
+    else:
+        draw.polygon([(9, 5), (13, 5), (11, 9)], fill=BLUE)
+    return image
+
+
+def close_button():
+    """Drawn in a 12x16 cell at the top-left of a 20x20 image; the rest is transparent."""
+    image, draw = blank((20, 20))
+    draw.line((2, 4, 9, 11), fill=INK, width=2)
+    draw.line((9, 4, 2, 11), fill=INK, width=2)
+    return image
+
+
+def gradient(size, top, bottom, border=None):
+    width, height = size
+    image, draw = blank(size)
+    for y in range(height):
+        t = y / max(1, height - 1)
+        colour = tuple(int(a + (b - a) * t) for a, b in zip(top, bottom))
+        draw.line((0, y, width - 1, y), fill=colour)
+    if border:
+        draw.rectangle((0, 0, width - 1, height - 1), outline=border)
+    return image
+
+
+def images(painter):
+    g = lambda text, colour, **kw: glyph_button(painter, text, colour, **kw)
+    return {
+        # Status bar (20x20 each, background 150x25).
+        "Chinese": g("中", RED),
+        "English": g("英", BLUE),
+        "IMESX": g("声", GREEN, frame=GREEN),
+        "IMEZX": g("字", BLUE, frame=BLUE),
+        "JianTi": g("简", INK),
+        "FanTi": g("繁", RED),
+        "CoName": g("查", BLUE),
+        "FullShape": half_moon(painter, True),
+        "HalfShape": half_moon(painter, False),
+        "Symbol": punctuation(True),
+        "NoSymbol": punctuation(False),
+        "SoftKBD": keyboard(True),
+        "NoSoftKBD": keyboard(False),
+        "DzLx": g("练", GREEN),
+        "bmsearch": globe(),
+        "statusback": gradient((150, 25), (250, 250, 252), (214, 222, 236), border=(160, 170, 190)),
+        # Candidate and composition window.
+        "candback": gradient((200, 200), (255, 255, 255), (236, 241, 250)),
+        "compback": gradient((198, 25), (232, 240, 252), (206, 220, 242)),
+        "search": magnifier(),
+        "CandU": arrow(True, True),
+        "candudis": arrow(True, False),
+        "CandD": arrow(False, True),
+        "CandDdis": arrow(False, False),
+        "adliston": play_button(False),
+        "adlistoff": play_button(True),
+        "adlistshow": list_button(False),
+        "adlisthide": list_button(True),
+        # Context window.
+        "contextclose": close_button(),
+    }
+
+
+# A pointing hand, 32x32, hot spot at the fingertip: X outline, o white, space transparent.
+HAND = [
+    "     XX",
+    "    XooX",
+    "    XooX",
+    "    XooX",
+    "    XooX",
+    "    XooXXX",
+    "    XooXooXXX",
+    "    XooXooXooXX",
+    "    XooXooXooXoX",
+    "XXX XooooooooXoX",
+    "XooXXoooooooooooX",
+    "XoooXoooooooooooX",
+    " XooXoooooooooooX",
+    "  XoooooooooooooX",
+    "  XoooooooooooooX",
+    "   XooooooooooooX",
+    "   XoooooooooooX",
+    "    XooooooooooX",
+    "    XooooooooooX",
+    "     XooooooooX",
+    "     XooooooooX",
+    "     XXXXXXXXXX",
+]
+HAND_HOTSPOT = (5, 0)
+
+
+def cursor_bytes(art, hotspot):
+    size = 32
+    xor_rows, and_rows = [], []
+    for y in range(size):
+        line = art[y] if y < len(art) else ""
+        xor_bits = and_bits = 0
+        for x in range(size):
+            c = line[x] if x < len(line) else " "
+            bit = 1 << (31 - x)
+            if c == " ":
+                and_bits |= bit  # transparent
+            elif c == "o":
+                xor_bits |= bit  # white (palette entry 1)
+        xor_rows.append(struct.pack(">I", xor_bits))
+        and_rows.append(struct.pack(">I", and_bits))
+    # Device-independent bitmaps are stored bottom-up.
+    bits = b"".join(reversed(xor_rows)) + b"".join(reversed(and_rows))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, len(bits), 0, 0, 2, 0)
+    palette = struct.pack("<II", 0x000000, 0xFFFFFF)
+    image = header + palette + bits
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    return directory + entry + image
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit("usage: make-bitmaps.py OUTPUT_DIR [FONT]")
+    out = os.path.abspath(sys.argv[1])
+    painter = Painter(sys.argv[2] if len(sys.argv) > 2 else DEFAULT_FONT)
+    os.makedirs(out, exist_ok=True)
+    lines = ["// Generated by tools/make-bitmaps.py: the bitmaps and cursor loaded by name."]
+    for name, image in images(painter).items():
+        path = os.path.join(out, name + ".bmp")
+        image.save(path, "BMP")
+        lines.append('%s BITMAP "%s"' % (name, path))
+    hand = os.path.join(out, "Hand.cur")
+    with open(hand, "wb") as f:
+        f.write(cursor_bytes(HAND, HAND_HOTSPOT))
+    lines.append('Hand CURSOR "%s"' % hand)
+    with open(os.path.join(out, "lumatori-bitmaps.rc"), "w", encoding="ascii") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()

@@ -10,16 +10,10 @@
 
 #include "ime/engine/ImeConstants.h"
 #include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/wine/support/Programs.h"
 #include "tests/wine/support/TestRegistry.h"
 
 namespace {
-
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path, length);
-  return dir.substr(0, dir.find_last_of('\\') + 1) + name;
-}
 
 std::string SystemFile(const char* name) {
   char dir[MAX_PATH];

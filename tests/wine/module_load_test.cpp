@@ -8,32 +8,14 @@
 #include <string>
 
 #include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/wine/support/Programs.h"
 #include "tests/wine/support/TestRegistry.h"
 
 namespace {
 
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path, length);
-  return dir.substr(0, dir.find_last_of('\\') + 1) + name;
-}
-
 // Runs this program again with one argument and waits for it.
 DWORD RunSelf(const char* argument) {
-  std::string command = "\"" + BesideThisProgram("module_load_test.exe") + "\" " + argument;
-  STARTUPINFOA startup = {sizeof startup};
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return 999;
-  }
-  WaitForSingleObject(process.hProcess, 30000);
-  DWORD code = 999;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
+  return RunAndWait("\"" + BesideThisProgram("module_load_test.exe") + "\" " + argument, 30000);
 }
 
 int CountLines(const std::string& path) {

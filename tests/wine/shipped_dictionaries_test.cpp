@@ -16,31 +16,13 @@
 #include "ime/settings/Globals.h"
 #include "tests/native/KeyedDatabaseFiles.h"
 #include "tests/wine/lookup_wine_support.h"
+#include "tests/wine/support/Programs.h"
 
 namespace {
 
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path, length);
-  return dir.substr(0, dir.find_last_of('\\') + 1) + name;
-}
-
 DWORD RunPackage(const std::string& installDir) {
   // No trailing backslash in installDir: it would escape the closing quote.
-  std::string command = "\"" + BesideThisProgram("lumatori.exe") + "\" \"" + installDir + "\"";
-  STARTUPINFOA startup = {sizeof startup};
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return 999;
-  }
-  WaitForSingleObject(process.hProcess, 120000);
-  DWORD code = 999;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
+  return RunAndWait("\"" + BesideThisProgram("lumatori.exe") + "\" \"" + installDir + "\"", 120000);
 }
 
 std::string ReadFile(const std::string& path) {

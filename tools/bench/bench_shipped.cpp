@@ -1,0 +1,152 @@
+// Prints, for the shipped dictionaries, the median and 95th-percentile time of
+// LookupCandidates for codes of 1 to 4 letters in both schemes, beside the floor measured
+// in the same run: the same two files opened, keyed, given a query that returns nothing,
+// and closed.
+//   bench_shipped DICTIONARY_DIR [SAMPLES]
+#include <windows.h>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/SQLiteTable3.h"
+#include "ime/engine/ContextBlocks.h"
+#include "ime/engine/EngineState.h"
+#include "ime/settings/Globals.h"
+
+namespace {
+
+double NowMs() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER count;
+  QueryPerformanceCounter(&count);
+  return 1000.0 * static_cast<double>(count.QuadPart) / frequency;
+}
+
+sqlite3* OpenKeyed(const std::string& path) {
+  sqlite3* db = nullptr;
+  sqlite3_open(path.c_str(), &db);
+  sqlite3_key(db, kDictionaryPassword, kDictionaryKeyLength);
+  return db;
+}
+
+// Every code stored in the system files of a table: what a user can type.
+std::vector<std::string> StoredCodes(const std::string& dir, const char* table) {
+  std::vector<std::string> codes;
+  const std::string sql = std::string("select distinct mbcode from ") + table;
+  for (const char* first = "abcdefghijklmnopqrstuvwxyz,;"; *first; ++first) {
+    sqlite3* db = OpenKeyed(dir + "lmtsys_" + *first + ".db");
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+      while (sqlite3_step(statement) == SQLITE_ROW) {
+        codes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+      }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+  }
+  return codes;
+}
+
+void EmptyQuery(const std::string& path, const std::string& sql) {
+  sqlite3* db = OpenKeyed(path);
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+    }
+  }
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+}
+
+double Percentile(std::vector<double> times, int percent) {
+  std::sort(times.begin(), times.end());
+  return times[(times.size() - 1) * static_cast<size_t>(percent) / 100];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: bench_shipped DICTIONARY_DIR [SAMPLES]\n");
+    return 2;
+  }
+  std::string dir = argv[1];
+  if (dir.back() != '\\') dir += '\\';
+  const int samples = argc > 2 ? std::atoi(argv[2]) : 200;
+  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
+  std::memcpy(globals.dictionaryDir, dir.data(), std::min(dir.size(), sizeof globals.dictionaryDir - 1));
+  for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
+  globals.gb2312Only = 1;
+
+  INPUTCONTEXT context = {};
+  ResetCompositionBlock(&context);
+  ResetCandidateBlock(&context);
+  auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context.hCompStr));
+  CandidateList* list = CandidateListOf(ImmLockIMCC(context.hCandInfo));
+  std::mt19937 generator(20261207);
+
+  std::printf("%-6s %-7s %8s %12s %12s %12s %12s %9s\n", "scheme", "letters", "rows",
+              "lookup med", "lookup p95", "floor med", "floor p95", "p95 ratio");
+  for (int sx = 1; sx >= 0; --sx) {
+    const char* table = sx ? "lmt_sx" : "lmt_zx";
+    globals.sxScheme = static_cast<BYTE>(sx);
+    engine.maxCodeLength = engine.codeLengthLimit = sx ? 8 : 4;
+    const std::vector<std::string> codes = StoredCodes(dir, table);
+    const std::string emptySql = std::string("select hzcode,mbcode from ") + table + " limit 0";
+    for (int length = 1; length <= 4; ++length) {
+      std::vector<std::string> typed;
+      for (const std::string& code : codes) {
+        if (static_cast<int>(code.size()) >= length) typed.push_back(code.substr(0, length));
+      }
+      if (typed.empty()) continue;
+      std::vector<double> lookups, floors;
+      double rows = 0;
+      for (int i = 0; i < samples; ++i) {
+        const std::string code = typed[std::uniform_int_distribution<size_t>(0, typed.size() - 1)(generator)];
+        char* buffer = reinterpret_cast<char*>(composition) + composition->dwCompStrOffset;
+        std::memcpy(buffer, code.c_str(), code.size() + 1);
+        composition->dwCompStrLen = composition->dwCursorPos = static_cast<DWORD>(code.size());
+        list->dwCount = list->dwSelection = 0;
+        // Alternate the order so that neither always meets a warm cache.
+        auto floor = [&] {
+          const double start = NowMs();
+          EmptyQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", emptySql);
+          EmptyQuery(dir + "lmtsys_User.db", emptySql);
+          floors.push_back(NowMs() - start);
+        };
+        auto lookup = [&] {
+          const double start = NowMs();
+          LookupCandidates(composition, list);
+          lookups.push_back(NowMs() - start);
+          rows += list->dwCount;
+        };
+        if (i % 2) {
+          floor();
+          lookup();
+        } else {
+          lookup();
+          floor();
+        }
+      }
+      const double lookupP95 = Percentile(lookups, 95), floorP95 = Percentile(floors, 95);
+      std::printf("%-6s %-7d %8.0f %9.2f ms %9.2f ms %9.2f ms %9.2f ms %9.2f\n", sx ? "sx" : "zx",
+                  length, rows / samples, Percentile(lookups, 50), lookupP95,
+                  Percentile(floors, 50), floorP95, lookupP95 / floorP95);
+    }
+  }
+  std::printf("(%d codes per line, prefixes of stored codes; rows = mean candidates listed)\n",
+              samples);
+  return 0;
+}

@@ -11,7 +11,7 @@
 
 namespace {
 
-struct ClassSpec {
+struct ClassEntry {
   WindowClass id;
   UINT style;
   int brush;
@@ -20,7 +20,7 @@ struct ClassSpec {
 
 // Registration order. The menu owner windows get their own procedures with the menus;
 // until then their classes exist with the default procedure.
-const ClassSpec kClasses[] = {
+const ClassEntry kClasses[] = {
     {kClassUi, CS_IME, NULL_BRUSH, UIWndProc},
     {kClassCandComp, CS_IME | CS_VREDRAW | CS_HREDRAW, LTGRAY_BRUSH, CandCompWndProc},
     {kClassStatus, CS_IME | CS_VREDRAW | CS_HREDRAW, LTGRAY_BRUSH, StatusWndProc},
@@ -42,17 +42,17 @@ constexpr int kWindowExtraBytes = 2 * sizeof(LONG_PTR);
 }  // namespace
 
 void RegisterWindowClasses() {
-  for (const ClassSpec& spec : kClasses) {
-    const char* name = globals.classNames[spec.id];
+  for (const ClassEntry& entry : kClasses) {
+    const char* name = globals.classNames[entry.id];
     WNDCLASSEXA existing = {sizeof existing};
     if (GetClassInfoExA(globals.moduleInstance, name, &existing)) continue;
     WNDCLASSEXA windowClass = {sizeof windowClass};
-    windowClass.style = spec.style;
-    windowClass.lpfnWndProc = spec.procedure;
+    windowClass.style = entry.style;
+    windowClass.lpfnWndProc = entry.procedure;
     windowClass.cbWndExtra = kWindowExtraBytes;
     windowClass.hInstance = globals.moduleInstance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(spec.brush));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(entry.brush));
     windowClass.lpszClassName = name;
     RegisterClassExA(&windowClass);
   }

@@ -283,6 +283,15 @@ TEST(HostQuirksTest, WineVersionsThatReadEntriesAfterTheCount) {
   EXPECT_FALSE(WineReadsEntriesAfterCount(nullptr));
 }
 
+TEST(HostQuirksTest, WineVersionsWhoseEditKeepsTheCompositionUntilItEnds) {
+  EXPECT_TRUE(WineEditKeepsCompositionUntilEnd("8.0"));
+  EXPECT_TRUE(WineEditKeepsCompositionUntilEnd("7.22"));
+  EXPECT_TRUE(WineEditKeepsCompositionUntilEnd("8.21"));
+  EXPECT_FALSE(WineEditKeepsCompositionUntilEnd("9.0"));
+  EXPECT_FALSE(WineEditKeepsCompositionUntilEnd("10.2"));
+  EXPECT_FALSE(WineEditKeepsCompositionUntilEnd(nullptr));
+}
+
 TEST(HostQuirksTest, ThisHostIsDetected) {
   hostQuirks = {};
   const HostQuirks& detected = CurrentHostQuirks();
@@ -293,6 +302,7 @@ TEST(HostQuirksTest, ThisHostIsDetected) {
   EXPECT_TRUE(detected.unicodeCharacters);
   EXPECT_EQ(detected.entriesAfterCount, sizeof(void*) == 8 && WineReadsEntriesAfterCount(version))
       << version;
+  EXPECT_EQ(detected.endCompositionAtCommit, WineEditKeepsCompositionUntilEnd(version)) << version;
   hostQuirks = {true, false, false};
 }
 

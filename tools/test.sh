@@ -45,4 +45,13 @@ echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"
 echo "i686 build: done"
+# One closing line over both test runs.
+total=0 failed=0
+for log in build/native.ctest.log build/win64.ctest.log; do
+  line=$(grep -E 'tests failed out of' "$log" | tail -1)
+  [ -n "$line" ] || { status=1; continue; }
+  total=$((total + $(sed -E 's/.* out of ([0-9]+).*/\1/' <<< "$line")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<< "$line")))
+done
+echo "tests: $((total - failed)) passed, $failed failed"
 exit $status

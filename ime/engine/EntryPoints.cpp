@@ -4,6 +4,7 @@
 
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/ContextLocks.h"
+#include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
 #include "ime/resources/resource.h"
@@ -72,6 +73,14 @@ void SelectInto(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
     mode = (mode | IME_CMODE_NATIVE) & ~(IME_CMODE_CHARCODE | IME_CMODE_EUDC);
   }
   ImmSetConversionStatus(himc, mode, context->fdwSentence);
+}
+
+// A selection into the focus window's context, as at a change of layout, activates it.
+bool IsFocusContext(HIMC himc) {
+  HWND focus = GetFocus();
+  HIMC focusContext = focus ? ImmGetContext(focus) : nullptr;
+  if (focusContext) ImmReleaseContext(focus, focusContext);
+  return focusContext == himc;
 }
 
 void SelectOutOf() {
@@ -149,6 +158,7 @@ extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
   }
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
+  if (select && IsFocusContext(himc)) AttachUiWindow(himc);
   return kImeTrue;
 }
 
@@ -158,6 +168,7 @@ extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
   if (!context) return FALSE;
   InitContextPositions(context);
   ImmUnlockIMC(himc);
+  AttachUiWindow(himc);
   return kImeTrue;
 }
 

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ime/settings/Globals.h"
+
 HostQuirks hostQuirks;
 
 namespace {
@@ -14,6 +16,33 @@ const char* WineVersion() {
   FARPROC proc = ntdll ? GetProcAddress(ntdll, "wine_get_version") : nullptr;
   if (!proc) return nullptr;
   return reinterpret_cast<WineGetVersion>(reinterpret_cast<void*>(proc))();
+}
+
+// Whether a version string names a release before the given major version.
+bool WineBeforeMajor(const char* version, long major) {
+  if (!version) return false;
+  char* end = nullptr;
+  const long versionMajor = std::strtol(version, &end, 10);
+  return end != version && versionMajor < major;
+}
+
+// The module's UI window among the top-level windows of the calling thread.
+BOOL CALLBACK MatchUiWindow(HWND window, LPARAM found) {
+  char name[kClassNameSize] = {};
+  if (reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)) !=
+          globals.moduleInstance ||
+      !GetClassNameA(window, name, sizeof name) ||
+      lstrcmpiA(name, globals.classNames[kClassUi]) != 0) {
+    return TRUE;
+  }
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+HWND ThreadUiWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), MatchUiWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace
@@ -40,11 +69,18 @@ bool WineReadsEntriesAfterCount(const char* version) {
 // range stays. Windows' EDIT leaves the composition to the input method's window, and so
 // does Wine's after the rework. Ending the composition at a commit is harmless where it is
 // not needed, so the check errs towards later versions.
-bool WineEditKeepsCompositionUntilEnd(const char* version) {
-  if (!version) return false;
-  char* end = nullptr;
-  const long major = std::strtol(version, &end, 10);
-  return end != version && major < 9;
+bool WineEditKeepsCompositionUntilEnd(const char* version) { return WineBeforeMajor(version, 9); }
+
+// Until the IME rework, Wine kept one UI window per layout and made it only when
+// ImmSetOpenStatus found none, storing its internal context record (no HIMC since contexts
+// became win32u handles) in IMMGWLP_IMC; activation only sends WM_IME_SETCONTEXT through the
+// default IME window, which drops it while no UI window exists. A module that opens its
+// contexts itself, as this one does in ImeSelect, thus never gets a UI window, and with it
+// no candidate window. Wine 9 makes the window per thread and points it at the focus
+// context; attaching there only repeats what Wine does, so the check errs towards later
+// versions.
+bool WineMakesUiWindowAtOpenStatusOnly(const char* version) {
+  return WineBeforeMajor(version, 9);
 }
 
 const HostQuirks& CurrentHostQuirks() {
@@ -53,9 +89,27 @@ const HostQuirks& CurrentHostQuirks() {
     hostQuirks.unicodeCharacters = version != nullptr;  // Wine posts them with PostMessageW
     hostQuirks.entriesAfterCount = sizeof(void*) == 8 && WineReadsEntriesAfterCount(version);
     hostQuirks.endCompositionAtCommit = WineEditKeepsCompositionUntilEnd(version);
+    hostQuirks.editKeepsCompositionMessages = WineEditKeepsCompositionUntilEnd(version);
+    hostQuirks.uiWindowAtOpenStatusOnly = WineMakesUiWindowAtOpenStatusOnly(version);
     hostQuirks.known = true;
   }
   return hostQuirks;
+}
+
+// ImmSetOpenStatus with the status it already has changes nothing but makes the window.
+// Windows points the UI window at the context it activates and sends it WM_IME_SETCONTEXT;
+// the same is done here once per change of context.
+void AttachUiWindow(HIMC himc) {
+  if (!himc || !CurrentHostQuirks().uiWindowAtOpenStatusOnly) return;
+  HWND uiWindow = ThreadUiWindow();
+  if (!uiWindow) {
+    ImmSetOpenStatus(himc, ImmGetOpenStatus(himc));
+    uiWindow = ThreadUiWindow();
+    if (!uiWindow) return;
+  }
+  if (GetWindowLongPtrA(uiWindow, IMMGWLP_IMC) == reinterpret_cast<LONG_PTR>(himc)) return;
+  SetWindowLongPtrA(uiWindow, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(himc));
+  SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
 }
 
 // The entries are written bytewise: at 4 bytes after the count they are not aligned.

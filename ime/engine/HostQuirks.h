@@ -1,6 +1,6 @@
 // Where the host differs from Windows in ways the module must meet to type at all: Wine's
-// reading of the translation list and of character messages, and its EDIT control's
-// inline composition.
+// reading of the translation list and of character messages, its EDIT control's inline
+// composition, and its making of the UI window.
 #pragma once
 
 #include "ime/common/ImmDev.h"
@@ -17,6 +17,15 @@ struct HostQuirks {
   // in the control as WM_CHAR, and the next code then overwrites it. A commit must end the
   // composition here.
   bool endCompositionAtCommit = false;
+  // The same control keeps WM_IME_STARTCOMPOSITION, WM_IME_ENDCOMPOSITION and every
+  // WM_IME_COMPOSITION without a result from DefWindowProc, so the UI window hears of a new
+  // code only through IMN_OPENCANDIDATE, which must then stand for the composition's start
+  // and update too.
+  bool editKeepsCompositionMessages = false;
+  // The manager makes the UI window only inside ImmSetOpenStatus (one for the layout, in
+  // the calling thread), stores its own record there instead of the context handle, and
+  // never points the window at the context it activates.
+  bool uiWindowAtOpenStatusOnly = false;
 };
 
 // Detected on first use from the host; tests may set it beforehand.
@@ -30,6 +39,15 @@ bool WineReadsEntriesAfterCount(const char* version);
 // Whether the EDIT control of this Wine version keeps the composition inline until
 // WM_IME_ENDCOMPOSITION ("8.0", "7.22"; not "9.0" and later, which have the IME rework).
 bool WineEditKeepsCompositionUntilEnd(const char* version);
+
+// Whether this Wine version ("8.0", "7.22") makes the UI window only in ImmSetOpenStatus
+// ("9.0" and later make it per thread for the focus context).
+bool WineMakesUiWindowAtOpenStatusOnly(const char* version);
+
+// Where the manager does not keep the UI window on the active context: has it made (by
+// ImmSetOpenStatus with the status unchanged) and points it at himc, announcing the
+// activation to it as Windows does. Does nothing elsewhere.
+void AttachUiWindow(HIMC himc);
 
 // Stores messages as the translation list's first count entries, where the host reads them.
 void WriteTranslationEntries(LPTRANSMSGLIST list, const TRANSMSG* messages, UINT count);

@@ -9,6 +9,7 @@
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineState.h"
+#include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/Launch.h"
@@ -56,6 +57,7 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
   if (!himc) return;
   if (!ImmGetOpenStatus(himc)) {
     ImmSetOpenStatus(himc, TRUE);
+    AttachUiWindow(himc);  // some hosts repoint the UI window when opening
     return;
   }
   DWORD m = 0;

@@ -6,6 +6,7 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
+#include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
@@ -239,7 +240,14 @@ void NotifyUi(HWND uiWindow, WPARAM notification, LPARAM argument) {
       if (argument & 1) InvalidateCandidateWindow(uiWindow);
       break;
     case IMN_OPENCANDIDATE:
-      if (argument & 1) OpenCandidateWindow(uiWindow, false);
+      if (!(argument & 1)) break;
+      if (CurrentHostQuirks().editKeepsCompositionMessages) {
+        // In place of the start and update of the composition that the control kept.
+        StartCompositionUi(uiWindow);
+        InvalidateCandidateWindow(uiWindow);
+      } else {
+        OpenCandidateWindow(uiWindow, false);
+      }
       break;
     case IMN_SETCONVERSIONMODE:
     case IMN_SETOPENSTATUS:

@@ -78,7 +78,8 @@ void TypeLetters(const std::string& letters) {
 class TypingTest : public testing::Test {
 protected:
   void SetUp() override {
-    // The dictionaries: "a" lists 中 and 文, "ab" 中文.
+    // The dictionaries: "a" lists 中 and 文 (and the longer codes after them), "ab" 中文 and
+    // 中午, "ac" only 文字.
     const std::string db = install_.File("lumatoridb");
     CreateDirectoryA(db.c_str(), nullptr);
     const std::vector<std::string> tables = {"create table lmt_zx(mbcode text, hzcode text)",
@@ -87,6 +88,8 @@ protected:
     rows.push_back("insert into lmt_zx values('a','中')");
     rows.push_back("insert into lmt_zx values('a','文')");
     rows.push_back("insert into lmt_zx values('ab','中文')");
+    rows.push_back("insert into lmt_zx values('ab','中午')");
+    rows.push_back("insert into lmt_zx values('ac','文字')");
     MakeDictionary(db + "\\lmtsys_a.db", rows);
     MakeDictionary(db + "\\lmtsys_User.db", tables);
     DeleteKeyTree(kSettingsKeyPath);
@@ -153,6 +156,31 @@ TEST_F(TypingTest, EnterCommitsTheTypedLetters) {
   TypeLetters("a");
   Press(VK_RETURN);
   EXPECT_EQ(Text(), L"aba");
+}
+
+// Space and the digits pick from the rows the candidate window drew, so these need the
+// module's UI and candidate windows on the typing thread.
+TEST_F(TypingTest, SpaceAndDigitsCommitCandidates) {
+  TypeLetters("a");
+  Press(VK_SPACE);
+  EXPECT_EQ(Text(), L"\u4E2D");  // 中, the first candidate of "a"
+  TypeLetters("a");
+  Press('2');
+  EXPECT_EQ(Text(), L"\u4E2D\u6587");  // 文, the second
+  TypeLetters("ab");
+  Press(VK_SPACE);
+  TypeLetters("ab");
+  Press('2');
+  EXPECT_EQ(Text(), L"\u4E2D\u6587\u4E2D\u6587\u4E2D\u5348");  // 中文, then 中午
+  TypeLetters("a");
+  Press('6');  // beyond the five candidates of "a": nothing is committed
+  Press(VK_RETURN);
+  EXPECT_EQ(Text(), L"\u4E2D\u6587\u4E2D\u6587\u4E2D\u5348a");
+}
+
+TEST_F(TypingTest, SoleCandidateCommitsWithTheLetterCompletingIt) {
+  TypeLetters("ac");
+  EXPECT_EQ(Text(), L"\u6587\u5B57");  // 文字
 }
 
 TEST_F(TypingTest, ChinesePunctuationPairsQuotesAndAngles) {

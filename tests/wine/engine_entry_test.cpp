@@ -292,6 +292,14 @@ TEST(HostQuirksTest, WineVersionsWhoseEditKeepsTheCompositionUntilItEnds) {
   EXPECT_FALSE(WineEditKeepsCompositionUntilEnd(nullptr));
 }
 
+TEST(HostQuirksTest, WineVersionsThatMakeTheUiWindowOnlyAtOpenStatus) {
+  EXPECT_TRUE(WineMakesUiWindowAtOpenStatusOnly("8.0"));
+  EXPECT_TRUE(WineMakesUiWindowAtOpenStatusOnly("7.22"));
+  EXPECT_FALSE(WineMakesUiWindowAtOpenStatusOnly("9.0"));
+  EXPECT_FALSE(WineMakesUiWindowAtOpenStatusOnly("11.1"));
+  EXPECT_FALSE(WineMakesUiWindowAtOpenStatusOnly(nullptr));
+}
+
 TEST(HostQuirksTest, ThisHostIsDetected) {
   hostQuirks = {};
   const HostQuirks& detected = CurrentHostQuirks();
@@ -303,6 +311,8 @@ TEST(HostQuirksTest, ThisHostIsDetected) {
   EXPECT_EQ(detected.entriesAfterCount, sizeof(void*) == 8 && WineReadsEntriesAfterCount(version))
       << version;
   EXPECT_EQ(detected.endCompositionAtCommit, WineEditKeepsCompositionUntilEnd(version)) << version;
+  EXPECT_EQ(detected.uiWindowAtOpenStatusOnly, WineMakesUiWindowAtOpenStatusOnly(version))
+      << version;
   hostQuirks = {true, false, false};
 }
 

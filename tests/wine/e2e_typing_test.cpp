@@ -10,70 +10,11 @@
 
 #include "ime/engine/ImeConstants.h"
 #include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/wine/support/ImeTyping.h"
 #include "tests/wine/support/Programs.h"
 #include "tests/wine/support/TestRegistry.h"
 
 namespace {
-
-std::string SystemFile(const char* name) {
-  char dir[MAX_PATH];
-  GetSystemDirectoryA(dir, MAX_PATH);
-  return std::string(dir) + "\\" + name;
-}
-
-// The layout under which the module is registered, installing it the first time only.
-HKL InstalledLayout(const std::string& imeFile) {
-  const char kLayouts[] = "System\\CurrentControlSet\\Control\\Keyboard Layouts";
-  HKEY layouts;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kLayouts, 0, KEY_READ, &layouts) == ERROR_SUCCESS) {
-    char name[16];
-    for (DWORD i = 0; RegEnumKeyA(layouts, i, name, sizeof name) == ERROR_SUCCESS; ++i) {
-      char file[MAX_PATH] = {};
-      DWORD size = sizeof file;
-      if (RegGetValueA(layouts, name, "Ime File", RRF_RT_REG_SZ, nullptr, file, &size) ==
-              ERROR_SUCCESS &&
-          lstrcmpiA(file, imeFile.c_str()) == 0) {
-        RegCloseKey(layouts);
-        return reinterpret_cast<HKL>(static_cast<ULONG_PTR>(strtoul(name, nullptr, 16)));
-      }
-    }
-    RegCloseKey(layouts);
-  }
-  return ImmInstallIMEA(imeFile.c_str(), "Lumatori输入法");
-}
-
-void Pump(DWORD milliseconds) {
-  const DWORD until = GetTickCount() + milliseconds;
-  MSG msg;
-  while (static_cast<LONG>(until - GetTickCount()) > 0) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  }
-}
-
-void SendKey(WORD vk, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
-void Press(WORD vk, bool shift = false) {
-  if (shift) SendKey(VK_SHIFT, false);
-  SendKey(vk, false);
-  SendKey(vk, true);
-  if (shift) SendKey(VK_SHIFT, true);
-  Pump(150);
-}
-
-void TypeLetters(const std::string& letters) {
-  for (char letter : letters) Press(static_cast<WORD>(letter - 'a' + 'A'));
-}
 
 class TypingTest : public testing::Test {
 protected:

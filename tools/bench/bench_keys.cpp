@@ -18,6 +18,7 @@
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/engine/PrivateRecord.h"
 #include "ime/settings/Globals.h"
+#include "tools/bench/BenchSupport.h"
 
 extern "C" {
 BOOL WINAPI ImeSelect(HIMC, BOOL);
@@ -26,35 +27,7 @@ UINT WINAPI ImeToAsciiEx(UINT, UINT, CONST LPBYTE, LPTRANSMSGLIST, UINT, HIMC);
 
 namespace {
 
-double NowMs() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / frequency;
-}
-
-void EmptyQuery(const std::string& path) {
-  sqlite3* db = nullptr;
-  sqlite3_open(path.c_str(), &db);
-  sqlite3_key(db, kDictionaryPassword, kDictionaryKeyLength);
-  sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db, "select hzcode,mbcode from lmt_zx limit 0", -1, &statement,
-                         nullptr) == SQLITE_OK) {
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-    }
-  }
-  sqlite3_finalize(statement);
-  sqlite3_close(db);
-}
-
-double Percentile(std::vector<double> times, int percent) {
-  std::sort(times.begin(), times.end());
-  return times[(times.size() - 1) * static_cast<size_t>(percent) / 100];
-}
+const char kEmptySql[] = "select hzcode,mbcode from lmt_zx limit 0";
 
 struct TranslationList {
   UINT count;
@@ -112,8 +85,8 @@ int main(int argc, char** argv) {
     Key(himc, VK_ESCAPE, 27, &list);  // ends the composition
 
     start = NowMs();
-    EmptyQuery(dir + "lmtsys_" + letter + ".db");
-    EmptyQuery(dir + "lmtsys_User.db");
+    EmptyQuery(dir + "lmtsys_" + letter + ".db", kEmptySql);
+    EmptyQuery(dir + "lmtsys_User.db", kEmptySql);
     floors.push_back(NowMs() - start);
   }
   std::printf("%-7s %9.2f ms %9.2f ms\n", "key", Percentile(keys, 50), Percentile(keys, 95));

@@ -20,26 +20,9 @@
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
+#include "tools/bench/BenchSupport.h"
 
 namespace {
-
-double NowMs() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / frequency;
-}
-
-sqlite3* OpenKeyed(const std::string& path) {
-  sqlite3* db = nullptr;
-  sqlite3_open(path.c_str(), &db);
-  sqlite3_key(db, kDictionaryPassword, kDictionaryKeyLength);
-  return db;
-}
 
 // Every code stored in the system files of a table: what a user can type.
 std::vector<std::string> StoredCodes(const std::string& dir, const char* table) {
@@ -57,22 +40,6 @@ std::vector<std::string> StoredCodes(const std::string& dir, const char* table) 
     sqlite3_close(db);
   }
   return codes;
-}
-
-void EmptyQuery(const std::string& path, const std::string& sql) {
-  sqlite3* db = OpenKeyed(path);
-  sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-    }
-  }
-  sqlite3_finalize(statement);
-  sqlite3_close(db);
-}
-
-double Percentile(std::vector<double> times, int percent) {
-  std::sort(times.begin(), times.end());
-  return times[(times.size() - 1) * static_cast<size_t>(percent) / 100];
 }
 
 }  // namespace

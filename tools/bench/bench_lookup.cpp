@@ -20,6 +20,7 @@
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
+#include "tools/bench/BenchSupport.h"
 
 namespace {
 
@@ -54,13 +55,6 @@ void Exec(sqlite3* db, const std::string& sql) {
   }
 }
 
-sqlite3* OpenKeyed(const std::string& path) {
-  sqlite3* db = nullptr;
-  sqlite3_open(path.c_str(), &db);
-  sqlite3_key(db, kDictionaryPassword, kDictionaryKeyLength);
-  return db;
-}
-
 // A system file laid out like the dictionary package's: rows in lookup order, indexed for it.
 void WriteDictionary(const std::string& path, const std::vector<std::pair<std::string, std::string>>& rows) {
   sqlite3* db = OpenKeyed(path);
@@ -89,17 +83,6 @@ std::vector<std::pair<std::string, std::string>> SortedRows(char first, int coun
   return rows;
 }
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER count;
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Opens, keys, queries (every row read) and closes one file with raw calls.
 int RawQuery(const std::string& path, const std::string& sql) {
   sqlite3* db = OpenKeyed(path);
@@ -114,16 +97,6 @@ int RawQuery(const std::string& path, const std::string& sql) {
   sqlite3_finalize(statement);
   sqlite3_close(db);
   return rows;
-}
-
-struct Figures {
-  double median;
-  double p95;
-};
-
-Figures Summarise(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return {times[times.size() / 2], times[(times.size() * 95) / 100]};
 }
 
 }  // namespace
@@ -181,15 +154,15 @@ int main() {
                               SqlPrefixRange("mbcode", code) +
                               " order by length(mbcode), mbcode asc limit 0,999";
       auto floor = [&] {
-        const double start = Now();
+        const double start = NowMs();
         RawQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", sql);
         RawQuery(dir + "lmtsys_User.db", sql);
-        floors.push_back(Now() - start);
+        floors.push_back(NowMs() - start);
       };
       auto lookup = [&] {
-        const double start = Now();
+        const double start = NowMs();
         LookupCandidates(composition, list);
-        lookups.push_back(Now() - start);
+        lookups.push_back(NowMs() - start);
         rows += list->dwCount;
       };
       if (sample % 2) {
@@ -200,9 +173,9 @@ int main() {
         floor();
       }
     }
-    const Figures l = Summarise(lookups), f = Summarise(floors);
     std::printf("%-7d %9.0f %11.2f ms %11.2f ms %11.2f ms %11.2f ms\n", length,
-                static_cast<double>(rows) / kSamplesPerLength, l.median, l.p95, f.median, f.p95);
+                static_cast<double>(rows) / kSamplesPerLength, Percentile(lookups, 50),
+                Percentile(lookups, 95), Percentile(floors, 50), Percentile(floors, 95));
   }
   std::printf("(%d random codes per length; rows = mean candidates listed; 156,000 system rows)\n",
               kSamplesPerLength);

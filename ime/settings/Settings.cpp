@@ -98,7 +98,6 @@ void LoadSettings() {
     char path[kPathBufferSize];
     if (JoinPath(path, globals.installDir, kUpdaterFile)) StartUpdater(path);
     if (JoinPath(path, globals.installDir, kQueryListFile)) LoadQueryList(path);
-    globals.resourceModule = globals.moduleInstance;
     JoinPath(globals.linkListPath, globals.installDir, kLinkListFile);
     JoinPath(globals.dictionaryDir, globals.installDir, kDictionarySubdir);
   } else {

@@ -1,6 +1,7 @@
 // The IME entry points through which the input method manager learns the module's
 // properties and attaches the engine to input contexts.
 #include <cstring>
+#include <initializer_list>
 
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/ContextLocks.h"
@@ -9,6 +10,7 @@
 #include "ime/engine/InputControl.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/Menus.h"
 
 namespace {
 
@@ -84,9 +86,10 @@ bool IsFocusContext(HIMC himc) {
 }
 
 void SelectOutOf() {
-  if (globals.settingsDialog) {
-    SendMessageA(globals.settingsDialog, WM_CLOSE, 0, 0);
-    globals.settingsDialog = nullptr;
+  FreeSoftKeyMenu();
+  for (HWND* dialog : {&globals.settingsDialog, &globals.aboutDialog}) {
+    if (*dialog) SendMessageA(*dialog, WM_CLOSE, 0, 0);
+    *dialog = nullptr;
   }
 }
 

@@ -12,3 +12,9 @@
 #define IDS_CLASS_SKMENU 806
 #define IDS_SETTINGS_KEY 807
 #define IDS_CLASS_CONTEXT 821
+
+// Items of the status bar's right-click menus (PROPMENU, SKMENU).
+#define IDM_ABOUT 1025
+#define IDM_HELP 1027
+#define IDM_SOFTKEY_FIRST 1280  // the thirteen soft keyboard layouts, 1280-1292
+#define IDM_SOFTKEY_LAST 1292

@@ -52,7 +52,10 @@ struct ImeGlobals {
   HMODULE resourceModule;
 
   char* candidatePool[kCandidateCount];
+  // Closed or freed when a context is deselected.
   HWND settingsDialog;
+  HWND aboutDialog;
+  HMENU softKeyMenu;
 };
 
 extern ImeGlobals globals;

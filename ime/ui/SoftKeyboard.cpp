@@ -8,6 +8,7 @@
 
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineState.h"
+#include "ime/ui/Menus.h"
 #include "ime/ui/Placement.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/UiRecord.h"
@@ -119,6 +120,7 @@ void UpdateSoftKeyboard(HWND uiWindow) {
 }
 
 void ShowSoftKeyboard(HWND uiWindow, int command) {
+  UncheckSoftKeyMenu();
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
   if (record->softKbdWnd && command != record->softKbdShow) {

@@ -13,6 +13,7 @@
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/Launch.h"
+#include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
 
 namespace {
@@ -98,13 +99,14 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
       if (charCode) return Beep();
       Apply(himc, m ^ IME_CMODE_SYMBOL);
       break;
-    case 6: {
+    case kSoftKeyboardButton: {
       LPINPUTCONTEXT context = ImmLockIMC(himc);
       PrivateRecord* record = context ? LockPrivateRecord(context) : nullptr;
       if (!record) {
         if (context) ImmUnlockIMC(himc);
         return Beep();
       }
+      LoadSoftKeyMenuOnce();
       ToggleSelectedSoftKeyboardLayout();
       UnlockPrivateRecord(context);
       ImmUnlockIMC(himc);

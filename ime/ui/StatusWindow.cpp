@@ -12,6 +12,7 @@
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/HintWindow.h"
+#include "ime/ui/Menus.h"
 #include "ime/ui/StatusClicks.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiRecord.h"
@@ -128,6 +129,9 @@ void StatusMouse(HWND window, UINT mouseMessage) {
   if (mouseMessage == WM_LBUTTONDOWN) {
     StatusButtonClick(window, StatusContext(window), button);
     if (button != 7) UpdateStatusTooltip(window, button);
+  } else if (mouseMessage == WM_RBUTTONUP) {
+    ShowStatusMenu(window, button == kSoftKeyboardButton ? StatusMenu::kSoftKey
+                                                          : StatusMenu::kContext);
   }
 }
 

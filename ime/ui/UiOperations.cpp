@@ -10,6 +10,7 @@
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
 #include "ime/ui/UiChildren.h"
 #include "ime/ui/UiRecord.h"
@@ -21,12 +22,9 @@
 
 namespace {
 
-constexpr UINT kCloseMenuOwner = 0x0800;
 constexpr LPARAM kPrivateRedrawStatus = 1;
 constexpr LPARAM kPrivateSoftKeyboard = 5;
 constexpr LPARAM kPrivateRebuildCandidates = 6;
-constexpr LPARAM kPrivateContextMenuGone = 7;
-constexpr LPARAM kPrivateSoftKeyMenuGone = 8;
 
 HWND ChildOf(HWND uiWindow, HWND UiRecord::*field) {
   HWND child = nullptr;

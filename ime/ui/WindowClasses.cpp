@@ -6,6 +6,7 @@
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/ContextWindow.h"
 #include "ime/ui/HintWindow.h"
+#include "ime/ui/Menus.h"
 #include "ime/ui/StatusWindow.h"
 #include "ime/ui/UIWindow.h"
 
@@ -18,16 +19,15 @@ struct ClassEntry {
   WNDPROC procedure;
 };
 
-// Registration order. The menu owner windows get their own procedures with the menus;
-// until then their classes exist with the default procedure.
+// Registration order.
 const ClassEntry kClasses[] = {
     {kClassUi, CS_IME, NULL_BRUSH, UIWndProc},
     {kClassCandComp, CS_IME | CS_VREDRAW | CS_HREDRAW, LTGRAY_BRUSH, CandCompWndProc},
     {kClassStatus, CS_IME | CS_VREDRAW | CS_HREDRAW, LTGRAY_BRUSH, StatusWndProc},
     {kClassHint, 0, LTGRAY_BRUSH, HintWndProc},
     {kClassContext, 0, LTGRAY_BRUSH, ContextWndProc},
-    {kClassCMenu, 0, NULL_BRUSH, DefWindowProcA},
-    {kClassSoftkeyMenu, 0, NULL_BRUSH, DefWindowProcA},
+    {kClassCMenu, 0, NULL_BRUSH, ContextMenuOwnerProc},
+    {kClassSoftkeyMenu, 0, NULL_BRUSH, SoftKeyMenuOwnerProc},
 };
 
 // The menu owners, status, candidate and UI classes first; then the hint and context

@@ -10,12 +10,14 @@ endif()
 # The module's windows.
 if(WIN32)
   target_sources(lmt_module PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateMouse.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePaint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusClicks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusWindow.cpp

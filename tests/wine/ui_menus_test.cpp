@@ -1,0 +1,103 @@
+// The menu owner windows: the soft-key menu's layout choice, the About box and the
+// owners' life with their UI window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "ime/engine/SoftKeyboardLayouts.h"
+#include "ime/resources/resource.h"
+#include "ime/ui/Menus.h"
+#include "ime/ui/SoftKeyboard.h"
+#include "tests/wine/ui_fixture.h"
+
+namespace {
+
+class UiMenusTest : public UiWindowsTest {
+ protected:
+  // An owner window as the status bar's right click makes it, kept in the UI record.
+  HWND MakeOwner(WindowClass ownerClass) {
+    HWND owner = CreateWindowExA(0, globals.classNames[ownerClass], "", WS_POPUP | WS_DISABLED,
+                                 0, 0, 0, 0, app, nullptr, globals.moduleInstance, nullptr);
+    SetSlot(owner, 0, reinterpret_cast<LONG_PTR>(uiWindow));
+    if (UiRecord* record = LockUiRecord(uiWindow)) {
+      (ownerClass == kClassCMenu ? record->contextMenuWnd : record->softKeyMenuWnd) = owner;
+      UnlockUiRecord(uiWindow);
+    }
+    return owner;
+  }
+
+  DWORD State() {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    const DWORD state = static_cast<PrivateRecord*>(ImmLockIMCC(context->hPrivate))->state;
+    ImmUnlockIMCC(context->hPrivate);
+    ImmUnlockIMC(himc);
+    return state;
+  }
+
+  DWORD Mode() {
+    DWORD mode = 0, sentence = 0;
+    ImmGetConversionStatus(himc, &mode, &sentence);
+    return mode;
+  }
+};
+
+TEST_F(UiMenusTest, LayoutChoiceTurnsTheSoftKeyboardOnWithThatLayoutAlone) {
+  Activate();
+  HWND owner = MakeOwner(kClassSoftkeyMenu);
+  softKeyboardFlags[0] = true;
+  ASSERT_FALSE(Mode() & IME_CMODE_SOFTKBD);
+
+  SendMessageA(owner, WM_COMMAND, 1281, 0);  // 希腊字母
+  EXPECT_EQ(engine.softKeyboardIndex, 1u);
+  for (int i = 0; i < kSoftKeyboardLayoutCount; ++i) EXPECT_EQ(softKeyboardFlags[i], i == 1) << i;
+  EXPECT_EQ(State(), kStateSymbolKeyboard);
+  EXPECT_TRUE(Mode() & IME_CMODE_SOFTKBD);
+
+  SendMessageA(owner, WM_COMMAND, 1280, 0);  // ＰＣ键盘
+  EXPECT_EQ(engine.softKeyboardIndex, 0u);
+  EXPECT_EQ(State(), kStateIdle);
+  EXPECT_TRUE(Mode() & IME_CMODE_SOFTKBD);
+
+  SendMessageA(owner, WM_COMMAND, 1293, 0);  // not a layout
+  EXPECT_EQ(engine.softKeyboardIndex, 0u);
+}
+
+TEST_F(UiMenusTest, OwnersReportTheirEndAndCloseWithTheUiWindow) {
+  HWND contextOwner = MakeOwner(kClassCMenu);
+  HWND softKeyOwner = MakeOwner(kClassSoftkeyMenu);
+  DestroyWindow(contextOwner);
+  EXPECT_EQ(Record().contextMenuWnd, nullptr);
+  EXPECT_EQ(Record().softKeyMenuWnd, softKeyOwner);
+
+  DestroyWindow(uiWindow);
+  uiWindow = nullptr;
+  EXPECT_FALSE(IsWindow(softKeyOwner));
+}
+
+HIMC aboutContext = nullptr;
+RECT aboutRect = {};
+
+void CALLBACK LookAtTheAboutBoxThenDeselect(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!globals.aboutDialog) return;
+  KillTimer(nullptr, timer);
+  GetWindowRect(globals.aboutDialog, &aboutRect);
+  ImeSelect(aboutContext, FALSE);
+}
+
+TEST_F(UiMenusTest, AboutBoxIsCentredAndClosedWhenTheContextIsDeselected) {
+  HWND owner = MakeOwner(kClassCMenu);
+  aboutContext = himc;
+  aboutRect = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, LookAtTheAboutBoxThenDeselect);
+  SendMessageA(owner, WM_COMMAND, IDM_ABOUT, 0);  // returns when the box has closed
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(globals.aboutDialog, nullptr);
+  ReadWorkArea();
+  const int width = aboutRect.right - aboutRect.left;
+  const int height = aboutRect.bottom - aboutRect.top;
+  ASSERT_GT(width, 0);
+  EXPECT_EQ(aboutRect.left, (globals.workArea.right - width) / 2);
+  EXPECT_EQ(aboutRect.top, (globals.workArea.bottom - height) / 2);
+}
+
+}  // namespace

@@ -66,6 +66,15 @@ TEST(CaretPlacementTest, NegativeEscapementIsADirection) {
   EXPECT_EQ(r.position.y, 204);
 }
 
+TEST(CaretPlacementTest, UpsideDownTextKeepsOnlyThePerpendicularDistance) {
+  CaretPlacementInput in = HorizontalText({300, 200});
+  in.escapement = 1800;  // direction 2: no character-size step from the caret
+  in.orientation = 1800;
+  const PlacementResult r = CaretRelativePlacement(in);
+  EXPECT_EQ(r.position.x, 300 + 4);
+  EXPECT_EQ(r.position.y, 200 + 16 + 4);
+}
+
 TEST(CaretPlacementTest, ResultStaysInTheWorkArea) {
   const PlacementResult r = CaretRelativePlacement(HorizontalText({1010, 200}));
   EXPECT_EQ(r.position.x, 1024 - 200);

@@ -68,6 +68,11 @@ start_display() {
   # (services, devices) hold no test's output pipe open. "-p" fails when one is running.
   if setsid "$wineserver" -p < /dev/null >/dev/null 2>&1 9>&-; then
     "$wine" wineboot < /dev/null >/dev/null 2>&1 9>&- || true
+    # The module's windows draw in 宋体: map it to Debian's CJK font so that they show real
+    # glyphs. Programs read the substitutes when their fonts initialise, so it is set here,
+    # before any program of this server starts.
+    "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v 宋体 /d 'WenQuanYi Micro Hei' /f < /dev/null >/dev/null 2>&1 9>&- || true
   fi
 ) 9>"$state/lock"
 

@@ -199,16 +199,9 @@ TEST_F(UiCandidateTest, LeftClickOnACandidateCommitsIt) {
 }
 
 TEST_F(UiCandidateTest, ContextWindowPagesTheLinkListByEight) {
-  char directory[MAX_PATH];
-  GetTempPathA(MAX_PATH, directory);
-  std::string path = std::string(directory) + "lmt_ui_intlist.ini";
   std::string text;
   for (int i = 0; i < 10; ++i) text += "[entry" + std::to_string(i) + "]\r\nlink=http://example.org/%s\r\n";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
-  std::snprintf(globals.linkListPath, sizeof globals.linkListPath, "%s", path.c_str());
+  const std::string path = UseLinkList(text);
 
   Activate();
   ui.contextFirstEntry = 0;

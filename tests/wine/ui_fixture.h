@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "ime/common/ImmDev.h"
 #include "ime/engine/CandidateList.h"
@@ -144,6 +145,21 @@ class UiWindowsTest : public testing::Test {
     ImmUnlockIMCC(context->hCandInfo);
     ImmUnlockIMC(himc);
     return rows;
+  }
+
+  // Writes an "intlist.ini" of the given text in the temporary folder and points the
+  // module at it; the returned path is for the test to delete.
+  std::string UseLinkList(const std::string& text) {
+    char directory[MAX_PATH];
+    GetTempPathA(MAX_PATH, directory);
+    const std::string path = std::string(directory) + "lmt_ui_intlist.ini";
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    std::snprintf(globals.linkListPath, sizeof globals.linkListPath, "%s", path.c_str());
+    return path;
   }
 
   HWND app = nullptr;

@@ -3,18 +3,12 @@
 // a user does, and the layout's characters typed into an EDIT control.
 #include <thread>
 
+#include "tests/wine/support/MouseInput.h"
 #include "tests/wine/support/TypingFixture.h"
 
 namespace {
 
 constexpr int kSoftKeyboardButton = 6;
-
-void SendMouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
 
 struct MenuSeen {
   bool shown = false;
@@ -60,15 +54,14 @@ protected:
     RECT bar = {};
     GetWindowRect(status, &bar);
     const int border = GetSystemMetrics(SM_CXBORDER);
-    SetCursorPos(bar.left + border + 20 * kSoftKeyboardButton + 10, (bar.top + bar.bottom) / 2);
-    Pump(100);
+    const POINT button = {bar.left + border + 20 * kSoftKeyboardButton + 10,
+                          (bar.top + bar.bottom) / 2};
     std::vector<WORD> keys(static_cast<std::size_t>(steps) + 1, VK_DOWN);
     keys.push_back(VK_RETURN);
     MenuSeen seen;
     std::thread worker(WorkMenuWhenItShows, keys, 5000, &seen);
-    SendMouse(MOUSEEVENTF_RIGHTDOWN);
-    SendMouse(MOUSEEVENTF_RIGHTUP);
-    Pump(1500);
+    ClickAt(button, true);
+    Pump(1200);
     worker.join();
     Pump(300);
     return seen;

@@ -68,10 +68,14 @@ UINT ComposeStep(unsigned ch, LPINPUTCONTEXT context, PrivateRecord* record,
     UnlockBlock(context->hGuideLine, guideline);
     return 0;
   }
-  // A full code is committed before the key starts the next one.
+  // A full code is committed before the key starts the next one. The next code's list
+  // replaces the committed one's at once, so the list stays open for its keys; where the
+  // commit ends the composition, the next code starts a new one.
   if (composition->dwCursorPos == engine.maxCodeLength) {
     CommitFirstCandidate(context, record);
     record->state = kStateComposing;
+    record->msgFlags &= ~kMsgCloseCandidate;
+    if (record->msgFlags & kMsgEndComposition) record->msgFlags |= kMsgStartComposition;
   }
   ComposeKey(ch, context, composition, guideline, record);
   if (engine.foundCount == 0) DeleteCodeChar(context, composition, record);

@@ -334,11 +334,26 @@ TEST_F(FullCodeTest, TheNinthLetterCommitsTheFullCodeAndStartsANewOne) {
   Type("abcdefgh");
   EXPECT_EQ(CompositionString(), "abcdefgh");
   SetRowsDrawn(7);
-  EXPECT_EQ(Press('A').messages, (Trace{Notify(IMN_CLOSECANDIDATE, 1), Composition('a', kCommitted),
-                                        Notify(IMN_CHANGECANDIDATE, 1)}));
+  // The list stays open with the new code's candidates, so its keys choose from it.
+  EXPECT_EQ(Press('A').messages,
+            (Trace{Composition('a', kCommitted), Notify(IMN_CHANGECANDIDATE, 1)}));
   EXPECT_EQ(ResultString(), "甲");
   EXPECT_EQ(CompositionString(), "a");
   EXPECT_EQ(Candidates().dwCount, 4u);
+  SetRowsDrawn(4);
+  Press(VK_SPACE);
+  EXPECT_EQ(ResultString(), "丙");
+}
+
+TEST_F(FullCodeTest, WhereACommitEndsTheCompositionTheNinthLetterStartsANewOne) {
+  hostQuirks.endCompositionAtCommit = true;
+  ImeSelect(himc_, TRUE);
+  Type("abcdefgh");
+  SetRowsDrawn(7);
+  EXPECT_EQ(Press('A').messages,
+            (Trace{End(), Start(), Composition('a', kCommitted),
+                   Notify(IMN_CHANGECANDIDATE, 1)}));
+  EXPECT_EQ(CompositionString(), "a");
 }
 
 TEST_F(FullCodeTest, CommaIsPunctuationInSx) {

@@ -22,7 +22,8 @@ class TypingTest : public testing::Test {
 protected:
   void SetUp() override {
     // The dictionaries: "a" lists 中 and 文 (and the longer codes after them), "ab" 中文 and
-    // 中午, "ac" only 文字.
+    // 中午, "ac" only 文字; "d" lists 一 to 九, more than a page. In the sx scheme every
+    // prefix of "abcdefgh" lists 东 and 西.
     const std::string db = install_.File("lumatoridb");
     CreateDirectoryA(db.c_str(), nullptr);
     const std::vector<std::string> tables = {"create table lmt_zx(mbcode text, hzcode text)",
@@ -33,7 +34,13 @@ protected:
     rows.push_back("insert into lmt_zx values('ab','中文')");
     rows.push_back("insert into lmt_zx values('ab','中午')");
     rows.push_back("insert into lmt_zx values('ac','文字')");
+    rows.push_back("insert into lmt_sx values('abcdefgh','东')");
+    rows.push_back("insert into lmt_sx values('abcdefgh','西')");
     MakeDictionary(db + "\\lmtsys_a.db", rows);
+    std::vector<std::string> rowsOfD = tables;
+    for (const char* digit : {"一", "二", "三", "四", "五", "六", "七", "八", "九"})
+      rowsOfD.push_back(std::string("insert into lmt_zx values('d','") + digit + "')");
+    MakeDictionary(db + "\\lmtsys_d.db", rowsOfD);
     MakeDictionary(db + "\\lmtsys_User.db", tables);
     DeleteKeyTree(kSettingsKeyPath);
     SetString(kSettingsKeyPath, "SetupDir", install_.Path().string() + "\\");

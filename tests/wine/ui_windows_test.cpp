@@ -137,6 +137,34 @@ TEST_F(UiWindowsTest, HorizontalPageShowsSevenRows) {
   EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);
 }
 
+TEST_F(UiWindowsTest, LayoutSwitchAtActivationDropsTheWindowAndPlacesTheBar) {
+  Activate();  // horizontal, as at the last activation
+  SetMsgFlags(kMsgCompositionStarted);
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  HWND horizontal = Record().candCompWnd;
+  ASSERT_NE(horizontal, nullptr);
+
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  Activate();
+  EXPECT_FALSE(IsWindow(horizontal)) << "made again for the new orientation when needed";
+  EXPECT_TRUE(ui.candidate.vertical);
+  EXPECT_EQ(ui.lastLayout, 1u);
+
+  POINT moved = {300, 300};
+  ImmSetStatusWindowPos(himc, &moved);
+  Activate();  // unchanged: the bar stays where it was put
+  POINT position = {};
+  ImmGetStatusWindowPos(himc, &position);
+  EXPECT_EQ(position.x, 300);
+
+  SetDword(kSettingsKeyPath, "竖向排列", 0);
+  Activate();
+  EXPECT_FALSE(ui.candidate.vertical);
+  ImmGetStatusWindowPos(himc, &position);
+  EXPECT_EQ(position.x, 0);  // the horizontal window goes with the bar at the bottom-left
+  EXPECT_EQ(position.y, globals.workArea.bottom - ui.status.window.height);
+}
+
 TEST_F(UiWindowsTest, VerticalWithoutCandidatesShrinksToTheCompositionLine) {
   SetDword(kSettingsKeyPath, "竖向排列", 1);
   Activate();

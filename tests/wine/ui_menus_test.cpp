@@ -8,6 +8,7 @@
 #include "ime/resources/resource.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
+#include "tests/wine/support/Screenshot.h"
 #include "tests/wine/ui_fixture.h"
 
 namespace {
@@ -76,11 +77,27 @@ TEST_F(UiMenusTest, OwnersReportTheirEndAndCloseWithTheUiWindow) {
 
 HIMC aboutContext = nullptr;
 RECT aboutRect = {};
+COLORREF frameTop = CLR_INVALID;
+COLORREF frameBottom = CLR_INVALID;
 
+// Notes where the box stands and the colours of its etched frame (kept as a screenshot),
+// then deselects the context.
 void CALLBACK LookAtTheAboutBoxThenDeselect(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (!globals.aboutDialog) return;
+  HWND dialog = globals.aboutDialog;
+  if (!dialog) return;
   KillTimer(nullptr, timer);
-  GetWindowRect(globals.aboutDialog, &aboutRect);
+  GetWindowRect(dialog, &aboutRect);
+  UpdateWindow(dialog);
+  const Screenshot shot = CaptureScreen(AroundWindow(dialog, 4));
+  KeepScreenshot(shot, "about-box");
+  RECT client = {};
+  GetClientRect(dialog, &client);
+  POINT top = {client.right / 2, 10};
+  POINT bottom = {client.right / 2, client.bottom - 44};
+  ClientToScreen(dialog, &top);
+  ClientToScreen(dialog, &bottom);
+  frameTop = shot.At(top.x, top.y);
+  frameBottom = shot.At(bottom.x, bottom.y);
   ImeSelect(aboutContext, FALSE);
 }
 
@@ -88,6 +105,7 @@ TEST_F(UiMenusTest, AboutBoxIsCentredAndClosedWhenTheContextIsDeselected) {
   HWND owner = MakeOwner(kClassCMenu);
   aboutContext = himc;
   aboutRect = {};
+  frameTop = frameBottom = CLR_INVALID;
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, LookAtTheAboutBoxThenDeselect);
   SendMessageA(owner, WM_COMMAND, IDM_ABOUT, 0);  // returns when the box has closed
   KillTimer(nullptr, timer);
@@ -98,6 +116,8 @@ TEST_F(UiMenusTest, AboutBoxIsCentredAndClosedWhenTheContextIsDeselected) {
   ASSERT_GT(width, 0);
   EXPECT_EQ(aboutRect.left, (globals.workArea.right - width) / 2);
   EXPECT_EQ(aboutRect.top, (globals.workArea.bottom - height) / 2);
+  EXPECT_EQ(frameTop, RGB(255, 255, 255));
+  EXPECT_EQ(frameBottom, RGB(0, 0, 0));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -80,17 +82,20 @@ void Commit(LPINPUTCONTEXT context, PrivateRecord* record, CandidateList* list) 
   UnlockBlock(context->hCompStr, composition);
 }
 
-// The committed bytes and the full text of the chosen candidate (empty for the typed code).
+// The committed bytes and the full text of the chosen candidate (empty for the typed code);
+// at most `readable` bytes of text may be read.
 struct Committed {
   const char* text;
   std::size_t length;
   std::string fullText;
+  std::size_t readable = SIZE_MAX;
 };
 
 Committed ChooseCommitted(const PrivateRecord* record, const CandidateList* list) {
   if (!engine.candidateChosen) {
-    const std::string_view typed(record->typedKeys, strnlen(record->typedKeys, kTypedKeysSize));
-    return {record->typedKeys, RecordDisplayLength(typed), {}};
+    const std::size_t typedLength = strnlen(record->typedKeys, kTypedKeysSize);
+    const std::string_view typed(record->typedKeys, typedLength);
+    return {record->typedKeys, RecordDisplayLength(typed), {}, typedLength};
   }
   const char* text = CandidateRecordAt(list, list->dwSelection) + 1;  // after the marker
   const std::size_t display = RecordDisplayLength(text);
@@ -112,7 +117,8 @@ void WriteResult(LPCOMPOSITIONSTRING composition, const Committed& committed) {
   }
   char* result = reinterpret_cast<char*>(composition) + offset;
   const std::size_t room = composition->dwSize - offset - 1;
-  const std::size_t copied = strnlen(committed.text, room);  // the code part comes along
+  // The code part of a candidate record comes along.
+  const std::size_t copied = strnlen(committed.text, std::min(room, committed.readable));
   std::memmove(result, committed.text, copied);
   result[copied] = 0;
   composition->dwResultStrLen = static_cast<DWORD>(committed.length < copied ? committed.length : copied);

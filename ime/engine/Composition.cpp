@@ -129,6 +129,7 @@ void AddCodeChar(unsigned ch, LPCOMPOSITIONSTRING composition, LPGUIDELINE guide
   if (!(record->msgFlags & kMsgCompositionStarted)) RaiseStartComposition(record);
   if (record->state == kStateIdle) ClearTypedKeysStart(record);
   record->typedKeys[p] = static_cast<char>(ch);
+  record->typedKeys[p + 1] = 0;  // a longer code typed before may have left its letters here
 
   char* code = BlockBytes(composition, composition->dwCompStrOffset);
   code[p] = static_cast<char>(ch);

@@ -356,6 +356,17 @@ TEST_F(FullCodeTest, WhereACommitEndsTheCompositionTheNinthLetterStartsANewOne) 
   EXPECT_EQ(CompositionString(), "a");
 }
 
+TEST_F(FullCodeTest, EnterCommitsOnlyTheLettersOfTheCodeNowTyped) {
+  ImeSelect(himc_, TRUE);
+  Type("abcde");
+  SetRowsDrawn(2);
+  Press(VK_SPACE);
+  ASSERT_EQ(ResultString(), "甲");
+  Type("abcd");  // shorter than the code before, whose fifth letter stays behind it
+  Press(VK_RETURN);
+  EXPECT_EQ(ResultString(), "abcd");
+}
+
 TEST_F(FullCodeTest, CommaIsPunctuationInSx) {
   SetConversionMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
   EXPECT_EQ(Press(VK_OEM_COMMA).messages, (Trace{Char(0xA3), Char(0xAC)}));

@@ -73,12 +73,13 @@ void UnlockList(HIMC himc, LPINPUTCONTEXT context) {
 // The row under a client point: its index into the list and its row number, or -1.
 int CandidateIndexAt(const CandidateList* list, UiPoint p, int* row) {
   const CandidateLayout& l = ui.candidate;
-  const unsigned pageSize = list->dwPageSize ? list->dwPageSize : kCandidatePageSize;
   unsigned index = 0;
   if (l.vertical) {
-    if (l.charHeight <= 0) return -1;
+    // The rows drawn start at the selection, which an application may set anywhere.
+    if (l.charHeight <= 0 || p.y < l.candidateArea.top) return -1;
     *row = (p.y - l.candidateArea.top) / l.charHeight;
-    index = *row + pageSize * (list->dwSelection / pageSize);
+    if (*row >= static_cast<int>(list->rowsDrawn)) return -1;
+    index = list->dwSelection + *row;
   } else {
     *row = -1;
     for (int i = 0; i < static_cast<int>(list->rowsDrawn) && i < kCandidateSlotCount; ++i) {

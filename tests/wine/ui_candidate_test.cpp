@@ -14,6 +14,16 @@ namespace {
 
 class UiCandidateTest : public UiWindowsTest {
  protected:
+  std::string ResultString() {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context->hCompStr));
+    const std::string result(reinterpret_cast<char*>(composition) + composition->dwResultStrOffset,
+                             composition->dwResultStrLen);
+    ImmUnlockIMCC(context->hCompStr);
+    ImmUnlockIMC(himc);
+    return result;
+  }
+
   HWND StartComposition(unsigned candidates) {
     LPINPUTCONTEXT context = ImmLockIMC(himc);
     context->ptStatusWndPos = {100, 500};
@@ -189,13 +199,27 @@ TEST_F(UiCandidateTest, LeftClickOnACandidateCommitsIt) {
   const UiRect slot = ui.horizontalSlots[1];
   ASSERT_GT(slot.Width(), 0);
   MouseAt(window, slot.left + 2, slot.top + 2, WM_LBUTTONDOWN);
+  EXPECT_EQ(ResultString(), "候选2");
+}
+
+TEST_F(UiCandidateTest, LeftClickCommitsTheVerticalRowAsDrawnFromAnyPageStart) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  Activate();
+  FillCandidates(10, "ab");
   LPINPUTCONTEXT context = ImmLockIMC(himc);
-  auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context->hCompStr));
-  const std::string result(reinterpret_cast<char*>(composition) + composition->dwResultStrOffset,
-                           composition->dwResultStrLen);
-  ImmUnlockIMCC(context->hCompStr);
+  CandidateListOf(ImmLockIMCC(context->hCandInfo))->dwSelection = 3;  // as an application may
+  ImmUnlockIMCC(context->hCandInfo);
   ImmUnlockIMC(himc);
-  EXPECT_EQ(result, "候选2");
+  SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump();
+  HWND window = Record().candCompWnd;
+  ASSERT_TRUE(ui.candidate.vertical);
+  ASSERT_EQ(RowsDrawn(), 7u);
+  const CandidateLayout& l = ui.candidate;
+  MouseAt(window, l.candidateArea.left + 4, l.candidateArea.top + l.charHeight / 2, WM_LBUTTONDOWN);
+  EXPECT_EQ(ResultString(), "候选4");
 }
 
 TEST_F(UiCandidateTest, ContextWindowPagesTheLinkListByEight) {

@@ -32,6 +32,8 @@ MenuKind kinds[] = {
     {"SKMENU", kClassSoftkeyMenu, "Softkey Menu", &UiRecord::softKeyMenuWnd, false},
 };
 
+HMENU trackedMenu = nullptr;  // the menu inside TrackPopupMenu, destroyed only after it
+
 HWND OwnerWindow(HWND uiWindow, const MenuKind& kind, HWND application) {
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return nullptr;
@@ -72,11 +74,24 @@ void TrackMenu(HWND statusWindow, MenuKind& kind) {
   if (kind.ownerClass == kClassSoftkeyMenu) CheckChosenLayout(popup);
   RECT status = {};
   GetWindowRect(statusWindow, &status);
+  trackedMenu = menu;
   TrackPopupMenu(popup, TPM_LEFTBUTTON, status.left, status.top, 0, owner, nullptr);
-  // The owner may have been closed while the menu was up.
-  if (IsWindow(owner) && GetSlot(owner, 1) == reinterpret_cast<LONG_PTR>(menu)) {
+  trackedMenu = nullptr;
+  // The owner may have been closed or destroyed while the menu was up.
+  if (IsWindow(owner) && GetSlot(owner, 1) == reinterpret_cast<LONG_PTR>(menu)) SetSlot(owner, 1, 0);
+  DestroyMenu(menu);
+}
+
+// Takes the owner's menu from slot 1; a menu still being tracked is ended and left to
+// TrackMenu, which destroys it when TrackPopupMenu returns.
+void DropOwnedMenu(HWND owner) {
+  HMENU menu = reinterpret_cast<HMENU>(GetSlot(owner, 1));
+  SetSlot(owner, 1, 0);
+  if (!menu) return;
+  if (menu == trackedMenu) {
+    EndMenu();
+  } else {
     DestroyMenu(menu);
-    SetSlot(owner, 1, 0);
   }
 }
 
@@ -104,14 +119,14 @@ void ContextMenuCommand(HWND owner, UINT item) {
 bool OwnerMessage(HWND window, UINT message, LPARAM goneCode) {
   switch (message) {
     case WM_CLOSE:
-      if (HMENU menu = reinterpret_cast<HMENU>(GetSlot(window, 1))) DestroyMenu(menu);
-      SetSlot(window, 1, 0);
+      DropOwnedMenu(window);
       return false;
     case kCloseMenuOwner:
       SendMessageA(window, WM_CLOSE, 0, 0);
       if (IsWindow(window)) DestroyWindow(window);
       return true;
     case WM_DESTROY:
+      DropOwnedMenu(window);  // also when destroyed with its application's window
       if (HWND uiWindow = reinterpret_cast<HWND>(GetSlot(window, 0))) {
         SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, goneCode);
       }

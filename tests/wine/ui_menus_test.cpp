@@ -75,6 +75,37 @@ TEST_F(UiMenusTest, OwnersReportTheirEndAndCloseWithTheUiWindow) {
   EXPECT_FALSE(IsWindow(softKeyOwner));
 }
 
+HWND menuOwnerToClose = nullptr;
+bool menuEndedByTheTest = false;
+
+// While the soft-key menu is up: closes its owner as a UI window being destroyed does.
+void CALLBACK CloseTheOwnerOfTheOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  SendMessageA(menuOwnerToClose, kCloseMenuOwner, 0, 0);
+}
+
+void CALLBACK EndTheMenuIfStillUp(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  menuEndedByTheTest = true;
+  EndMenu();
+}
+
+TEST_F(UiMenusTest, ClosingTheOwnerWhileItsMenuIsUpEndsTheMenu) {
+  Activate();
+  HWND status = Record().statusWnd;
+  ASSERT_NE(status, nullptr);
+  menuOwnerToClose = MakeOwner(kClassSoftkeyMenu);
+  menuEndedByTheTest = false;
+  const UINT_PTR close = SetTimer(nullptr, 0, 300, CloseTheOwnerOfTheOpenMenu);
+  const UINT_PTR fallback = SetTimer(nullptr, 0, 5000, EndTheMenuIfStillUp);
+  ShowStatusMenu(status, StatusMenu::kSoftKey);  // returns when the menu has ended
+  KillTimer(nullptr, close);
+  KillTimer(nullptr, fallback);
+  EXPECT_FALSE(menuEndedByTheTest);
+  EXPECT_FALSE(IsWindow(menuOwnerToClose));
+  EXPECT_EQ(Record().softKeyMenuWnd, nullptr);
+}
+
 HIMC aboutContext = nullptr;
 RECT aboutRect = {};
 COLORREF frameTop = CLR_INVALID;

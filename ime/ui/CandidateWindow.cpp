@@ -27,6 +27,10 @@ LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (!IsDragging(window)) break;
       CandidateDragEnd(window);
       return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse (a dialog, a task switch): the drop never comes.
+      if (IsDragging(window)) CancelWindowDrag(window);
+      return 0;
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_MOUSELEAVE:

@@ -173,6 +173,10 @@ extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wPar
       if (!IsDragging(window)) break;
       EndDrag(window);
       return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse (a dialog, a task switch): the drop never comes.
+      if (IsDragging(window)) CancelWindowDrag(window);
+      return 0;
     case WM_IME_NOTIFY:
       ReadWorkArea();
       if (wParam == IMN_SETSTATUSWINDOWPOS) MoveToContextPosition(window);

@@ -167,6 +167,24 @@ TEST_F(UiCandidateTest, DraggingTheStatusBarOffScreenDropsItInside) {
   EXPECT_EQ(stored.y, globals.workArea.bottom - ui.status.window.height);
 }
 
+TEST_F(UiCandidateTest, ADragWhoseMouseIsTakenElsewhereEndsWhereItStarted) {
+  Activate();
+  HWND status = Record().statusWnd;
+  ASSERT_NE(status, nullptr);
+  POINT before = {};
+  ImmGetStatusWindowPos(himc, &before);
+  MouseAt(status, 0, 0, WM_LBUTTONDOWN);
+  ASSERT_NE(GetSlot(status, 0), kNoDrag);
+  SetCapture(app);  // as a dialog or a task switch does
+  EXPECT_EQ(GetSlot(status, 0), kNoDrag);
+  SendMessageA(status, WM_LBUTTONUP, 0, 0);
+  ReleaseCapture();
+  POINT after = {};
+  ImmGetStatusWindowPos(himc, &after);
+  EXPECT_EQ(after.x, before.x);
+  EXPECT_EQ(after.y, before.y);
+}
+
 TEST_F(UiCandidateTest, ContextWindowOpensAboveTheStatusBar) {
   LPINPUTCONTEXT context = ImmLockIMC(himc);
   context->ptStatusWndPos = {100, 500};

@@ -11,7 +11,10 @@ namespace {
 
 using FillBlock = void (*)(void* block, DWORD size);
 
+// A block that cannot be resized or locked is replaced by a new one, reported with FALSE;
+// the new one is laid out too, since callers go on to use it.
 BOOL MakeBlock(HIMCC& handle, DWORD size, FillBlock fill) {
+  BOOL kept = TRUE;
   if (!handle) {
     handle = ImmCreateIMCC(size);
   } else if (HIMCC resized = ImmReSizeIMCC(handle, size)) {
@@ -19,18 +22,20 @@ BOOL MakeBlock(HIMCC& handle, DWORD size, FillBlock fill) {
   } else {
     ImmDestroyIMCC(handle);
     handle = ImmCreateIMCC(size);
-    return FALSE;
+    kept = FALSE;
   }
   void* block = handle ? ImmLockIMCC(handle) : nullptr;
   if (!block) {
     if (handle) ImmDestroyIMCC(handle);
     handle = ImmCreateIMCC(size);
-    return FALSE;
+    block = handle ? ImmLockIMCC(handle) : nullptr;
+    kept = FALSE;
   }
+  if (!block) return FALSE;
   std::memset(block, 0, size);
   fill(block, size);
   ImmUnlockIMCC(handle);
-  return TRUE;
+  return kept;
 }
 
 void FillComposition(void* block, DWORD size) {

@@ -145,7 +145,10 @@ void DrawQueryAndSearchText(HDC dc) {
   const CandidateLayout& l = ui.candidate;
   HFONT plain = CreateSongFont(9);
   HFONT underlined = CreateSongFont(9, true);
-  HGDIOBJ old = SelectObject(dc, plain);
+  // Restored as a whole: with a font that could not be made, SelectObject has no old font
+  // to give back, and the other would stay selected when deleted.
+  const int saved = SaveDC(dc);
+  SelectObject(dc, plain);
   const bool queryHovered = !queryList.rotationActive;
   if (!queryList.entries.empty() && l.queryListShown &&
       queryList.currentIndex < queryList.entries.size()) {
@@ -160,7 +163,7 @@ void DrawQueryAndSearchText(HDC dc) {
     SetTextColor(dc, ui.searchTextHovered ? kBlue : kBlack);
     TextOutA(dc, l.searchText.left, l.searchText.top + 4, engine.searchText, searchLength);
   }
-  SelectObject(dc, old);
+  RestoreDC(dc, saved);
   DeleteObject(underlined);
   DeleteObject(plain);
 }

@@ -192,7 +192,8 @@ void UiDestroy(HWND uiWindow) {
   UnlockUiRecord(uiWindow);
   if (candidates) DestroyWindow(candidates);
   if (status) DestroyWindow(status);
-  if (keyboard) ImmDestroySoftKeyboard(keyboard);
+  // The manager may already have destroyed it with its owner, this window.
+  if (keyboard && IsWindow(keyboard)) ImmDestroySoftKeyboard(keyboard);
   FreeUiRecord(uiWindow);
 }
 

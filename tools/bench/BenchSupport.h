@@ -1,4 +1,4 @@
-// What the Windows benchmarks share: a millisecond clock, percentiles, and the floor of a
+// What the Windows benchmarks share: a millisecond clock, timing, percentiles, and the floor of a
 // dictionary operation (a file opened, keyed, given a query that returns nothing, closed).
 #pragma once
 
@@ -21,6 +21,27 @@ inline double NowMs() {
   LARGE_INTEGER count;
   QueryPerformanceCounter(&count);
   return 1000.0 * static_cast<double>(count.QuadPart) / frequency;
+}
+
+// Times one call of measure into times.
+template <typename Measure>
+void TimeInto(std::vector<double>& times, Measure measure) {
+  const double start = NowMs();
+  measure();
+  times.push_back(NowMs() - start);
+}
+
+// Runs the two measurements of a sample in alternating order, so that neither always meets
+// a warm cache.
+template <typename First, typename Second>
+void RunAlternately(int sample, First first, Second second) {
+  if (sample % 2) {
+    first();
+    second();
+  } else {
+    second();
+    first();
+  }
 }
 
 inline double Percentile(std::vector<double> times, int percent) {

@@ -78,16 +78,14 @@ int main(int argc, char** argv) {
   const char* letters = "abcdefghijklmnopqrstuvwxy";
   for (int i = 0; i < samples; ++i) {
     const char letter = letters[i % 25];
-    double start = NowMs();
-    Key(himc, static_cast<BYTE>('A' + (letter - 'a')), letter, &list);
-    keys.push_back(NowMs() - start);
+    TimeInto(keys, [&] { Key(himc, static_cast<BYTE>('A' + (letter - 'a')), letter, &list); });
     Key(himc, VK_ESCAPE, 27, &list);  // clears the code and closes the list
     Key(himc, VK_ESCAPE, 27, &list);  // ends the composition
 
-    start = NowMs();
-    EmptyQuery(dir + "lmtsys_" + letter + ".db", kEmptySql);
-    EmptyQuery(dir + "lmtsys_User.db", kEmptySql);
-    floors.push_back(NowMs() - start);
+    TimeInto(floors, [&] {
+      EmptyQuery(dir + "lmtsys_" + letter + ".db", kEmptySql);
+      EmptyQuery(dir + "lmtsys_User.db", kEmptySql);
+    });
   }
   std::printf("%-7s %9.2f ms %9.2f ms\n", "key", Percentile(keys, 50), Percentile(keys, 95));
   std::printf("%-7s %9.2f ms %9.2f ms\n", "floor", Percentile(floors, 50), Percentile(floors, 95));

@@ -149,29 +149,20 @@ int main() {
       composition->dwCompStrLen = composition->dwCursorPos = static_cast<DWORD>(code.size());
       list->dwCount = list->dwSelection = 0;
 
-      // Alternate which goes first, so that neither always meets a warm cache.
       const std::string sql = "select hzcode,mbcode from lmt_sx where " +
                               SqlPrefixRange("mbcode", code) +
                               " order by length(mbcode), mbcode asc limit 0,999";
       auto floor = [&] {
-        const double start = NowMs();
-        RawQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", sql);
-        RawQuery(dir + "lmtsys_User.db", sql);
-        floors.push_back(NowMs() - start);
+        TimeInto(floors, [&] {
+          RawQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", sql);
+          RawQuery(dir + "lmtsys_User.db", sql);
+        });
       };
       auto lookup = [&] {
-        const double start = NowMs();
-        LookupCandidates(composition, list);
-        lookups.push_back(NowMs() - start);
+        TimeInto(lookups, [&] { LookupCandidates(composition, list); });
         rows += list->dwCount;
       };
-      if (sample % 2) {
-        floor();
-        lookup();
-      } else {
-        lookup();
-        floor();
-      }
+      RunAlternately(sample, floor, lookup);
     }
     std::printf("%-7d %9.0f %11.2f ms %11.2f ms %11.2f ms %11.2f ms\n", length,
                 static_cast<double>(rows) / kSamplesPerLength, Percentile(lookups, 50),

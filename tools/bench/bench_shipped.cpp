@@ -86,26 +86,17 @@ int main(int argc, char** argv) {
         std::memcpy(buffer, code.c_str(), code.size() + 1);
         composition->dwCompStrLen = composition->dwCursorPos = static_cast<DWORD>(code.size());
         list->dwCount = list->dwSelection = 0;
-        // Alternate the order so that neither always meets a warm cache.
         auto floor = [&] {
-          const double start = NowMs();
-          EmptyQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", emptySql);
-          EmptyQuery(dir + "lmtsys_User.db", emptySql);
-          floors.push_back(NowMs() - start);
+          TimeInto(floors, [&] {
+            EmptyQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", emptySql);
+            EmptyQuery(dir + "lmtsys_User.db", emptySql);
+          });
         };
         auto lookup = [&] {
-          const double start = NowMs();
-          LookupCandidates(composition, list);
-          lookups.push_back(NowMs() - start);
+          TimeInto(lookups, [&] { LookupCandidates(composition, list); });
           rows += list->dwCount;
         };
-        if (i % 2) {
-          floor();
-          lookup();
-        } else {
-          lookup();
-          floor();
-        }
+        RunAlternately(i, floor, lookup);
       }
       const double lookupP95 = Percentile(lookups, 95), floorP95 = Percentile(floors, 95);
       std::printf("%-6s %-7d %8.0f %9.2f ms %9.2f ms %9.2f ms %9.2f ms %9.2f\n", sx ? "sx" : "zx",

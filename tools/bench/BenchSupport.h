@@ -7,10 +7,14 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "ime/dictionary/SQLiteTable3.h"
+#include "ime/settings/Globals.h"
 
 inline double NowMs() {
   static const double frequency = [] {
@@ -66,4 +70,29 @@ inline void EmptyQuery(const std::string& path, const std::string& sql) {
   }
   sqlite3_finalize(statement);
   sqlite3_close(db);
+}
+
+// Points the module at a dictionary folder, cut to the module's path buffer.
+inline void UseDictionaryDir(const std::string& dir) {
+  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
+  std::memcpy(globals.dictionaryDir, dir.data(),
+              std::min(dir.size(), sizeof globals.dictionaryDir - 1));
+}
+
+// The arguments DICTIONARY_DIR [SAMPLES] of the benchmarks on installed dictionaries; the
+// folder ends with a backslash. False, after printing the usage, when the folder is missing.
+struct DictionaryBenchArguments {
+  std::string dir;
+  int samples = 200;
+};
+inline bool ReadDictionaryBenchArguments(int argc, char** argv, const char* program,
+                                         DictionaryBenchArguments* arguments) {
+  if (argc < 2 || argv[1][0] == 0) {
+    std::fprintf(stderr, "usage: %s DICTIONARY_DIR [SAMPLES]\n", program);
+    return false;
+  }
+  arguments->dir = argv[1];
+  if (arguments->dir.back() != '\\') arguments->dir += '\\';
+  if (argc > 2) arguments->samples = std::max(1, std::atoi(argv[2]));
+  return true;
 }

@@ -44,17 +44,13 @@ UINT Key(HIMC himc, BYTE vk, char ch, TranslationList* list) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: bench_keys DICTIONARY_DIR [SAMPLES]\n");
-    return 2;
-  }
-  std::string dir = argv[1];
-  if (dir.back() != '\\') dir += '\\';
-  const int samples = argc > 2 ? std::atoi(argv[2]) : 200;
+  DictionaryBenchArguments arguments;
+  if (!ReadDictionaryBenchArguments(argc, argv, "bench_keys", &arguments)) return 2;
+  const std::string& dir = arguments.dir;
+  const int samples = arguments.samples;
 
   InitGlobals(GetModuleHandleA(nullptr));
-  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
-  std::memcpy(globals.dictionaryDir, dir.data(), std::min(dir.size(), sizeof globals.dictionaryDir - 1));
+  UseDictionaryDir(dir);
   globals.sxScheme = 0;
   globals.gb2312Only = 1;
 

@@ -120,8 +120,7 @@ int main() {
   std::sort(user.begin(), user.end());
   WriteDictionary(dir + "lmtsys_User.db", user);
 
-  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
-  std::memcpy(globals.dictionaryDir, dir.data(), dir.size());
+  UseDictionaryDir(dir);
   for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
   globals.sxScheme = 1;
   globals.gb2312Only = 1;

@@ -45,15 +45,11 @@ std::vector<std::string> StoredCodes(const std::string& dir, const char* table) 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: bench_shipped DICTIONARY_DIR [SAMPLES]\n");
-    return 2;
-  }
-  std::string dir = argv[1];
-  if (dir.back() != '\\') dir += '\\';
-  const int samples = argc > 2 ? std::atoi(argv[2]) : 200;
-  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
-  std::memcpy(globals.dictionaryDir, dir.data(), std::min(dir.size(), sizeof globals.dictionaryDir - 1));
+  DictionaryBenchArguments arguments;
+  if (!ReadDictionaryBenchArguments(argc, argv, "bench_shipped", &arguments)) return 2;
+  const std::string& dir = arguments.dir;
+  const int samples = arguments.samples;
+  UseDictionaryDir(dir);
   for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
   globals.gb2312Only = 1;
 

@@ -3,12 +3,12 @@
 // a user does, and the layout's characters typed into an EDIT control.
 #include <thread>
 
+#include "ime/ui/StatusClicks.h"
+#include "ime/ui/WindowLayout.h"
 #include "tests/wine/support/MouseInput.h"
 #include "tests/wine/support/TypingFixture.h"
 
 namespace {
-
-constexpr int kSoftKeyboardButton = 6;
 
 struct MenuSeen {
   bool shown = false;
@@ -53,9 +53,11 @@ protected:
   MenuSeen ChooseFromSoftKeyMenu(HWND status, int steps) {
     RECT bar = {};
     GetWindowRect(status, &bar);
-    const int border = GetSystemMetrics(SM_CXBORDER);
-    const POINT button = {bar.left + border + 20 * kSoftKeyboardButton + 10,
-                          (bar.top + bar.bottom) / 2};
+    // The buttons' columns depend on the border alone; the middle of the bar's height is
+    // inside every button.
+    const UiRect b =
+        ComputeStatusMetrics(GetSystemMetrics(SM_CXBORDER), 0).buttons[kSoftKeyboardButton];
+    const POINT button = {bar.left + (b.left + b.right) / 2, (bar.top + bar.bottom) / 2};
     std::vector<WORD> keys(static_cast<std::size_t>(steps) + 1, VK_DOWN);
     keys.push_back(VK_RETURN);
     MenuSeen seen;

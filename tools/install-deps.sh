@@ -10,6 +10,7 @@ packages=(
   cmake ninja-build g++ googletest
   locales
   fonts-wqy-microhei python3-pil
+  fp-utils
   rime-data-wubi rime-data-pinyin-simp rime-data-luna-pinyin opencc
 )
 missing=()

@@ -18,3 +18,14 @@
 #define IDM_HELP 1027
 #define IDM_SOFTKEY_FIRST 1280  // the thirteen soft keyboard layouts, 1280-1292
 #define IDM_SOFTKEY_LAST 1292
+
+// Controls of the settings dialog (IMESET).
+#define IDC_VERTICAL 1000
+#define IDC_GB2312 1012
+#define IDC_GBK 1013
+#define IDC_WORD_ASSOCIATION 1014
+#define IDC_FOLLOW_CARET 1015
+#define IDC_PERIOD_SELECTS_THIRD 1089
+#define IDC_QUOTE_SELECTS_SECOND 1090
+#define IDC_HORIZONTAL 1091
+

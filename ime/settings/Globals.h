@@ -64,6 +64,8 @@ extern ImeGlobals globals;
 void InitGlobals(HINSTANCE module);
 // Start-up step 3: settings with their defaults, dictionary directory, list files, updater.
 void LoadSettings();
+// The registry value that holds a DWORD setting field (not "声型"); nullptr for other fields.
+const char* SettingValueName(DWORD ImeGlobals::*field);
 // The desktop work area; one that is obviously not one (right or bottom edge below 8)
 // becomes the screen.
 void ReadWorkArea();

@@ -1,5 +1,7 @@
 #include "ime/settings/Registry.h"
 
+#include "ime/settings/Globals.h"
+
 bool ReadDword(HKEY key, const char* name, DWORD* field) {
   *field = 0;
   DWORD size = sizeof(DWORD);
@@ -19,4 +21,26 @@ bool ReadString(HKEY key, const char* name, char* buffer, DWORD size) {
   }
   buffer[bytes < size ? bytes : size - 1] = '\0';
   return true;
+}
+
+HKEY OpenSettingsKey(bool* created) {
+  constexpr char kParentKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+  *created = false;
+  HKEY parent = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kParentKey, 0, KEY_READ, &parent) != ERROR_SUCCESS &&
+      RegCreateKeyExA(HKEY_CURRENT_USER, kParentKey, 0, nullptr, 0, KEY_READ, nullptr, &parent,
+                      nullptr) != ERROR_SUCCESS) {
+    return nullptr;
+  }
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(parent, globals.settingsKeyName, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(parent, globals.settingsKeyName, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS) {
+      *created = true;
+    } else {
+      key = nullptr;
+    }
+  }
+  RegCloseKey(parent);
+  return key;
 }

@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kParentKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 const char kDictionarySubdir[] = "lumatoridb\\";
 const char kLinkListFile[] = "intlist.ini";
 const char kQueryListFile[] = "adlist.ini";
@@ -71,26 +70,20 @@ void ReadInstallDir(HKEY key) {
 
 }  // namespace
 
-void LoadSettings() {
-  HKEY parent = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kParentKey, 0, KEY_READ, &parent) != ERROR_SUCCESS &&
-      RegCreateKeyExA(HKEY_CURRENT_USER, kParentKey, 0, nullptr, 0, KEY_READ, nullptr, &parent,
-                      nullptr) != ERROR_SUCCESS) {
-    parent = nullptr;
+const char* SettingValueName(DWORD ImeGlobals::*field) {
+  for (const DwordSetting& setting : kDwordSettings) {
+    if (setting.field == field) return setting.name;
   }
+  return nullptr;
+}
 
-  HKEY key = nullptr;
-  if (!parent ||
-      RegOpenKeyExA(parent, globals.settingsKeyName, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
-    key = nullptr;
-    if (parent && RegCreateKeyExA(parent, globals.settingsKeyName, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr) == ERROR_SUCCESS) {
-      const DWORD vertical = 1;
-      RegSetValueExA(key, "竖向排列", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&vertical),
-                     sizeof vertical);
-    } else {
-      key = nullptr;
-    }
+void LoadSettings() {
+  bool created = false;
+  HKEY key = OpenSettingsKey(&created);
+  if (created) {
+    const DWORD vertical = 1;
+    RegSetValueExA(key, "竖向排列", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&vertical),
+                   sizeof vertical);
   }
 
   if (key) ReadInstallDir(key);
@@ -118,5 +111,4 @@ void LoadSettings() {
   globals.sxScheme = scheme == 1 ? 1 : 0;
 
   if (key) RegCloseKey(key);
-  if (parent) RegCloseKey(parent);
 }

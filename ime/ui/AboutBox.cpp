@@ -5,43 +5,11 @@
 #include <string>
 
 #include "ime/settings/Globals.h"
+#include "ime/ui/DialogFrame.h"
 
 namespace {
 
-// The etched frame: white along the top and left, black with a grey line inside it
-// along the bottom and right.
-void PaintEtchedFrame(HWND dialog) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
-  RECT client = {};
-  GetClientRect(dialog, &client);
-  const int left = 10, top = 10, right = client.right - 11, bottom = client.bottom - 44;
-  HGDIOBJ old = SelectObject(dc, GetStockObject(WHITE_PEN));
-  MoveToEx(dc, left, bottom, nullptr);
-  LineTo(dc, left, top);
-  LineTo(dc, right, top);
-  SelectObject(dc, GetStockObject(BLACK_PEN));
-  MoveToEx(dc, left, bottom, nullptr);
-  LineTo(dc, right, bottom);
-  LineTo(dc, right, top - 1);
-  HPEN grey = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
-  SelectObject(dc, grey);
-  MoveToEx(dc, left + 1, bottom - 1, nullptr);
-  LineTo(dc, right - 1, bottom - 1);
-  LineTo(dc, right - 1, top);
-  SelectObject(dc, old);
-  DeleteObject(grey);
-  EndPaint(dialog, &paint);
-}
-
-void CentreInWorkArea(HWND dialog) {
-  ReadWorkArea();
-  RECT r = {};
-  GetWindowRect(dialog, &r);
-  const int x = (globals.workArea.right - (r.right - r.left)) / 2;
-  const int y = (globals.workArea.bottom - (r.bottom - r.top)) / 2;
-  SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
+constexpr FrameInsets kAboutFrame = {10, 10, 11, 44};
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
@@ -50,7 +18,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
       CentreInWorkArea(dialog);
       return TRUE;
     case WM_PAINT:
-      PaintEtchedFrame(dialog);
+      PaintEtchedFrame(dialog, kAboutFrame);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);

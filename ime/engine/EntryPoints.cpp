@@ -2,6 +2,7 @@
 // properties and attaches the engine to input contexts.
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/ContextLocks.h"
@@ -10,6 +11,7 @@
 #include "ime/engine/InputControl.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/AboutBox.h"
 #include "ime/ui/Menus.h"
 
 namespace {
@@ -25,8 +27,7 @@ constexpr DWORD kCompositionCaps = SCS_CAP_COMPSTR | SCS_CAP_MAKEREAD;
 constexpr int kClassNameBuffer = 17;
 // The data buffers of the escapes for the IME name and the help file.
 constexpr int kImeNameBuffer = 64;
-constexpr int kHelpFileBuffer = 80;
-constexpr char kHelpFileTail[] = "\\HELP\\lumatori.CHM";
+constexpr std::size_t kHelpFileBuffer = 80;
 
 constexpr UINT kEscUnsupported22 = 0x22;
 
@@ -40,11 +41,9 @@ LRESULT CopyImeName(void* data) {
 
 LRESULT CopyHelpFileName(void* data) {
   if (!data) return 0;
-  char path[MAX_PATH] = {};
-  const UINT length = GetWindowsDirectoryA(path, sizeof path);
-  if (length == 0 || length + sizeof kHelpFileTail > kHelpFileBuffer) return 0;
-  std::memcpy(path + length, kHelpFileTail, sizeof kHelpFileTail);
-  std::memcpy(data, path, length + sizeof kHelpFileTail);
+  const std::string path = HelpFilePath();
+  if (path.empty() || path.size() >= kHelpFileBuffer) return 0;
+  std::memcpy(data, path.c_str(), path.size() + 1);
   return 1;
 }
 

@@ -3,7 +3,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Runs the About box modally, owned by the application's window.
 void ShowAboutBox(HWND owner);
-// Opens the help file in the Windows directory with the system's HTML help viewer.
+
+// The help file: the Windows directory followed by "\HELP\lumatori.CHM"; empty when the
+// path would not fit MAX_PATH.
+std::string HelpFilePath();
+// Opens the help file with HTML Help from the system directory.
 void ShowHelp(HWND owner);

@@ -1,13 +1,18 @@
-// The menu owner windows: the soft-key menu's layout choice, the About box and the
-// owners' life with their UI window.
+// The menu owner windows: the soft-key menu's layout choice, the context menu's help and
+// About box, and the owners' life with their UI window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
 
 #include "ime/engine/SoftKeyboardLayouts.h"
 #include "ime/resources/resource.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
+#include "tests/wine/support/Programs.h"
 #include "tests/wine/support/Screenshot.h"
 #include "tests/wine/ui_fixture.h"
 
@@ -149,6 +154,53 @@ TEST_F(UiMenusTest, AboutBoxIsCentredAndClosedWhenTheContextIsDeselected) {
   EXPECT_EQ(aboutRect.top, (globals.workArea.bottom - height) / 2);
   EXPECT_EQ(frameTop, RGB(255, 255, 255));
   EXPECT_EQ(frameBottom, RGB(0, 0, 0));
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+BOOL CALLBACK CloseHelpWindow(HWND window, LPARAM found) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "HH Parent") {
+    ++*reinterpret_cast<int*>(found);
+    DestroyWindow(window);
+  }
+  return TRUE;
+}
+
+// Help opens "<Windows directory>\HELP\lumatori.CHM" in the system's HTML Help, also with
+// a DLL of its name beside the application (here one that is no HTML Help at all).
+TEST_F(UiMenusTest, HelpOpensTheHelpFileWithTheSystemsHtmlHelp) {
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string helpDir = std::string(windows) + "\\HELP";
+  CreateDirectoryA(helpDir.c_str(), nullptr);
+  const std::string helpFile = helpDir + "\\lumatori.CHM";
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("lumatori.chm").c_str(), helpFile.c_str(), FALSE));
+  const std::string planted = BesideThisProgram("hhctrl.ocx");
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("lmtdbmanger.dll").c_str(), planted.c_str(), FALSE));
+
+  HWND owner = MakeOwner(kClassCMenu);
+  SendMessageA(owner, WM_COMMAND, IDM_HELP, 0);
+  Pump();
+  HWND viewer = FindWindowA("HH Parent", "Lumatori输入法 使用帮助");
+  DWORD process = 0;
+  EXPECT_TRUE(viewer && GetWindowThreadProcessId(viewer, &process) &&
+              process == GetCurrentProcessId());
+  char loaded[MAX_PATH] = {}, system[MAX_PATH] = {};
+  GetModuleFileNameA(GetModuleHandleA("hhctrl.ocx"), loaded, MAX_PATH);
+  GetSystemDirectoryA(system, MAX_PATH);
+  EXPECT_EQ(Lower(loaded), Lower(std::string(system) + "\\hhctrl.ocx"));
+
+  int windowsClosed = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CloseHelpWindow, reinterpret_cast<LPARAM>(&windowsClosed));
+  EXPECT_EQ(windowsClosed, 1);
+  EXPECT_TRUE(DeleteFileA(planted.c_str())) << "never loaded";
+  DeleteFileA(helpFile.c_str());
 }
 
 }  // namespace

@@ -26,6 +26,15 @@ void ExecuteOnUserDictionary(const std::string& sql) {
   db.Execute(sql);
 }
 
+std::string InsertStatement(const std::string& code, const std::string& text) {
+  return "insert into " + ActiveWordTable() + " values(" + SqlQuote(code) + "," +
+         SqlQuote(text) + ")";
+}
+
+std::string DeleteStatement(const std::string& code, const std::string& text) {
+  return "delete from " + ActiveWordTable() + " where " + PairCondition(code, text);
+}
+
 void ShowPhraseError(const char* message) {
   MessageBoxA(nullptr, message, "错误", MB_OK | MB_ICONINFORMATION);
 }
@@ -64,8 +73,7 @@ bool AddUserPhrase(const std::string& code, const std::string& text) {
     ShowPhraseError(refusal);
     return false;
   }
-  ExecuteOnUserDictionary("insert into " + ActiveWordTable() + " values(" + SqlQuote(code) +
-                          "," + SqlQuote(text) + ")");
+  ExecuteOnUserDictionary(InsertStatement(code, text));
   return true;
 }
 
@@ -75,13 +83,18 @@ bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
     ShowPhraseError(refusal);
     return false;
   }
-  DeleteUserPhrase(oldCode, oldText);
-  return AddUserPhrase(newCode, newText);
+  // The delete and the insert in one transaction, so that a failing insert leaves the old
+  // pair stored (closing the connection without the commit rolls the delete back).
+  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
+  db.Execute("begin immediate");
+  db.Execute(DeleteStatement(oldCode, oldText));
+  db.Execute(InsertStatement(newCode, newText));
+  db.Execute("commit");
+  return true;
 }
 
 bool DeleteUserPhrase(const std::string& code, const std::string& text) {
-  ExecuteOnUserDictionary("delete from " + ActiveWordTable() + " where " +
-                          PairCondition(code, text));
+  ExecuteOnUserDictionary(DeleteStatement(code, text));
   return true;
 }
 

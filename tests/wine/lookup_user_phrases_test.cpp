@@ -86,6 +86,14 @@ TEST_F(UserPhraseTest, ChangingToAStoredPairOrToItselfChangesNothing) {
   EXPECT_EQ(Stored(), (Pairs{{"zg", "中国"}, {"ab", "甲乙"}}));
 }
 
+TEST_F(UserPhraseTest, AChangeWhoseInsertFailsKeepsTheOldPair) {
+  RunOnDictionary(dir.File("lmtsys_User.db"),
+                  {"create trigger refuse before insert on lmt_sx when new.mbcode = 'zgg' "
+                   "begin select raise(abort, 'refused'); end"});
+  EXPECT_THROW(ChangeUserPhrase("zg", "中国", "zgg", "中国国"), ESQLiteException);
+  EXPECT_EQ(Stored(), (Pairs{{"zg", "中国"}}));
+}
+
 TEST_F(UserPhraseTest, ChangingAPairThatIsNotStoredAddsTheNewOne) {
   EXPECT_TRUE(ChangeUserPhrase("xx", "没有", "mm", "没没"));
   EXPECT_EQ(Stored(), (Pairs{{"zg", "中国"}, {"mm", "没没"}}));

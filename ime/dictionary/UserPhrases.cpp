@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ime/dictionary/DictionaryFiles.h"
+#include "ime/dictionary/PhraseList.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
 
@@ -44,20 +45,6 @@ const char* RefusalFor(const std::string& code, const std::string& text) {
   if (code.empty() || text.empty()) return "设置词组错误";
   if (UserPhraseExists(code, text)) return "已存在此词组";
   return nullptr;
-}
-
-void SetItemText(HWND listView, int item, int subItem, const std::string& text) {
-  std::string buffer = text;
-  LVITEMA cell = {};
-  cell.iSubItem = subItem;
-  cell.pszText = buffer.data();
-  if (subItem == 0) {
-    cell.mask = LVIF_TEXT;
-    cell.iItem = item;
-    SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&cell));
-  } else {
-    SendMessageA(listView, LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&cell));
-  }
 }
 
 }  // namespace
@@ -102,8 +89,7 @@ void ListUserPhrases(HWND listView) {
   const std::unique_ptr<TSQLiteTable> rows =
       QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable());
   SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
-  for (int item = 0; !rows->AtEnd(); rows->MoveNext(), ++item) {
-    SetItemText(listView, item, 0, rows->FieldTextOrEmpty(0));
-    SetItemText(listView, item, 1, rows->FieldTextOrEmpty(1));
+  for (; !rows->AtEnd(); rows->MoveNext()) {
+    AppendPhraseItem(listView, rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1));
   }
 }

@@ -28,6 +28,8 @@ target_sources(lmt_portable PRIVATE ${LMT_VARIANT_TABLE})
 if(WIN32)
   target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateLookup.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/DictionaryFiles.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/ReverseLookup.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/TraditionalConversion.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/UserPhrases.cpp

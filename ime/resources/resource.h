@@ -15,7 +15,9 @@
 
 // Items of the status bar's right-click menus (PROPMENU, SKMENU).
 #define IDM_ABOUT 1025
+#define IDM_SETTINGS 1026
 #define IDM_HELP 1027
+#define IDM_CREATE_WORD 1028
 #define IDM_SOFTKEY_FIRST 1280  // the thirteen soft keyboard layouts, 1280-1292
 #define IDM_SOFTKEY_LAST 1292
 
@@ -29,3 +31,12 @@
 #define IDC_QUOTE_SELECTS_SECOND 1090
 #define IDC_HORIZONTAL 1091
 
+// Controls of the manual phrase dialog (CREATEWORD), which the dialog makes itself.
+#define IDC_WORDLIST 1101
+#define IDC_DELETE_PHRASE 1102
+#define IDC_CHANGE_PHRASE 1103
+#define IDC_ADD_PHRASE 1104
+#define IDC_PHRASE 1105
+#define IDC_CODE 1106
+#define IDC_PHRASE_LABEL 1107
+#define IDC_CODE_LABEL 1108

@@ -11,7 +11,7 @@
 #include "ime/engine/PrivateRecord.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
-#include "ime/ui/AboutBox.h"
+#include "ime/ui/ContextMenuCommands.h"
 #include "ime/ui/SoftKeyboard.h"
 #include "ime/ui/UiRecord.h"
 
@@ -95,25 +95,6 @@ void DropOwnedMenu(HWND owner) {
   }
 }
 
-void ContextMenuCommand(HWND owner, UINT item) {
-  HWND uiWindow = reinterpret_cast<HWND>(GetSlot(owner, 0));
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  HWND application = context->hWnd;
-  ImmUnlockIMC(himc);
-  switch (item) {
-    case IDM_HELP:
-      ShowHelp(owner);
-      break;
-    case IDM_ABOUT:
-      ShowAboutBox(application);
-      break;
-    default:
-      break;
-  }
-}
-
 // What both owners do with the messages they share; false for the ones they leave to
 // the default procedure.
 bool OwnerMessage(HWND window, UINT message, LPARAM goneCode) {
@@ -148,7 +129,11 @@ void ShowStatusMenu(HWND statusWindow, StatusMenu which) {
 
 LRESULT CALLBACK ContextMenuOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
-    ContextMenuCommand(window, LOWORD(wParam));
+    try {
+      RunContextMenuCommand(window, reinterpret_cast<HWND>(GetSlot(window, 0)), LOWORD(wParam));
+    } catch (...) {
+      // The command is dropped; no exception leaves the window procedure.
+    }
     return 0;
   }
   if (OwnerMessage(window, message, kPrivateContextMenuGone)) return 0;

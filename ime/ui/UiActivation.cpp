@@ -75,11 +75,7 @@ void ChangeOrientation(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, Private
   record->singleQuoteOpen = 0;
   context->fOpen = TRUE;
   DestroyCandidateWindow(uiWindow);
-  if (!globals.verticalLayout) {
-    POINT p = {0, globals.workArea.bottom - ui.status.window.height};
-    ImmSetStatusWindowPos(himc, &p);
-  }
-  ResetCandidateLayout(globals.verticalLayout != 0);
+  ApplyOrientation(himc);
 }
 
 void ApplyCapsLock(HIMC himc, LPINPUTCONTEXT context) {
@@ -137,6 +133,14 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
 }
 
 }  // namespace
+
+void ApplyOrientation(HIMC himc) {
+  if (!globals.verticalLayout) {
+    POINT p = {0, globals.workArea.bottom - ui.status.window.height};
+    ImmSetStatusWindowPos(himc, &p);
+  }
+  ResetCandidateLayout(globals.verticalLayout != 0);
+}
 
 void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits) {
   HIMC himc = ContextOfUi(uiWindow);

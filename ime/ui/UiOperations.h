@@ -11,6 +11,9 @@ void UiDestroy(HWND uiWindow);
 void UiPaint(HWND uiWindow);
 // WM_IME_SETCONTEXT and WM_IME_SELECT.
 void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits);
+// After a change of "竖向排列": the horizontal layout puts the status bar at the bottom-left
+// of the work area; the candidate window's layout follows the orientation.
+void ApplyOrientation(HIMC himc);
 // WM_IME_STARTCOMPOSITION.
 void StartCompositionUi(HWND uiWindow);
 // WM_IME_COMPOSITION and WM_IME_ENDCOMPOSITION: the candidate window repaints.

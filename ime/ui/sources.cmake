@@ -15,6 +15,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePaint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ContextMenuCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
@@ -22,6 +23,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusClicks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ThreadModal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UiActivation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UiChildren.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UiOperations.cpp

@@ -16,6 +16,7 @@
 #include "ime/dictionary/WordRegistration.h"
 #include "ime/settings/Globals.h"
 #include "tests/wine/lookup_wine_support.h"
+#include "tests/wine/support/ListViewItems.h"
 
 namespace {
 
@@ -162,22 +163,7 @@ struct ListViewWindow {
   }
   ~ListViewWindow() { DestroyWindow(parent); }
 
-  Pairs Items() const {
-    Pairs items;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int item = 0; item < count; ++item) items.emplace_back(Text(item, 0), Text(item, 1));
-    return items;
-  }
-
-  std::string Text(int item, int subItem) const {
-    char buffer[128] = {};
-    LVITEMA cell = {};
-    cell.iSubItem = subItem;
-    cell.pszText = buffer;
-    cell.cchTextMax = sizeof buffer;
-    SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&cell));
-    return buffer;
-  }
+  Pairs Items() const { return ListViewPairs(list); }
 };
 
 }  // namespace

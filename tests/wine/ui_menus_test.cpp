@@ -1,5 +1,5 @@
-// The menu owner windows: the soft-key menu's layout choice, the context menu's help and
-// About box, and the owners' life with their UI window.
+// The menu owner windows: the soft-key menu's layout choice, the context menu's help,
+// About box and settings commands, and the owners' life with their UI window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -154,6 +154,40 @@ TEST_F(UiMenusTest, AboutBoxIsCentredAndClosedWhenTheContextIsDeselected) {
   EXPECT_EQ(aboutRect.top, (globals.workArea.bottom - height) / 2);
   EXPECT_EQ(frameTop, RGB(255, 255, 255));
   EXPECT_EQ(frameBottom, RGB(0, 0, 0));
+}
+
+// While the settings dialog is up: the user chooses the horizontal layout and OK.
+void CALLBACK ChooseHorizontal(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = globals.settingsDialog;
+  if (!dialog) return;
+  KillTimer(nullptr, timer);
+  SendMessageA(GetDlgItem(dialog, IDC_HORIZONTAL), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+TEST_F(UiMenusTest, SettingsCommandDropsTheCompositionAndAppliesTheLayoutAtOnce) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  Activate();
+  ASSERT_TRUE(ui.candidate.vertical);
+  SetMsgFlags(kMsgCompositionStarted);
+  HWND owner = MakeOwner(kClassCMenu);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseHorizontal);
+  SendMessageA(owner, WM_COMMAND, IDM_SETTINGS, 0);  // returns when the dialog has closed
+  KillTimer(nullptr, timer);
+
+  EXPECT_EQ(globals.verticalLayout, 0u);
+  EXPECT_FALSE(ui.candidate.vertical);
+  POINT bar = {};
+  ImmGetStatusWindowPos(himc, &bar);
+  EXPECT_EQ(bar.x, 0);
+  EXPECT_EQ(bar.y, globals.workArea.bottom - ui.status.window.height);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  EXPECT_TRUE(context->fOpen);
+  auto* record = static_cast<PrivateRecord*>(ImmLockIMCC(context->hPrivate));
+  EXPECT_EQ(record->state, kStateIdle);
+  EXPECT_FALSE(record->msgFlags & kMsgCompositionStarted);
+  ImmUnlockIMCC(context->hPrivate);
+  ImmUnlockIMC(himc);
 }
 
 std::string Lower(std::string text) {

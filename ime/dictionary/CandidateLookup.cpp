@@ -7,21 +7,18 @@
 #include "ime/dictionary/CandidateMerge.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/DictionaryFiles.h"
+#include "ime/dictionary/LookupStatements.h"
 #include "ime/dictionary/SQLiteTable3.h"
-#include "ime/dictionary/SqlText.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
 
 namespace {
 
-constexpr int kRowsPerFile = 999;
 constexpr char kUserDictionary[] = "lmtsys_User.db";
 
 static_assert(kMaxCandidates == kCandidateCount);
 static_assert(kCandidateRecordSize == kCandidateBufferSize);
-
-std::string SelectPrefix() { return "select hzcode,mbcode from " + ActiveWordTable() + " where "; }
 
 CandidateStore StoreFor(CandidateList* list) {
   return {list, globals.candidatePool, engine.associationPrefix, globals.gb2312Only == 1,
@@ -52,9 +49,7 @@ void LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
   if (code.empty()) return;
   engine.associationPrefix.clear();
   list->dwCount = 0;
-  const std::string sql = SelectPrefix() + SqlPrefixRange("mbcode", code) +
-                          " order by length(mbcode), mbcode asc limit 0," +
-                          std::to_string(kRowsPerFile);
+  const std::string sql = CodeLookupStatement(ActiveWordTable(), code);
   try {
     // Released in the order user table, user connection, system table, system connection.
     TSQLiteDatabase systemDb(DictionaryFile("lmtsys_" + code.substr(0, 1) + ".db"),
@@ -86,7 +81,7 @@ void LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
 void LookupAssociations(const std::string& firstChar, const std::string& committed,
                         CandidateList* list) {
   list->dwCount = 0;
-  const std::string sql = SelectPrefix() + SqlPrefixRange("hzcode", committed);
+  const std::string sql = AssociationStatement(ActiveWordTable(), committed);
   // Queried user first; released in the order user table, user connection, system table,
   // system connection.
   TSQLiteDatabase systemDb(DictionaryFile("lmtsys_" + firstChar + ".db"), kDictionaryPassword);

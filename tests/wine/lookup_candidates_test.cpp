@@ -239,6 +239,18 @@ TEST_F(LookupTest, TheTraditionalCommitAssociatesThroughItsSimplifiedForm) {
   EXPECT_EQ(Associate("z", committed), (Texts{"0中國人"}));
 }
 
+// The files' own order: the system rows as stored (the shipped files store the more
+// frequent first), the user rows as added; an index on the text does not change it. One
+// code for all, so that the merge puts the user rows first.
+TEST_F(LookupTest, AnAssociationListsRowsInTheFilesOwnOrder) {
+  System("z", {{"中国队", "zg"}, {"中国菜", "zg"}, {"中国区", "zg"}});
+  User({{"中国话", "zg"}, {"中国风", "zg"}});
+  for (const char* file : {"lmtsys_z.db", "lmtsys_User.db"})
+    RunOnDictionary(dir.File(file), {"create index lmt_sx_text on lmt_sx(hzcode)"});
+  EXPECT_EQ(Associate("z", "中国"),
+            (Texts{"1中国话", "1中国风", "0中国队", "0中国菜", "0中国区"}));
+}
+
 TEST_F(LookupTest, AFailedAssociationFindsNothing) {
   User({});
   blocks.list->dwCount = 0;

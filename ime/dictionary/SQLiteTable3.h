@@ -66,6 +66,8 @@ class TSQLiteTable {
 public:
   // Runs sql on db and reads every row; the table does not refer to db afterwards.
   TSQLiteTable(TSQLiteDatabase& db, const std::string& sql);
+  // A result without rows, for a file that could not be read.
+  TSQLiteTable() = default;
 
   bool AtEnd() const { return currentRow >= rowCount; }
   bool MoveNext();

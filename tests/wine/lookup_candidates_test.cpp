@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
@@ -298,6 +299,7 @@ TEST_F(LookupTest, WithoutAnInstallationDirectoryNothingIsOpenedOrCreated) {
   EXPECT_EQ(engine.foundCount, 0u);
   EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_b.db").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_User.db").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(PhraseCode("abc"), "");  // no character, no code: nothing to open
 
   SetCurrentDirectoryA(previous);
   std::strcpy(globals.dictionaryDir, kept.c_str());

@@ -7,25 +7,38 @@
 #include "ime/dictionary/CandidateMerge.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/DictionaryFiles.h"
+#include "ime/dictionary/LookupStatements.h"
 #include "ime/dictionary/SQLiteTable3.h"
-#include "ime/dictionary/SqlText.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
 
 namespace {
 
-constexpr int kRowsPerFile = 999;
 constexpr char kUserDictionary[] = "lmtsys_User.db";
 
 static_assert(kMaxCandidates == kCandidateCount);
 static_assert(kCandidateRecordSize == kCandidateBufferSize);
 
-std::string SelectPrefix() { return "select hzcode,mbcode from " + ActiveWordTable() + " where "; }
-
 CandidateStore StoreFor(CandidateList* list) {
   return {list, globals.candidatePool, engine.associationPrefix, globals.gb2312Only == 1,
           engine.simplifiedOutput ? nullptr : ToTraditional};
+}
+
+// The rows of sql in the dictionary file name, or no rows when the file cannot be read
+// (missing, damaged, without the table): one file's fault never takes the rows of the
+// other with it. readable, when given, tells which.
+std::unique_ptr<TSQLiteTable> RowsOrNone(const std::string& name, const std::string& sql,
+                                         bool* readable = nullptr) {
+  try {
+    TSQLiteDatabase db(DictionaryFile(name), kDictionaryPassword);
+    std::unique_ptr<TSQLiteTable> rows = db.Query(sql);
+    if (readable) *readable = true;
+    return rows;
+  } catch (const ESQLiteException&) {
+    if (readable) *readable = false;
+    return std::make_unique<TSQLiteTable>();
+  }
 }
 
 // The typed code: the composition string up to its zero byte (within the block), at most
@@ -47,25 +60,18 @@ void SetSearchTextFrom(const char* record) {
 
 }  // namespace
 
-void LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
+bool LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
   const std::string code = TypedCode(composition);
-  if (code.empty()) return;
+  if (code.empty()) return true;
   engine.associationPrefix.clear();
   list->dwCount = 0;
-  const std::string sql = SelectPrefix() + SqlPrefixRange("mbcode", code) +
-                          " order by length(mbcode), mbcode asc limit 0," +
-                          std::to_string(kRowsPerFile);
-  try {
-    // Released in the order user table, user connection, system table, system connection.
-    TSQLiteDatabase systemDb(DictionaryFile("lmtsys_" + code.substr(0, 1) + ".db"),
-                             kDictionaryPassword);
-    std::unique_ptr<TSQLiteTable> systemRows = systemDb.Query(sql);
-    TSQLiteDatabase userDb(DictionaryFile(kUserDictionary), kDictionaryPassword);
-    std::unique_ptr<TSQLiteTable> userRows = userDb.Query(sql);
-    MergeCandidateRows(*systemRows, *userRows, StoreFor(list), code.size());
-  } catch (const ESQLiteException&) {
-    return;
-  }
+  const std::string sql = CodeLookupStatement(ActiveWordTable(), code);
+  bool userReadable = true;
+  const std::unique_ptr<TSQLiteTable> systemRows =
+      RowsOrNone("lmtsys_" + code.substr(0, 1) + ".db", sql);
+  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone(kUserDictionary, sql, &userReadable);
+  MergeCandidateRows(*systemRows, *userRows, StoreFor(list), code.size());
+
   list->dwSelection = 0;
   engine.searchTextFollowsList = 1;
   if (list->dwCount == 1) {
@@ -81,28 +87,16 @@ void LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
     engine.codeLengthLimit = engine.maxCodeLength;
   }
   if (length == engine.maxCodeLength && list->dwCount > 1) MessageBeep(0xFFFFFFFF);
+  return userReadable;
 }
 
-void LookupAssociations(const std::string& firstChar, const std::string& committed,
-                        CandidateList* list) {
+DWORD LookupAssociations(const std::string& firstChar, const std::string& committed,
+                         CandidateList* list) {
   list->dwCount = 0;
-  const std::string sql = SelectPrefix() + SqlPrefixRange("hzcode", committed);
-  // Queried user first; released in the order user table, user connection, system table,
-  // system connection.
-  TSQLiteDatabase systemDb(DictionaryFile("lmtsys_" + firstChar + ".db"), kDictionaryPassword);
-  std::unique_ptr<TSQLiteTable> systemRows;
-  TSQLiteDatabase userDb(DictionaryFile("lmtsys_user.db"), kDictionaryPassword);
-  std::unique_ptr<TSQLiteTable> userRows = userDb.Query(sql);
-  systemRows = systemDb.Query(sql);
+  const std::string sql = AssociationStatement(ActiveWordTable(), committed);
+  // The user dictionary is queried first.
+  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone("lmtsys_user.db", sql);
+  const std::unique_ptr<TSQLiteTable> systemRows = RowsOrNone("lmtsys_" + firstChar + ".db", sql);
   MergeCandidateRows(*systemRows, *userRows, StoreFor(list), 0);
-}
-
-DWORD LookupAssociationsOrNothing(const std::string& firstChar, const std::string& committed,
-                                  CandidateList* list) {
-  try {
-    LookupAssociations(firstChar, committed, list);
-  } catch (const ESQLiteException&) {
-    list->dwCount = 0;
-  }
   return list->dwCount;
 }

@@ -9,17 +9,12 @@
 // Fills list (emptied by the caller) from the code in the composition block: the rows of
 // the system dictionary of the code's first character and of the user dictionary whose
 // codes begin with the code, merged. Sets foundCount, codeLengthLimit, the search text and
-// its flag, and beeps when nothing was found or a full code is still ambiguous. A database
-// failure ends the lookup silently, the values of the previous lookup kept.
-void LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list);
+// its flag, and beeps when nothing was found or a full code is still ambiguous. A file that
+// cannot be read adds no rows; the result is false when that file is the user dictionary.
+bool LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list);
 
 // Fills list with the phrases that begin with committed, from the system dictionary of
-// firstChar and the user dictionary, leaving out the association prefix itself. Raises
-// ESQLiteException when a database step fails.
-void LookupAssociations(const std::string& firstChar, const std::string& committed,
-                        CandidateList* list);
-
-// LookupAssociations for the commit: a failure counts as an association that found
-// nothing. Returns the number of candidates listed.
-DWORD LookupAssociationsOrNothing(const std::string& firstChar, const std::string& committed,
-                                  CandidateList* list);
+// firstChar and the user dictionary, leaving out the association prefix itself; a file
+// that cannot be read adds no rows. Returns the number of candidates listed.
+DWORD LookupAssociations(const std::string& firstChar, const std::string& committed,
+                         CandidateList* list);

@@ -46,9 +46,8 @@ void LookupCharacterCodes(const std::string& oddPath, CodeScheme scheme,
   }
 }
 
-std::string DerivePhraseCode(std::string_view phrase, const std::string& oddPath,
+std::string DerivePhraseCode(PhraseCharacters scan, const std::string& oddPath,
                              CodeScheme scheme) {
-  PhraseCharacters scan = ScanPhrase(phrase);
   if (scan.condition.empty()) return {};
   LookupCharacterCodes(oddPath, scheme, scan.condition, scan.distinct);
   std::vector<std::string> codes;

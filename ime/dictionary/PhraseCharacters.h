@@ -25,6 +25,7 @@ PhraseCharacters ScanPhrase(std::string_view phrase);
 void LookupCharacterCodes(const std::string& oddPath, CodeScheme scheme,
                           const std::string& condition, std::vector<std::string>& distinct);
 
-// The phrase's code; empty, with no database opened, when it holds no double-byte character.
-std::string DerivePhraseCode(std::string_view phrase, const std::string& oddPath,
+// The code of a scanned phrase; empty, with no database opened, when it holds no
+// double-byte character.
+std::string DerivePhraseCode(PhraseCharacters scan, const std::string& oddPath,
                              CodeScheme scheme);

@@ -91,7 +91,9 @@ const char kBusyMessage[] = "Could not prepare SQL statement";
 TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string& password) {
   const std::string utf8Name = AnsiToUtf8(fileName);
   sqlite3* opened = nullptr;
-  if (sqlite3_open(utf8Name.c_str(), &opened) != SQLITE_OK) {
+  // Never created: an empty file in place of a missing dictionary would stay there, and the
+  // dictionary package keeps a user dictionary it finds.
+  if (sqlite3_open_v2(utf8Name.c_str(), &opened, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
     const std::string quoted = "Failed to open database \"" + fileName + "\" : ";
     if (!opened) throw ESQLiteException(quoted + "unknown error");
     const std::string detail = sqlite3_errmsg(opened);

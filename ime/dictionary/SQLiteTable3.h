@@ -30,8 +30,8 @@ class TSQLiteTable;
 
 class TSQLiteDatabase {
 public:
-  // fileName is in the ANSI code page (GBK). Opens and keys the file; a file that does not
-  // exist is created empty and the first statement on it fails.
+  // fileName is in the ANSI code page (GBK). Opens and keys the file, which must exist: a
+  // missing file is not created, its open fails.
   TSQLiteDatabase(const std::string& fileName, const std::string& password);
   ~TSQLiteDatabase();
   TSQLiteDatabase(const TSQLiteDatabase&) = delete;
@@ -66,6 +66,8 @@ class TSQLiteTable {
 public:
   // Runs sql on db and reads every row; the table does not refer to db afterwards.
   TSQLiteTable(TSQLiteDatabase& db, const std::string& sql);
+  // A result without rows, for a file that could not be read.
+  TSQLiteTable() = default;
 
   bool AtEnd() const { return currentRow >= rowCount; }
   bool MoveNext();

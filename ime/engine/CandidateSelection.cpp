@@ -131,7 +131,7 @@ void OfferAssociations(const std::string& firstChar, std::string text, Candidate
   }
   if (!engine.simplifiedOutput) text = ToSimplified(text);
   engine.associationPrefix = text;
-  if (LookupAssociationsOrNothing(firstChar, text, list) == 0) {
+  if (LookupAssociations(firstChar, text, list) == 0) {
     engine.associationPrefix.clear();
     ArmAutoHide();
   }

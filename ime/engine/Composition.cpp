@@ -57,6 +57,14 @@ void CommitFirstCandidate(LPINPUTCONTEXT context, PrivateRecord* record) {
   if (record->state == kStateChoosing) record->state = kStateComposing;
 }
 
+// The user is told once per process that the user dictionary cannot be read: by the UI
+// window, after the key, which a message box inside the key would hold up.
+void RaiseUserDictionaryNotice(PrivateRecord* record) {
+  if (engine.userDictionaryNoticeGiven) return;
+  engine.userDictionaryNoticeGiven = 1;
+  record->msgFlags |= kMsgUserDictionaryNotice;
+}
+
 }  // namespace
 
 UINT ComposeStep(unsigned ch, LPINPUTCONTEXT context, PrivateRecord* record,
@@ -204,7 +212,7 @@ void RunLookupStep(unsigned ch, LPINPUTCONTEXT context, LPCOMPOSITIONSTRING comp
   const DWORD schemeLimit = globals.sxScheme == 1 ? kSxMaxCodeLength : kZxMaxCodeLength;
   if (composition->dwCursorPos <= schemeLimit &&
       (IsComposingKey(ch) || ch == ' ' || ch == kBackspaceChar)) {
-    LookupCandidates(composition, list);
+    if (!LookupCandidates(composition, list)) RaiseUserDictionaryNotice(record);
   }
   static_cast<CandidateInfoHead*>(block)->dwCount = 1;
   if (record->msgFlags & kMsgCandidateOpen) {

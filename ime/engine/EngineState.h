@@ -27,6 +27,7 @@ struct EngineValues {
   std::uint32_t capsForcedEnglish = 0;
   std::uint8_t autoHideArmed = 0;
   std::uint64_t autoHideTick = 0;
+  std::uint8_t userDictionaryNoticeGiven = 0;  // the user was told it cannot be read
 
   // Placement defaults that the UI start-up computes: the status window's size and the
   // default composition position in screen coordinates.

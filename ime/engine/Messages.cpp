@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr UINT kMaxBuiltMessages = 9;
+constexpr UINT kMaxBuiltMessages = 10;
 
 struct MessageBatch {
   TRANSMSG messages[kMaxBuiltMessages];
@@ -70,6 +70,8 @@ UINT BuildMessages(LPTRANSMSGLIST list, LPINPUTCONTEXT context, PrivateRecord* r
   if (flags & kMsgChangeCandidate) batch.Add(WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
   if (flags & kMsgPrivateNotice5) batch.Add(WM_IME_NOTIFY, IMN_PRIVATE, 5);
   if (flags & kMsgPrivateNotice6) batch.Add(WM_IME_NOTIFY, IMN_PRIVATE, 6);
+  if (flags & kMsgUserDictionaryNotice)
+    batch.Add(WM_IME_NOTIFY, IMN_PRIVATE, kPrivateUserDictionaryNotice);
 
   const bool toList = (record->msgFlags & kMsgInTranslation) != 0;
   const UINT built = DeliverMessages(list, context, toList, batch.messages, batch.count);

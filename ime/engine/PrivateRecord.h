@@ -24,10 +24,15 @@ constexpr std::uint32_t kMsgCompositionStarted = 0x00010000;  // standing
 constexpr std::uint32_t kMsgStartComposition = 0x00020000;
 constexpr std::uint32_t kMsgEndComposition = 0x00040000;
 constexpr std::uint32_t kMsgComposition = 0x00080000;
+constexpr std::uint32_t kMsgUserDictionaryNotice = 0x00100000;
 constexpr std::uint32_t kMsgPrivateNotice5 = 0x00200000;
 constexpr std::uint32_t kMsgGuideline = 0x00400000;
 constexpr std::uint32_t kMsgInTranslation = 0x00800000;
 constexpr std::uint32_t kMsgStandingBits = kMsgCandidateOpen | kMsgCompositionStarted;
+
+// The IMN_PRIVATE code of kMsgUserDictionaryNotice: the UI tells the user that the user
+// dictionary cannot be read.
+constexpr std::uint32_t kPrivateUserDictionaryNotice = 9;
 
 // gcsFlags after a change of the code, and with a commit.
 constexpr std::uint32_t kGcsCodeChanged = 0x1BF;

@@ -8,8 +8,10 @@
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
+#include "ime/engine/PrivateRecord.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/DictionaryNotice.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
 #include "ime/ui/UiChildren.h"
@@ -60,6 +62,13 @@ void Guideline(HWND uiWindow) {
   }
 }
 
+// The candidate window while it shows, else the status bar.
+HWND NoticeOwner(HWND uiWindow) {
+  HWND candidates = ChildOf(uiWindow, &UiRecord::candCompWnd);
+  if (candidates && IsWindowVisible(candidates)) return candidates;
+  return ChildOf(uiWindow, &UiRecord::statusWnd);
+}
+
 void PrivateNotice(HWND uiWindow, LPARAM code) {
   switch (code) {
     case kPrivateRedrawStatus:
@@ -76,6 +85,9 @@ void PrivateNotice(HWND uiWindow, LPARAM code) {
       break;
     case kPrivateSoftKeyMenuGone:
       ClearChild(uiWindow, &UiRecord::softKeyMenuWnd);
+      break;
+    case kPrivateUserDictionaryNotice:
+      ShowUserDictionaryNotice(NoticeOwner(uiWindow));
       break;
     default:
       break;

@@ -18,6 +18,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/ContextMenuCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboard.cpp

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
+
 #include "ime/dictionary/SQLiteTable3.h"
 #include "tests/native/ExceptionMessage.h"
 #include "tests/native/KeyedDatabaseFiles.h"
@@ -20,12 +22,11 @@ protected:
   std::string path;
 };
 
-TEST_F(SQLiteErrors, MissingFileOpensAndItsFirstStatementFails) {
+TEST_F(SQLiteErrors, MissingFileFailsToOpenAndIsNotCreated) {
   const std::string missing = folder.File("lmtsys_q.db");
-  TSQLiteDatabase db(missing, kDictionaryPassword);
-  EXPECT_EQ(ExceptionMessage([&] { db.Query("select hzcode,mbcode from lmt_zx"); }),
-            "Error executing SQL.\rError [1]: SQL error or missing database.\r"
-            "\"select hzcode,mbcode from lmt_zx\": no such table: lmt_zx");
+  EXPECT_EQ(ExceptionMessage([&] { TSQLiteDatabase db(missing, kDictionaryPassword); }),
+            "Failed to open database \"" + missing + "\" : unable to open database file");
+  EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
 TEST_F(SQLiteErrors, UnopenableFileNamesTheFileAndSQLitesReason) {

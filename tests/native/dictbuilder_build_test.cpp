@@ -66,7 +66,7 @@ TEST(Build, WritesEveryFileAndCounts) {
   EXPECT_EQ(report.sx.badReading, 1u);
   EXPECT_EQ(FormatStats("sx", "p", report.sx),
             "sx from p: read 4, converted 3, dropped 1 (not in GBK 0, code outside the scheme 0, "
-            "unusable reading 1), duplicates merged 0\n");
+            "unusable reading 1), duplicates merged 0, syllable short codes 4\n");
 }
 
 TEST(Build, CodeLookupDocumentsAreGbkLinesOfCharacterAndCodes) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 
+#include "ime/dictionary/LookupStatements.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "tests/native/KeyedDatabaseFiles.h"
 #include "tools/dictbuilder/DictionaryFiles.h"
@@ -40,13 +41,6 @@ Rows QueryFile(const std::string& path, const std::string& sql) {
   Rows rows = Query(db, sql);
   sqlite3_close(db);
   return rows;
-}
-
-std::string Lookup(const std::string& table, const std::string& code) {
-  std::string bound = code;
-  bound.back() = static_cast<char>(bound.back() + 1);
-  return "select hzcode,mbcode from " + table + " where mbcode >='" + code +
-         "' and mbcode < '" + bound + "' order by length(mbcode), mbcode asc limit 0,999";
 }
 
 // Two-byte texts numbered from 0xB0A1 on.
@@ -96,11 +90,11 @@ TEST(SystemFile, LookupReturnsShortCodesFirstAndHeavierEntriesFirstWithinACode) 
   WriteSystemFile(path, entries, entries);
   for (const std::string table : {"lmt_sx", "lmt_zx"}) {
     for (const std::string code : {"a", "ab", "abc", "abcd", "aff", "az", "abcde"}) {
-      const Rows rows = QueryFile(path, Lookup(table, code));
+      const Rows rows = QueryFile(path, CodeLookupStatement(table, code));
       EXPECT_EQ(rows, Expected(entries, code)) << table << " " << code;
     }
   }
-  EXPECT_EQ(QueryFile(path, Lookup("lmt_sx", "a")).size(), 999u);
+  EXPECT_EQ(QueryFile(path, CodeLookupStatement("lmt_sx", "a")).size(), 999u);
 }
 
 TEST(SystemFile, LookupNeverSortsAndStopsAtTheLimit) {
@@ -109,7 +103,7 @@ TEST(SystemFile, LookupNeverSortsAndStopsAtTheLimit) {
   const std::vector<DictEntry> entries = ManyEntries();
   WriteSystemFile(path, entries, entries);
   for (const std::string code : {"a", "ab", "abc", "abcd"}) {
-    const Rows plan = QueryFile(path, "explain query plan " + Lookup("lmt_zx", code));
+    const Rows plan = QueryFile(path, "explain query plan " + CodeLookupStatement("lmt_zx", code));
     std::string details;
     for (const auto& row : plan) details += row.back() + ";";
     EXPECT_EQ(details.find("TEMP B-TREE"), std::string::npos) << code << ": " << details;
@@ -117,18 +111,17 @@ TEST(SystemFile, LookupNeverSortsAndStopsAtTheLimit) {
   }
 }
 
-TEST(SystemFile, TextIsStoredAsGbkTextAndAssociationWorks) {
+TEST(SystemFile, TextIsStoredAsGbkTextAndAssociationListsHeavierEntriesFirst) {
   TempFolder folder;
   const std::string path = folder.File("lmtsys_a.db");
-  // 啊中, 啊国 begin with 啊; 阿 does not.
+  // 啊中, 啊国 and 啊 begin with 啊; 阿 does not.
   const std::string first = "\xB0\xA1\xD6\xD0", second = "\xB0\xA1\xB9\xFA";
-  WriteSystemFile(path, {{"aavs", first, 5}, {"aago", second, 3}, {"ee", "\xB0\xA2", 1}}, {});
+  WriteSystemFile(path, {{"aago", second, 3}, {"ee", "\xB0\xA2", 9}, {"aavs", first, 5},
+                         {"a", "\xB0\xA1", 1}}, {});
   EXPECT_EQ(QueryFile(path, "select distinct typeof(hzcode), typeof(mbcode) from lmt_sx"),
             (Rows{{"text", "text"}}));
-  Rows rows = QueryFile(path, "select hzcode,mbcode from lmt_sx where hzcode like '\xB0\xA1%' "
-                              "escape '\\'");
-  std::sort(rows.begin(), rows.end());
-  EXPECT_EQ(rows, (Rows{{second, "aago"}, {first, "aavs"}}));
+  EXPECT_EQ(QueryFile(path, AssociationStatement("lmt_sx", "\xB0\xA1")),
+            (Rows{{first, "aavs"}, {second, "aago"}, {"\xB0\xA1", "a"}}));
   EXPECT_EQ(QueryFile(path, "select count(*) from lmt_zx"), (Rows{{"0"}}));
 }
 
@@ -155,14 +148,14 @@ TEST(UserFile, TwoTextColumnsInOrderAndTheModulesStatementsWork) {
   for (const std::string table : {"lmt_sx", "lmt_zx"}) {
     const Rows columns = QueryFile(path, "select name, type from pragma_table_info('" + table + "')");
     EXPECT_EQ(columns, (Rows{{"mbcode", "TEXT"}, {"hzcode", "TEXT"}}));
-    EXPECT_TRUE(QueryFile(path, Lookup(table, "a")).empty());
+    EXPECT_TRUE(QueryFile(path, CodeLookupStatement(table, "a")).empty());
   }
   sqlite3* db = OpenKeyedRaw(path, kDictionaryPassword, kDictionaryKeyLength);
   ExecRaw(db, "insert into lmt_zx values('ab','\xB0\xA1')");
   ExecRaw(db, "insert into lmt_zx values('a','\xB0\xA2')");
   ExecRaw(db, "insert into lmt_zx values('ab','\xB0\xA3')");
   sqlite3_close(db);
-  EXPECT_EQ(QueryFile(path, Lookup("lmt_zx", "a")),
+  EXPECT_EQ(QueryFile(path, CodeLookupStatement("lmt_zx", "a")),
             (Rows{{"\xB0\xA2", "a"}, {"\xB0\xA1", "ab"}, {"\xB0\xA3", "ab"}}));
 }
 

@@ -91,6 +91,16 @@ TEST(PinyinTables, CharacterAndPhraseCodes) {
   EXPECT_NE(Find(sx.entries, chongfu, kChongGbk + "\xB8\xB4"), nullptr);
   // 中国: vskk + gokk? 国 has full code lgyi: go + l + i.
   EXPECT_NE(Find(sx.entries, "vsgoi", kZhongGbk + kGuoGbk), nullptr);
+  // Each character under its syllable, and with its first shape letter, weighed by that
+  // reading; phrases have no short codes.
+  const auto weightOf = [&](const std::string& code, const std::string& text) {
+    const DictEntry* entry = Find(sx.entries, code, text);
+    return entry ? entry->weight : -1.0;
+  };
+  EXPECT_EQ(stats.shortCodes, 8u);
+  EXPECT_EQ(weightOf("vs", kZhongGbk), 500);
+  EXPECT_EQ(weightOf("vst", kChongGbk), 300);
+  EXPECT_EQ(weightOf("is", kChongGbk), 200);
 }
 
 TEST(PinyinTables, ReverseTableListsTheMostFrequentReadingFirst) {
@@ -114,7 +124,7 @@ TEST(PinyinTables, UnusableReadingsAndTextsAreDroppedAndCounted) {
   EXPECT_EQ(stats.badReading, 3u);
   EXPECT_EQ(stats.notGbk, 1u);
   EXPECT_EQ(stats.converted, 1u);
-  EXPECT_EQ(sx.entries.size(), 1u);
+  EXPECT_EQ(sx.entries.size(), 3u);  // with its two short codes
 }
 
 TEST(PinyinTables, LongPhrasesStayWithinEightLetters) {

@@ -50,38 +50,38 @@ TEST(ScanPhrase, FindsNothingInSingleByteText) {
 
 TEST_F(PhraseCodeTest, NoDoubleByteCharacterOpensNoDatabase) {
   const std::string nowhere = folder.File("missing-dir/lmtsys_ODD.db");
-  EXPECT_EQ(DerivePhraseCode("", nowhere, CodeScheme::sx), "");
-  EXPECT_EQ(DerivePhraseCode("abc", nowhere, CodeScheme::sx), "");
-  EXPECT_THROW(DerivePhraseCode("中", nowhere, CodeScheme::sx), ESQLiteException);
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase(""), nowhere, CodeScheme::sx), "");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("abc"), nowhere, CodeScheme::sx), "");
+  EXPECT_THROW(DerivePhraseCode(ScanPhrase("中"), nowhere, CodeScheme::sx), ESQLiteException);
 }
 
 TEST_F(PhraseCodeTest, OneCharacterGivesItsWholeCodeAndTheFirstRowWins) {
-  EXPECT_EQ(DerivePhraseCode("中", odd, CodeScheme::sx), "zhon");
-  EXPECT_EQ(DerivePhraseCode("中", odd, CodeScheme::zx), "khk");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中"), odd, CodeScheme::sx), "zhon");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中"), odd, CodeScheme::zx), "khk");
 }
 
 TEST_F(PhraseCodeTest, TwoAndThreeCharacters) {
-  EXPECT_EQ(DerivePhraseCode("中华", odd, CodeScheme::sx), "zhhur");
-  EXPECT_EQ(DerivePhraseCode("中华", odd, CodeScheme::zx), "khwx");
-  EXPECT_EQ(DerivePhraseCode("中华人", odd, CodeScheme::sx), "zhhrex");
-  EXPECT_EQ(DerivePhraseCode("中华人", odd, CodeScheme::zx), "kww");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中华"), odd, CodeScheme::sx), "zhhur");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中华"), odd, CodeScheme::zx), "khwx");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中华人"), odd, CodeScheme::sx), "zhhrex");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中华人"), odd, CodeScheme::zx), "kww");
 }
 
 TEST_F(PhraseCodeTest, FiveCharacters) {
-  EXPECT_EQ(DerivePhraseCode("中华人民共", odd, CodeScheme::sx), "zhhrmg");
-  EXPECT_EQ(DerivePhraseCode("中华人民共", odd, CodeScheme::zx), "kwww");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中华人民共"), odd, CodeScheme::sx), "zhhrmg");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中华人民共"), odd, CodeScheme::zx), "kwww");
 }
 
 TEST_F(PhraseCodeTest, RepeatedCharactersShareTheirCode) {
-  EXPECT_EQ(DerivePhraseCode("人人", odd, CodeScheme::sx), "rerex");
-  EXPECT_EQ(DerivePhraseCode("和a和", odd, CodeScheme::zx), "tktk");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("人人"), odd, CodeScheme::sx), "rerex");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("和a和"), odd, CodeScheme::zx), "tktk");
 }
 
 TEST_F(PhraseCodeTest, ACharacterWithoutARowStandsForItsOwnCode) {
-  EXPECT_EQ(DerivePhraseCode("啊", odd, CodeScheme::sx), "啊");
-  EXPECT_EQ(DerivePhraseCode("中啊", odd, CodeScheme::zx), "kh啊");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("啊"), odd, CodeScheme::sx), "啊");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中啊"), odd, CodeScheme::zx), "kh啊");
 }
 
 TEST_F(PhraseCodeTest, QuotesInAPhraseCannotChangeTheStatement) {
-  EXPECT_EQ(DerivePhraseCode("中' or 1=1 --", odd, CodeScheme::sx), "zhon");
+  EXPECT_EQ(DerivePhraseCode(ScanPhrase("中' or 1=1 --"), odd, CodeScheme::sx), "zhon");
 }

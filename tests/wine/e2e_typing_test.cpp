@@ -37,6 +37,24 @@ TEST_F(TypingTest, SoleCandidateCommitsWithTheLetterCompletingIt) {
   EXPECT_EQ(Text(), L"\u6587\u5B57");  // 文字
 }
 
+// Without the user dictionary the system candidates still come, and the user is told once,
+// by a balloon that leaves the focus in the control.
+TEST_F(TypingTest, WithoutTheUserDictionaryTypingGoesOnAndTheUserIsToldOnce) {
+  ASSERT_TRUE(DeleteFileA(install_.File("lumatoridb\\lmtsys_User.db").c_str()));
+  TypeLetters("a");
+  HWND notice = FindWindowA(nullptr, "hint");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(IsWindowVisible(notice));
+  EXPECT_EQ(GetFocus(), edit_);
+  Press(VK_SPACE);
+  EXPECT_EQ(Text(), L"\u4E2D");  // 中
+  ShowWindow(notice, SW_HIDE);  // as it hides by itself after a while
+  TypeLetters("ab");
+  Press(VK_SPACE);
+  EXPECT_EQ(Text(), L"\u4E2D\u4E2D\u6587");  // 中中文
+  EXPECT_FALSE(IsWindowVisible(notice));
+}
+
 TEST_F(TypingTest, ChinesePunctuationPairsQuotesAndAngles) {
   SetMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
   for (int i = 0; i < 3; ++i) Press(VK_OEM_7, true);  // "

@@ -113,6 +113,7 @@ void ResetEngineForTests() {
   engine.candidateChosen = 0;
   engine.simplifiedOutput = 1;
   engine.softKeyboardIndex = 0;
+  engine.userDictionaryNoticeGiven = 0;
 }
 
 void EngineContextTest::SetUp() {

@@ -196,6 +196,17 @@ TEST_F(KeyTest, ACommittedPhraseIsFollowedByItsAssociations) {
   EXPECT_TRUE(engine.associationPrefix.empty());  // 中国人 continues no further
 }
 
+TEST_F(KeyTest, AnUnreadableUserDictionaryIsToldOnceAndTheSystemCandidatesStillCome) {
+  ASSERT_TRUE(DeleteFileA((std::string(globals.dictionaryDir) + "lmtsys_User.db").c_str()));
+  EXPECT_EQ(Press('A').messages,
+            (Trace{Start(), Composition('a', kCodeChanged), Notify(IMN_OPENCANDIDATE, 1),
+                   Notify(IMN_PRIVATE, kPrivateUserDictionaryNotice)}));
+  EXPECT_EQ(Candidates().dwCount, 13u);
+  EXPECT_EQ(Press('B').messages,
+            (Trace{Composition('b', kCodeChanged), Notify(IMN_CHANGECANDIDATE, 1)}));
+  EXPECT_EQ(Candidates().dwCount, 2u);
+}
+
 TEST_F(KeyTest, TraditionalOutputListsAndCommitsTraditionalText) {
   engine.simplifiedOutput = 0;
   globals.wordAssociation = 1;

@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "ime/dictionary/CandidateLookup.h"
-#include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
@@ -172,21 +173,40 @@ TEST_F(LookupTest, BeepsWhenAFullCodeIsStillAmbiguous) {
   EXPECT_EQ(beeps.Count(), 1);
 }
 
-TEST_F(LookupTest, AMissingSystemFileEndsTheLookupSilently) {
-  User({{"工", "q"}});
-  engine.foundCount = 5;
-  engine.codeLengthLimit = 3;
-  engine.searchTextFollowsList = 0;
-  std::strcpy(engine.searchText, "xyz");
-  engine.associationPrefix = "中国";
+// The user dictionary is the file a user may lose or break: the system candidates and
+// associations still come, the lookup tells that the user's file could not be read, and a
+// missing file is not made anew (the dictionary package would keep an empty one).
+TEST_F(LookupTest, AMissingEmptyOrDamagedUserDictionaryLeavesTheSystemRows) {
+  System("a", {{"工", "a"}, {"式", "ab"}, {"工人", "ac"}});
+  const std::string user = dir.File("lmtsys_User.db");
+  for (const std::string state : {"missing", "empty", "damaged"}) {
+    DeleteFileA(user.c_str());
+    const std::string bytes = state == "damaged" ? std::string(4096, 'Z') : "";
+    if (state != "missing") std::ofstream(user, std::ios::binary) << bytes;
+    blocks.Type("a");
+    EXPECT_FALSE(LookupCandidates(blocks.composition, blocks.list)) << state;
+    EXPECT_EQ(blocks.Records(), (Texts{"0工", "0式\rb\r", "0工人\rc\r"})) << state;
+    EXPECT_EQ(engine.foundCount, 3u);
+    EXPECT_EQ(Associate("a", "工"), (Texts{"0工人"})) << state;
+    if (state == "missing") {
+      EXPECT_EQ(GetFileAttributesA(user.c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+  }
+}
+
+TEST_F(LookupTest, AMissingOrDamagedSystemFileTakesOnlyItsOwnCodes) {
+  System("b", {{"了", "b"}});
+  User({{"工", "a"}, {"子", "b"}});
+  std::ofstream(dir.File("lmtsys_a.db"), std::ios::binary) << std::string(4096, 'Z');
+  blocks.Type("a");
+  EXPECT_TRUE(LookupCandidates(blocks.composition, blocks.list));
+  EXPECT_EQ(blocks.Records(), (Texts{"1工"}));
+  EXPECT_EQ(Lookup("b"), (Texts{"1子", "0了"}));
   BeepCounter beeps;
-  EXPECT_TRUE(Lookup("q").empty());
-  EXPECT_EQ(beeps.Count(), 0);
-  EXPECT_EQ(engine.foundCount, 5u);
-  EXPECT_EQ(engine.codeLengthLimit, 3);
-  EXPECT_EQ(engine.searchTextFollowsList, 0);
-  EXPECT_STREQ(engine.searchText, "xyz");
-  EXPECT_TRUE(engine.associationPrefix.empty());
+  EXPECT_TRUE(Lookup("q").empty());  // no lmtsys_q.db, and none is made
+  EXPECT_EQ(beeps.Count(), 1);
+  EXPECT_EQ(engine.codeLengthLimit, 1);
+  EXPECT_EQ(GetFileAttributesA(dir.File("lmtsys_q.db").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(LookupTest, AnEmptyCodeChangesNothing) {
@@ -239,13 +259,23 @@ TEST_F(LookupTest, TheTraditionalCommitAssociatesThroughItsSimplifiedForm) {
   EXPECT_EQ(Associate("z", committed), (Texts{"0中國人"}));
 }
 
-TEST_F(LookupTest, AFailedAssociationFindsNothing) {
-  User({});
-  blocks.list->dwCount = 0;
-  EXPECT_THROW(Associate("q", "中国"), ESQLiteException);
+TEST_F(LookupTest, AnAssociationWithoutItsSystemFileListsTheUserRows) {
+  User({{"中国队", "zgd"}});
   engine.associationPrefix = "中国";
-  EXPECT_EQ(LookupAssociationsOrNothing("q", "中国", blocks.list), 0u);
-  EXPECT_EQ(blocks.list->dwCount, 0u);
+  EXPECT_EQ(LookupAssociations("q", "中国", blocks.list), 1u);
+  EXPECT_EQ(blocks.Records(), (Texts{"1中国队"}));
+}
+
+// The files' own order: the system rows as stored (the shipped files store the more
+// frequent first), the user rows as added; an index on the text does not change it. One
+// code for all, so that the merge puts the user rows first.
+TEST_F(LookupTest, AnAssociationListsRowsInTheFilesOwnOrder) {
+  System("z", {{"中国队", "zg"}, {"中国菜", "zg"}, {"中国区", "zg"}});
+  User({{"中国话", "zg"}, {"中国风", "zg"}});
+  for (const char* file : {"lmtsys_z.db", "lmtsys_User.db"})
+    RunOnDictionary(dir.File(file), {"create index lmt_sx_text on lmt_sx(hzcode)"});
+  EXPECT_EQ(Associate("z", "中国"),
+            (Texts{"1中国话", "1中国风", "0中国队", "0中国菜", "0中国区"}));
 }
 
 TEST(TraditionalConversion, FallsBackToTheTableWhereTheSystemDoesNothing) {
@@ -265,10 +295,11 @@ TEST_F(LookupTest, WithoutAnInstallationDirectoryNothingIsOpenedOrCreated) {
   TempFolder cwd;
   SetCurrentDirectoryA(cwd.File("").c_str());
 
-  Lookup("b");
-  EXPECT_EQ(engine.foundCount, 1u) << "the lookup ends silently, keeping the earlier values";
+  EXPECT_TRUE(Lookup("b").empty());
+  EXPECT_EQ(engine.foundCount, 0u);
   EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_b.db").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_User.db").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(PhraseCode("abc"), "");  // no character, no code: nothing to open
 
   SetCurrentDirectoryA(previous);
   std::strcpy(globals.dictionaryDir, kept.c_str());

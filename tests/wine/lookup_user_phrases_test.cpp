@@ -131,7 +131,7 @@ TEST_F(UserPhraseTest, ValuesAreStoredAndFoundExactlyAsTyped) {
 
 TEST_F(UserPhraseTest, AFailingStepRaisesAndReleasesItsFile) {
   const std::string user = dir.File("lmtsys_User.db");
-  DeleteFileA(user.c_str());
+  RunOnDictionary(user, {"drop table lmt_sx"});
   EXPECT_THROW(UserPhraseExists("zg", "中国"), ESQLiteException);
   EXPECT_THROW(DeleteUserPhrase("zg", "中国"), ESQLiteException);
   // Every connection was closed: the file can be deleted again.

@@ -90,6 +90,7 @@ TEST_F(ShippedDictionariesTest, SoundAndShapeCodesFollowThePhraseRule) {
   EXPECT_EQ(PhraseCode("中"), "vskk") << "zhong in Ziranma, then 中's first and last Wubi letters";
   ExpectFirst(PhraseCode("中"), "中");
   ExpectFirst(PhraseCode("的"), "的");
+  ExpectFirst("de", "的");  // a syllable's most frequent character first
   const std::string phrase = PhraseCode("中国");
   EXPECT_EQ(phrase.size(), 5u);
   ExpectFirst(phrase, "中国");

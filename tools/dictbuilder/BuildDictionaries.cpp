@@ -33,7 +33,9 @@ std::string FormatStats(const std::string& scheme, const std::string& source,
          " (not in GBK " + std::to_string(stats.notGbk) + ", code outside the scheme " +
          std::to_string(stats.badCode) + ", unusable reading " +
          std::to_string(stats.badReading) + "), duplicates merged " +
-         std::to_string(stats.duplicates) + "\n";
+         std::to_string(stats.duplicates) +
+         (stats.shortCodes ? ", syllable short codes " + std::to_string(stats.shortCodes) : "") +
+         "\n";
 }
 
 }  // namespace dictbuilder

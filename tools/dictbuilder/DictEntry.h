@@ -29,6 +29,7 @@ struct BuildStats {
   size_t badReading = 0;   // dropped: unknown pinyin syllable, or syllables not matching
                            // the characters one to one
   size_t duplicates = 0;   // the same code and text again; the larger weight kept
+  size_t shortCodes = 0;   // entries added under a character's syllable (sx), beside the above
 };
 
 }  // namespace dictbuilder

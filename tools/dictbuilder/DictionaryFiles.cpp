@@ -9,17 +9,20 @@ namespace dictbuilder {
 
 namespace {
 
-// Lookup order, most frequent first within one code; text last so builds repeat exactly.
-bool LookupOrder(const DictEntry& a, const DictEntry& b) {
+// The rows' stored order: most frequent first, so that a statement that reads the table
+// in its own order (word association) lists heavier entries first, and within one code
+// the lookup index (which ends in seq) does too. Code and text break ties so that builds
+// repeat exactly.
+bool StoredOrder(const DictEntry& a, const DictEntry& b) {
+  if (a.weight != b.weight) return a.weight > b.weight;
   if (a.code.size() != b.code.size()) return a.code.size() < b.code.size();
   if (a.code != b.code) return a.code < b.code;
-  if (a.weight != b.weight) return a.weight > b.weight;
   return a.text < b.text;
 }
 
 void WriteCandidateTable(KeyedDatabase& db, const std::string& table,
                          std::vector<DictEntry> entries) {
-  std::sort(entries.begin(), entries.end(), LookupOrder);
+  std::sort(entries.begin(), entries.end(), StoredOrder);
   Execute(db, "create table " + table +
                   "(seq INTEGER PRIMARY KEY, mbcode TEXT NOT NULL, hzcode TEXT NOT NULL)");
   {

@@ -3,10 +3,12 @@
 // System files ("lmtsys_" + initial + ".db") hold lmt_sx and lmt_zx for the codes that
 // begin with that initial. The lookup asks for a code's prefix range ordered by
 // (length(mbcode), mbcode) with a limit of 999. Each table therefore carries a covering
-// index on exactly that order, followed by a rank column (seq) that puts the more
-// frequent entry first within one code; with the statistics ANALYZE stores in the file,
-// SQLite reads that index by skip-scan (one seek per code length) in the requested order
-// and stops at the limit, instead of sorting every matching row.
+// index on exactly that order, followed by the rank column seq; with the statistics
+// ANALYZE stores in the file, SQLite reads that index by skip-scan (one seek per code
+// length) in the requested order and stops at the limit, instead of sorting every
+// matching row. Rows are stored (seq, the rowid) most frequent first: the more frequent
+// entry comes first within one code, and word association, which reads rows in the
+// table's own order, lists the more frequent phrases first.
 #pragma once
 
 #include <string>

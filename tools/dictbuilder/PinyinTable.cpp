@@ -50,6 +50,17 @@ void OrderReverseCodes(std::map<std::string, std::vector<std::pair<double, std::
   }
 }
 
+// The syllable alone and the syllable with the first shape letter, as codes of their own:
+// typed, they list the syllable's characters by the weight of their reading, and each
+// shape letter narrows that list in the same order. A character without shape letters
+// has the syllable as its full code already.
+void CollectShortCodes(EntryCollector& shortCodes, const DictEntry& character) {
+  BuildStats notCounted;  // they are no rows of the input; the caller counts its entries
+  for (size_t length = 2; length < character.code.size(); ++length)
+    CollectEntry(shortCodes, {character.code.substr(0, length), character.text, character.weight},
+                 notCounted);
+}
+
 }  // namespace
 
 bool SxCharacterCode(const std::string& character, const std::string& syllable,
@@ -65,6 +76,7 @@ bool SxCharacterCode(const std::string& character, const std::string& syllable,
 
 SchemeTables BuildSxTables(const RimeDict& pinyin, const FullCodes& fullCodes, BuildStats& stats) {
   EntryCollector collector;
+  EntryCollector shortCodes;
   std::map<std::string, std::vector<std::pair<double, std::string>>> weightedReverse;
   for (const RimeRow& row : pinyin.rows) {
     ++stats.read;
@@ -83,12 +95,16 @@ SchemeTables BuildSxTables(const RimeDict& pinyin, const FullCodes& fullCodes, B
       ++stats.notGbk;
       continue;
     }
-    if (codes.size() == 1 && entry.text.size() == 2)
+    if (codes.size() == 1 && entry.text.size() == 2) {
       weightedReverse[entry.text].emplace_back(row.weight, entry.code);
+      CollectShortCodes(shortCodes, entry);
+    }
     CollectEntry(collector, std::move(entry), stats);
   }
   SchemeTables tables;
   tables.entries = std::move(collector.entries);
+  stats.shortCodes = shortCodes.entries.size();
+  tables.entries.insert(tables.entries.end(), shortCodes.entries.begin(), shortCodes.entries.end());
   OrderReverseCodes(weightedReverse, tables);
   return tables;
 }

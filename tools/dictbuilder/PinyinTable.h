@@ -1,7 +1,8 @@
 // The sx tables from a pinyin table with weights: a character's code is its syllable in
 // Ziranma double pinyin followed by the first and last letters of its Wubi 86 full code
 // (the two pinyin letters alone when it has none); a phrase's code comes from its
-// characters' codes, each under the phrase's own reading, by the phrase-code rule.
+// characters' codes, each under the phrase's own reading, by the phrase-code rule. Each
+// character is also listed under the first two and three letters of its code (short codes).
 #pragma once
 
 #include <string>

@@ -101,7 +101,7 @@ void Install(TForm1& form) {
   RestoreUserDictionary(dir);
   CreateUninstallShortcut(dir);
 
-  const HKL layout = RegisterModule(form.systemDir + kImeFile);
+  const HKL layout = RegisterModule(form.folders.native + kImeFile);
   form.installing = false;
   SetButtonsEnabled(form, true);
   if (!layout) {

@@ -54,7 +54,6 @@ void ShowMessage(const TForm1& form, const std::string& text) {
 
 void FormShow(TForm1& form) {
   form.folders = FindSystemFolders();
-  form.systemDir = form.folders.native;
   form.installDir = kDefaultInstallDir;
   form.helpDir = form.folders.windows.empty() ? std::string() : form.folders.windows + kHelpFolder;
 

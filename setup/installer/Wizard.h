@@ -24,7 +24,6 @@ struct TForm1 {
   int edition = 0;
   int initialScheme = 0;
   SystemFolders folders;
-  std::string systemDir;   // native system directory, with a trailing backslash
   std::string helpDir;     // Windows directory + "help\"
   std::string installDir;  // the installation directory
   bool installing = false; // the installation runs: the form cannot be closed

@@ -19,7 +19,7 @@ const char kImageClass[] = "TImage";
 // Clicking the application's task-bar button brings the form forward; closing it there
 // closes the form.
 LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND form = FindWindowExA(nullptr, nullptr, kFormClass, nullptr);
+  HWND form = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_USERDATA));
   switch (message) {
     case WM_SETFOCUS:
       if (form && IsWindowEnabled(form)) SetFocus(form);
@@ -201,6 +201,7 @@ bool CreateWizard(TForm1& form, HINSTANCE instance) {
                               nullptr, instance, nullptr);
   if (!form.form) return false;
   SetWindowLongPtrA(form.form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
+  SetWindowLongPtrA(form.application, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form.form));
   SendMessageA(form.form, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
 
   CreatePicturePage(form);

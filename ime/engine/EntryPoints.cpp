@@ -11,6 +11,7 @@
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/Menus.h"
+#include "ime/ui/UiChildren.h"
 
 namespace {
 
@@ -113,7 +114,10 @@ extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, 
 }
 
 // Nothing can fail here; the documented answer for success is TRUE.
-extern "C" BOOL WINAPI ImeDestroy(UINT) { return kImeTrue; }
+extern "C" BOOL WINAPI ImeDestroy(UINT) {
+  DestroyProcessWindows();
+  return kImeTrue;
+}
 
 extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
   switch (function) {

@@ -64,8 +64,9 @@ void LaunchTypingPractice(HWND owner) {
                 directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
 }
 
-void ShowContextWindow() {
+void ShowContextWindow(HWND statusWindow) {
   if (!ui.contextWindow) return;
+  ui.contextStatusWindow = statusWindow;
   ShowWindow(ui.contextWindow, SW_SHOWNOACTIVATE);
   InvalidateRect(ui.contextWindow, nullptr, TRUE);
 }

@@ -8,5 +8,5 @@
 void OpenCodeLookupFile();
 // Starts the program named by "打字练习", or offers its download when it is missing.
 void LaunchTypingPractice(HWND owner);
-// Shows the context window without activating it.
-void ShowContextWindow();
+// Shows the context window without activating it, above the status bar whose button asked.
+void ShowContextWindow(HWND statusWindow);

@@ -117,7 +117,7 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
       LaunchTypingPractice(statusWindow);
       break;
     case 8:
-      ShowContextWindow();
+      ShowContextWindow(statusWindow);
       break;
     default:
       Beep();

@@ -190,7 +190,7 @@ TEST_F(UiCandidateTest, ContextWindowOpensAboveTheStatusBar) {
   context->ptStatusWndPos = {100, 500};
   ImmUnlockIMC(himc);
   Activate();
-  ShowContextWindow();
+  ShowContextWindow(Record().statusWnd);
   Pump();
   ASSERT_TRUE(IsWindowVisible(ui.contextWindow));
   const RECT status = WindowRect(Record().statusWnd);
@@ -247,7 +247,7 @@ TEST_F(UiCandidateTest, ContextWindowPagesTheLinkListByEight) {
 
   Activate();
   ui.contextFirstEntry = 0;
-  ShowContextWindow();
+  ShowContextWindow(Record().statusWnd);
   Pump();
   ASSERT_EQ(linkList.entries.size(), 10u);
   RECT client = {};

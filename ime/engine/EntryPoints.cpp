@@ -10,6 +10,7 @@
 #include "ime/engine/InputControl.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
+#include "ime/settings/Updater.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/UiChildren.h"
 
@@ -106,6 +107,8 @@ extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
   info->fdwSCSCaps = kCompositionCaps;
   info->fdwSelectCaps = 0;
   if (classBuffer) lstrcpynA(classBuffer, globals.classNames[kClassUi], kClassNameBuffer);
+  // The input method manager asks first, right after loading the module.
+  StartUpdaterOnce();
   return kImeTrue;
 }
 

@@ -62,7 +62,7 @@ extern ImeGlobals globals;
 
 // Start-up step 1: strings, metrics, composing keys, candidate pool, caret placement.
 void InitGlobals(HINSTANCE module);
-// Start-up step 3: settings with their defaults, dictionary directory, list files, updater.
+// Start-up step 3: settings with their defaults, dictionary directory, list files.
 void LoadSettings();
 // The desktop work area; one that is obviously not one (right or bottom edge below 8)
 // becomes the screen.

@@ -4,7 +4,6 @@
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/settings/Registry.h"
-#include "ime/settings/Updater.h"
 
 namespace {
 
@@ -12,7 +11,6 @@ const char kParentKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 const char kDictionarySubdir[] = "lumatoridb\\";
 const char kLinkListFile[] = "intlist.ini";
 const char kQueryListFile[] = "adlist.ini";
-const char kUpdaterFile[] = "lumatoriup.exe";
 
 struct DwordSetting {
   const char* name;
@@ -96,7 +94,6 @@ void LoadSettings() {
   if (key) ReadInstallDir(key);
   if (globals.installDir[0] != '\0') {
     char path[kPathBufferSize];
-    if (JoinPath(path, globals.installDir, kUpdaterFile)) StartUpdater(path);
     if (JoinPath(path, globals.installDir, kQueryListFile)) LoadQueryList(path);
     JoinPath(globals.linkListPath, globals.installDir, kLinkListFile);
     JoinPath(globals.dictionaryDir, globals.installDir, kDictionarySubdir);

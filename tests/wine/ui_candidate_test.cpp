@@ -143,6 +143,31 @@ TEST_F(UiCandidateTest, RotationPicksAnEntryWhenTheIntervalHasPassed) {
   EXPECT_LT(queryList.currentIndex, 3u);
 }
 
+TEST_F(UiCandidateTest, AStoppedQueryLineStaysStoppedInANewWindow) {
+  queryList.entries = {{"a", ""}, {"b", ""}};
+  queryList.intervalSeconds = 1;
+  HWND window = StartComposition(3);
+  const UiRect play = ui.candidate.playButton;
+  MouseAt(window, play.left + 2, play.top + 2, WM_LBUTTONDOWN);
+  ASSERT_FALSE(queryList.playing);
+
+  // The next composition start makes a new window, with its timers.
+  SetMsgFlags(0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 6);
+  window = StartComposition(3);
+  ASSERT_NE(window, nullptr);
+  const DWORD longAgo = GetTickCount() - 5000;
+  queryList.lastRotation = longAgo;
+  Pump();
+  EXPECT_EQ(queryList.lastRotation, longAgo) << "no rotation while stopped";
+
+  MouseAt(window, play.left + 2, play.top + 2, WM_LBUTTONDOWN);
+  ASSERT_TRUE(queryList.playing);
+  queryList.lastRotation = longAgo;
+  Pump();
+  EXPECT_NE(queryList.lastRotation, longAgo) << "playing again rotates";
+}
+
 TEST_F(UiCandidateTest, RotationOfAnEmptyListKeepsIndexZero) {
   HWND window = StartComposition(1);
   queryList.entries.clear();

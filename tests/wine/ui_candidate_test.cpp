@@ -168,6 +168,18 @@ TEST_F(UiCandidateTest, AStoppedQueryLineStaysStoppedInANewWindow) {
   EXPECT_NE(queryList.lastRotation, longAgo) << "playing again rotates";
 }
 
+TEST_F(UiCandidateTest, ATimeoutOfZeroRotatesTheQueryLineAtMostOnceASecond) {
+  const std::string path =
+      WriteTempFile("lmt_ui_adlist.ini", "[baseset]\r\ntimeout=0\r\n[a]\r\n[b]\r\n");
+  LoadQueryList(path.c_str());
+  DeleteFileA(path.c_str());
+  ASSERT_NE(StartComposition(3), nullptr);
+  const DWORD start = GetTickCount() - 500;
+  queryList.lastRotation = start;
+  Pump();  // the window's timers run
+  EXPECT_EQ(queryList.lastRotation, start);
+}
+
 TEST_F(UiCandidateTest, RotationOfAnEmptyListKeepsIndexZero) {
   HWND window = StartComposition(1);
   queryList.entries.clear();

@@ -156,17 +156,23 @@ class UiWindowsTest : public testing::Test {
     return rows;
   }
 
-  // Writes an "intlist.ini" of the given text in the temporary folder and points the
-  // module at it; the returned path is for the test to delete.
-  std::string UseLinkList(const std::string& text) {
+  // Writes a file of the given text in the temporary folder; the returned path is for the
+  // test to delete.
+  static std::string WriteTempFile(const char* name, const std::string& text) {
     char directory[MAX_PATH];
     GetTempPathA(MAX_PATH, directory);
-    const std::string path = std::string(directory) + "lmt_ui_intlist.ini";
+    const std::string path = std::string(directory) + name;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
+    return path;
+  }
+
+  // Writes an "intlist.ini" of the given text and points the module at it.
+  std::string UseLinkList(const std::string& text) {
+    const std::string path = WriteTempFile("lmt_ui_intlist.ini", text);
     std::snprintf(globals.linkListPath, sizeof globals.linkListPath, "%s", path.c_str());
     return path;
   }

@@ -3,6 +3,7 @@
 
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
+#include "ime/settings/PathText.h"
 #include "ime/settings/Registry.h"
 
 namespace {
@@ -56,7 +57,7 @@ void ReadInstallDir(HKEY key) {
     return;
   }
   size_t length = std::strlen(dir);
-  const bool needsSeparator = dir[length - 1] != '\\';
+  const bool needsSeparator = !EndsWithPathSeparator(dir);
   if (length + needsSeparator + sizeof kDictionarySubdir > kPathBufferSize) {
     dir[0] = '\0';
     return;

@@ -237,16 +237,33 @@ TEST_F(UiCandidateTest, ContextWindowOpensAboveTheStatusBar) {
   ShowWindow(ui.contextWindow, SW_HIDE);
 }
 
-TEST_F(UiCandidateTest, SoftKeyboardModeWorksWithoutASystemKeyboard) {
+// The soft keyboard follows the mode: made and shown while it is on, destroyed when it is
+// off. A host without a system soft keyboard (Wine has none) makes none, and then nothing
+// may claim one.
+TEST_F(UiCandidateTest, SoftKeyboardFollowsTheMode) {
+  HWND probe = ImmCreateSoftKeyboard(SOFTKEYBOARD_TYPE_C1, uiWindow, 0, 0);
+  const bool hostHasOne = probe != nullptr;
+  if (probe) ImmDestroySoftKeyboard(probe);
   Activate();
+  if (UiRecord* record = LockUiRecord(uiWindow)) {
+    record->uiFlags &= ~kUiSoftKbdWanted;  // so that the update must set it
+    UnlockUiRecord(uiWindow);
+  }
+
   ImmSetConversionStatus(himc, IME_CMODE_NATIVE | IME_CMODE_SOFTKBD, 0);
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 5);
   Pump();
-  EXPECT_TRUE(Record().uiFlags & kUiSoftKbdWanted);
+  const UiRecord on = Record();
+  EXPECT_TRUE(on.uiFlags & kUiSoftKbdWanted);
+  EXPECT_EQ(on.softKbdWnd != nullptr, hostHasOne);
+  EXPECT_EQ(on.softKbdShow, hostHasOne ? SW_SHOWNOACTIVATE : 0);
+  EXPECT_TRUE(!hostHasOne || IsWindowVisible(on.softKbdWnd));
+
   ImmSetConversionStatus(himc, IME_CMODE_NATIVE, 0);
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 5);
   EXPECT_EQ(Record().softKbdWnd, nullptr);
   EXPECT_EQ(Record().softKbdShow, 0);
+  EXPECT_TRUE(!hostHasOne || !IsWindow(on.softKbdWnd)) << "destroyed";
 }
 
 TEST_F(UiCandidateTest, LeftClickOnACandidateCommitsIt) {

@@ -92,6 +92,15 @@ protected:
     return ReadFileBytes(log_);
   }
 
+  // Types a code and clicks the query line of the candidate window that shows.
+  void ClickQueryLine() {
+    TypeLetters("a");
+    ASSERT_NE(CandidateWindow(), nullptr);
+    const CandidateLayout l = Layout();
+    ASSERT_TRUE(ClickCandidateWindow(
+        {l.queryText.left + 4, (l.queryText.top + l.queryText.bottom) / 2}));
+  }
+
   std::string queryLink_ = kQueryLink;
   const std::string log_ = BesideThisProgram("recording-browser.log");
   bool hadBrowsers_ = false;
@@ -123,11 +132,7 @@ TEST_F(WebSearchTest, ClickOnTheSearchTextSearchesTheWebForTheCommittedText) {
 }
 
 TEST_F(WebSearchTest, ClickOnAQueryListEntryOpensItsLinkWithItsText) {
-  TypeLetters("a");
-  ASSERT_NE(CandidateWindow(), nullptr);
-  const CandidateLayout l = Layout();
-  ASSERT_TRUE(ClickCandidateWindow(
-      {l.queryText.left + 4, (l.queryText.top + l.queryText.bottom) / 2}));
+  ASSERT_NO_FATAL_FAILURE(ClickQueryLine());
   const std::string recorded = Recorded();
   EXPECT_EQ(recorded, LinkAddress(kQueryLink, SearchQuery("", kQueryEntry)) + "\n");
   EXPECT_NE(recorded.find("lookup?w=%B4%CA%B5%E4&from"), std::string::npos);  // 词典 in GBK
@@ -144,11 +149,7 @@ protected:
 };
 
 TEST_F(ProgramLinkTest, AQueryListLinkThatNamesAProgramIsSearchedAsText) {
-  TypeLetters("a");
-  ASSERT_NE(CandidateWindow(), nullptr);
-  const CandidateLayout l = Layout();
-  ASSERT_TRUE(ClickCandidateWindow(
-      {l.queryText.left + 4, (l.queryText.top + l.queryText.bottom) / 2}));
+  ASSERT_NO_FATAL_FAILURE(ClickQueryLine());
   EXPECT_EQ(Recorded(), WebSearchAddress(SearchQuery("", kQueryEntry)) + "\n");
   EXPECT_EQ(GetFileAttributesA(install_.File("started.log").c_str()), INVALID_FILE_ATTRIBUTES)
       << "the program did not run";

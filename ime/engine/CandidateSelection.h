@@ -15,6 +15,10 @@ UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateReco
 void CandidateKey(unsigned code, LPINPUTCONTEXT context, void* candidateBlock,
                   PrivateRecord* record);
 
+// The automatic commits: the first candidate of the page shown, whether or not the window
+// has drawn it yet (it draws the first row of every page).
+void CommitPageStart(LPINPUTCONTEXT context, void* candidateBlock, PrivateRecord* record);
+
 // Writes the result string (the candidate at dwSelection when the candidate-chosen flag is
 // set, else the typed code) and ends the list; the word association may replace it.
 void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,

@@ -113,7 +113,7 @@ extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LP
       count = CandidateStep(ch, vk, context, record, list);
       break;
     case kKeyCompose:
-      count = ComposeStep(ch, context, record, list);
+      count = ComposeStep(ch, himc, context, record, list);
       break;
     case kKeyInvalid:
       MessageBeep(kBeep);

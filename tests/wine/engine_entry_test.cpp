@@ -154,7 +154,7 @@ TEST_F(EntryTest, SelectCandidateStrOutsideTheListOrClosedContext) {
 }
 
 TEST_F(EntryTest, CompositionStrCancelDropsCodeAndList) {
-  Type("ab");
+  Type("a");
   SentMessages().clear();
   EXPECT_EQ(NotifyIME(himc_, NI_COMPOSITIONSTR, CPS_CANCEL, 0), kAllBits);
   EXPECT_EQ(SentImeMessages(),
@@ -164,7 +164,7 @@ TEST_F(EntryTest, CompositionStrCancelDropsCodeAndList) {
 }
 
 TEST_F(EntryTest, CompositionStrCompleteWhileComposingCancelsTheCode) {
-  Type("ab");
+  Type("a");
   SentMessages().clear();
   EXPECT_EQ(NotifyIME(himc_, NI_COMPOSITIONSTR, CPS_COMPLETE, 0), kAllBits);
   EXPECT_EQ(CompositionString(), "");

@@ -188,6 +188,13 @@ void EngineContextTest::SetRowsDrawn(DWORD rows) {
   });
 }
 
+void EngineContextTest::EmptyCandidateList() {
+  WithBlock<int>(himc_, &INPUTCONTEXT::hCandInfo, [&](void* block, LPINPUTCONTEXT) {
+    CandidateListOf(block)->dwCount = 0;
+    return 0;
+  });
+}
+
 CandidateList EngineContextTest::Candidates() {
   return WithBlock<CandidateList>(himc_, &INPUTCONTEXT::hCandInfo, [](void* block, LPINPUTCONTEXT) {
     return *CandidateListOf(block);

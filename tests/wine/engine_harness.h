@@ -83,6 +83,7 @@ protected:
   void Type(const std::string& letters);
 
   void SetRowsDrawn(DWORD rows);
+  void EmptyCandidateList();
   CandidateList Candidates();
   std::string CandidateText(DWORD index);  // the record without its marker
   std::string ResultString();

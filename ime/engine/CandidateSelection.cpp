@@ -163,6 +163,10 @@ void CommitOnPage(LPINPUTCONTEXT context, CandidateList* list, DWORD i, PrivateR
 
 }  // namespace
 
+bool IsListUp(const PrivateRecord* record) {
+  return (record->msgFlags & kMsgCandidateOpen) || !engine.associationPrefix.empty();
+}
+
 UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateRecord* record,
                    LPTRANSMSGLIST list) {
   void* block = LockBlock<void>(context->hCandInfo);
@@ -263,7 +267,7 @@ void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
 }
 
 void CloseCandidates(LPINPUTCONTEXT context, PrivateRecord* record) {
-  if ((record->msgFlags & kMsgCandidateOpen) || !engine.associationPrefix.empty()) {
+  if (IsListUp(record)) {
     ResetCandidateBlock(context);
     RaiseCloseCandidate(record);
     // The emptied list must not keep taking the list keys.

@@ -6,6 +6,9 @@
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/PrivateRecord.h"
 
+// Whether a candidate or an association list is up, taking the list keys.
+bool IsListUp(const PrivateRecord* record);
+
 // The candidate path of ImeToAsciiEx; the number of messages.
 UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateRecord* record,
                    LPTRANSMSGLIST list);

@@ -8,6 +8,7 @@
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/Menus.h"
@@ -85,7 +86,8 @@ bool IsFocusContext(HIMC himc) {
   return focusContext == himc;
 }
 
-void SelectOutOf() {
+void SelectOutOf(HIMC himc) {
+  ReleaseInput(himc);
   FreeSoftKeyMenu();
   for (HWND* dialog : {&globals.settingsDialog, &globals.aboutDialog}) {
     if (*dialog) SendMessageA(*dialog, WM_CLOSE, 0, 0);
@@ -157,7 +159,7 @@ extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
   if (select) {
     SelectInto(himc, context, record);
   } else {
-    SelectOutOf();
+    SelectOutOf(himc);
   }
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
@@ -165,13 +167,19 @@ extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
   return kImeTrue;
 }
 
+// A context losing the focus closes its lists and drops its code: what is listed for one
+// window must not take the keys typed into the next, even where both share the context.
 extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
-  if (!active || !himc) return kImeTrue;
+  if (!himc) return kImeTrue;
   LPINPUTCONTEXT context = ImmLockIMC(himc);
-  if (!context) return FALSE;
-  InitContextPositions(context);
+  if (!context) return active ? FALSE : kImeTrue;
+  if (active) {
+    InitContextPositions(context);
+  } else {
+    CancelInput(himc, context);
+  }
   ImmUnlockIMC(himc);
-  AttachUiWindow(himc);
+  if (active) AttachUiWindow(himc);
   return kImeTrue;
 }
 

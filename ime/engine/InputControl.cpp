@@ -4,13 +4,15 @@
 #include "ime/engine/Composition.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/ImeConstants.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/engine/Messages.h"
 
 void CancelInput(HIMC himc, LPINPUTCONTEXT context) {
+  ClaimInput(himc);
   PrivateRecord* record = LockPrivateRecord(context);
   if (!record) return;
   record->gcsFlags = 0;
-  if (record->msgFlags & kMsgCandidateOpen) {
+  if (IsListUp(record)) {
     CloseCandidates(context, record);
     GenerateMessages(himc, context, record);
   } else if (record->msgFlags & kMsgCompositionStarted) {

@@ -8,6 +8,7 @@
 #include "ime/engine/EngineState.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/engine/KeyClassify.h"
 #include "ime/engine/Messages.h"
 
@@ -58,6 +59,7 @@ void ForgetReportedResult(LPINPUTCONTEXT context, PrivateRecord* record) {
 }  // namespace
 
 extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST LPBYTE keyState) {
+  ClaimInput(himc);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return FALSE;
   PrivateRecord* record = LockPrivateRecord(context);
@@ -89,6 +91,7 @@ extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LP
                                     LPTRANSMSGLIST list, UINT, HIMC himc) {
   const unsigned ch = KeyCharacter(virtualKeyWord);
   const unsigned vk = virtualKeyWord & 0xFF;
+  ClaimInput(himc);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return PlainCharacter(ch, scanWord, nullptr, list);
   PrivateRecord* record = LockPrivateRecord(context);

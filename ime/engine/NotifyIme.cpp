@@ -5,6 +5,7 @@
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/engine/Messages.h"
 
 namespace {
@@ -176,6 +177,7 @@ BOOL Dispatch(HIMC himc, LPINPUTCONTEXT context, DWORD action, DWORD index, DWOR
 
 extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD value) {
   if (!himc || !IsAccepted(action, index, value)) return FALSE;
+  ClaimInput(himc);
   LPINPUTCONTEXT context = ImmLockIMC(himc);
   if (!context) return FALSE;
   const BOOL result = Dispatch(himc, context, action, index, value);

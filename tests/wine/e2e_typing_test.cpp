@@ -68,6 +68,34 @@ TEST_F(TypingTest, CapsLockSwitchesToEnglishAndBack) {
   EXPECT_EQ(Text(), L"ABa");
 }
 
+// A list belongs to the control it was opened for: moving the focus closes it, to another
+// control sharing the context as to one with a context of its own.
+TEST_F(TypingTest, AListLeftOpenDoesNotFollowTheFocus) {
+  SetDword(kSettingsKeyPath, "词语联想", 1);
+  AddZxRows('k', {{"khlg", "中国"}, {"khlg", "咖喱"}, {"khlgh", "中国菜"}});
+  HWND shared = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 360, 30,
+                              window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND own = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 90, 360, 30,
+                           window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HIMC ownContext = ImmCreateContext();
+  ImmAssociateContext(own, ownContext);
+  for (HWND other : {shared, own}) {
+    SetFocus(edit_);
+    Pump(100);
+    TypeLetters("khlg");
+    Press(VK_SPACE);  // commits 中国 and lists 中国菜 after it
+    SetFocus(other);
+    Pump(100);
+    Press('1');
+    wchar_t text[16] = {};
+    GetWindowTextW(other, text, 16);
+    EXPECT_STREQ(text, L"1");
+  }
+  EXPECT_EQ(Text(), L"中国中国");
+  ImmAssociateContext(own, nullptr);
+  ImmDestroyContext(ownContext);
+}
+
 TEST_F(TypingTest, BackspaceReachesTheApplicationAfterTheCodeIsGone) {
   SetWindowTextW(edit_, L"xy");
   SendMessageW(edit_, EM_SETSEL, 2, 2);

@@ -202,6 +202,20 @@ TEST_F(KeyTest, ACommittedPhraseIsFollowedByItsAssociations) {
   EXPECT_TRUE(engine.associationPrefix.empty());  // 中国人 continues no further
 }
 
+// The association list belongs to the context it was offered in: in another context the
+// digit is a character.
+TEST_F(KeyTest, AnotherContextsKeysDoNotReachTheList) {
+  globals.wordAssociation = 1;
+  Type("zg");
+  SetRowsDrawn(7);
+  Press(VK_SPACE);
+  ASSERT_EQ(engine.associationPrefix, "中国");
+  const HIMC other = SelectedContext();
+  EXPECT_EQ(PressIn(other, '1').messages, (Trace{Char('1', MapVirtualKeyA('1', 0) * 65536 + 1)}));
+  ImeSelect(other, FALSE);
+  ImmDestroyContext(other);
+}
+
 TEST_F(KeyTest, TraditionalOutputListsAndCommitsTraditionalText) {
   engine.simplifiedOutput = 0;
   globals.wordAssociation = 1;

@@ -2,15 +2,13 @@
 #include <windows.h>
 
 #include "ime/settings/Globals.h"
-#include "ime/ui/WindowClasses.h"
+#include "ime/settings/Startup.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
       DisableThreadLibraryCalls(instance);
-      InitGlobals(instance);
-      RegisterWindowClasses();
-      LoadSettings();
+      StartModule(instance);
       break;
     case DLL_PROCESS_DETACH:
       FreeGlobals();

@@ -137,6 +137,24 @@ TEST_F(UiWindowsTest, HorizontalPageShowsSevenRows) {
   EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);
 }
 
+// Started with "竖向排列" = 1, its default: the first activation finds no change of
+// orientation, which would cancel the input and open a context the application closed.
+class UiStartedVerticalTest : public UiWindowsTest {
+ protected:
+  DWORD StartupLayout() const override { return 1; }
+};
+
+TEST_F(UiStartedVerticalTest, FirstActivationLeavesTheContextAsItWas) {
+  EXPECT_TRUE(ui.candidate.vertical);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->fOpen = FALSE;
+  ImmUnlockIMC(himc);
+  Activate();
+  context = ImmLockIMC(himc);
+  EXPECT_FALSE(context->fOpen);
+  ImmUnlockIMC(himc);
+}
+
 TEST_F(UiWindowsTest, LayoutSwitchAtActivationDropsTheWindowAndPlacesTheBar) {
   Activate();  // horizontal, as at the last activation
   SetMsgFlags(kMsgCompositionStarted);

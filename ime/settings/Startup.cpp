@@ -1,0 +1,12 @@
+#include "ime/settings/Startup.h"
+
+#include "ime/settings/Globals.h"
+#include "ime/ui/UiState.h"
+#include "ime/ui/WindowClasses.h"
+
+void StartModule(HINSTANCE module) {
+  InitGlobals(module);
+  RegisterWindowClasses();
+  LoadSettings();
+  ComputeWindowMetrics();
+}

@@ -1,5 +1,6 @@
 #include "ime/settings/Startup.h"
 
+#include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
@@ -9,4 +10,5 @@ void StartModule(HINSTANCE module) {
   RegisterWindowClasses();
   LoadSettings();
   ComputeWindowMetrics();
+  UseSchemeCodeLength(globals.sxScheme);
 }

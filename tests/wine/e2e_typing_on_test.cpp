@@ -70,4 +70,14 @@ TEST_F(TypingOnTest, CommaAndSemicolonTypeChinesePunctuationInZx) {
   EXPECT_EQ(Text(), L"，；你，你；，五；");
 }
 
+// The code length follows the scheme from start-up on, also where no status bar is drawn.
+TEST_F(TypingOnTest, ZxCodesEndAtFourLettersWithoutTheStatusBar) {
+  SetString(kCaretKeyPath, "show status", "0");
+  TypeLetters("wqiy");
+  TypeLetters("gg");
+  Press(VK_SPACE);
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, kCaretKeyPath, "show status");
+  EXPECT_EQ(Text(), L"你五");
+}
+
 }  // namespace

@@ -208,6 +208,16 @@ TEST_F(EntryTest, ModeChangeCancelsTheInputAndUndoesCharcode) {
   EXPECT_EQ(ConversionMode(), static_cast<DWORD>(IME_CMODE_NATIVE));
 }
 
+// Where the mode changes, not where the status bar paints, which may never happen.
+TEST_F(EntryTest, ModeChangeSetsTraditionalOrSimplifiedOutput) {
+  SetConversionMode(IME_CMODE_NATIVE | kModeTraditional);
+  NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE, IMC_SETCONVERSIONMODE);
+  EXPECT_EQ(engine.simplifiedOutput, 0);
+  SetConversionMode(IME_CMODE_NATIVE);
+  NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE | kModeTraditional, IMC_SETCONVERSIONMODE);
+  EXPECT_EQ(engine.simplifiedOutput, 1);
+}
+
 TEST_F(EntryTest, ModeChangeToNoConversionKeepsNativeAndAsksForTheSoftKeyboard) {
   SetConversionMode(IME_CMODE_NOCONVERSION | IME_CMODE_SYMBOL | IME_CMODE_SOFTKBD);
   SentMessages().clear();

@@ -68,8 +68,10 @@ TEST_F(UiWindowsTest, DeactivationHidesTheChildren) {
 
 TEST_F(UiWindowsTest, SchemeButtonWritesTheSchemeAtOnce) {
   Activate();
+  EXPECT_EQ(engine.maxCodeLength, 4);
   StatusButtonClick(Record().statusWnd, himc, 1);
   EXPECT_EQ(globals.sxScheme, 1);
+  EXPECT_EQ(engine.maxCodeLength, 8);
   HKEY key;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
   DWORD value = 0, size = sizeof value;

@@ -191,9 +191,8 @@ extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD c
   if (readLength == 0) readLength = compLength;
   if (readLength != 0) return FALSE;
   LPINPUTCONTEXT context = ImmLockIMC(himc);
-  if (context) {
-    CancelInput(himc, context);
-    ImmUnlockIMC(himc);
-  }
+  if (!context) return FALSE;
+  CancelInput(himc, context);
+  ImmUnlockIMC(himc);
   return kImeTrue;
 }

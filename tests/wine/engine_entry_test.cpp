@@ -243,6 +243,10 @@ TEST_F(EntryTest, SetCompositionStringOnlyClears) {
   char text[] = "ab";
   EXPECT_FALSE(ImeSetCompositionString(himc_, SCS_SETSTR, text, 2, text, 2));
   EXPECT_EQ(CompositionString(), "a");
+  // A context that cannot be locked is a failure.
+  HIMC gone = ImmCreateContext();
+  ImmDestroyContext(gone);
+  EXPECT_FALSE(ImeSetCompositionString(gone, SCS_SETSTR, nullptr, 0, nullptr, 0));
 }
 
 TEST_F(EntryTest, MessagesBeyondTheListsCapacityGoToTheMessageBuffer) {

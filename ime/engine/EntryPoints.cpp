@@ -3,6 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "ime/common/Guarded.h"
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/HostQuirks.h"
@@ -95,9 +96,7 @@ void SelectOutOf(HIMC himc) {
   }
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
+BOOL Inquire(LPIMEINFO info, LPSTR classBuffer) {
   if (!info) return FALSE;
   info->dwPrivateDataSize = kPrivateRecordSize;
   info->fdwProperty = kImeProperties;
@@ -110,14 +109,7 @@ extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
   return kImeTrue;
 }
 
-extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
-  return 0;
-}
-
-// Nothing can fail here; the documented answer for success is TRUE.
-extern "C" BOOL WINAPI ImeDestroy(UINT) { return kImeTrue; }
-
-extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
+LRESULT Escape(UINT function, LPVOID data) {
   switch (function) {
     case IME_ESC_QUERY_SUPPORT:
     case kEscUnsupported22:
@@ -136,7 +128,7 @@ extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
   }
 }
 
-extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
+BOOL Select(HIMC himc, BOOL select) {
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return FALSE;
   if (select) {
@@ -169,7 +161,7 @@ extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
 
 // A context losing the focus closes its lists and drops its code: what is listed for one
 // window must not take the keys typed into the next, even where both share the context.
-extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
+BOOL SetActiveContext(HIMC himc, BOOL active) {
   if (!himc) return kImeTrue;
   LPINPUTCONTEXT context = ImmLockIMC(himc);
   if (!context) return active ? FALSE : kImeTrue;
@@ -185,8 +177,7 @@ extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
 
 // Only clearing the composition is carried out: a composition string set from outside is
 // not supported.
-extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD compLength,
-                                               LPVOID, DWORD readLength) {
+BOOL SetCompositionString(HIMC himc, DWORD compLength, DWORD readLength) {
   if (!himc) return FALSE;
   if (readLength == 0) readLength = compLength;
   if (readLength != 0) return FALSE;
@@ -195,4 +186,35 @@ extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD c
   CancelInput(himc, context);
   ImmUnlockIMC(himc);
   return kImeTrue;
+}
+
+}  // namespace
+
+extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
+  return 0;
+}
+
+// Nothing can fail here; the documented answer for success is TRUE.
+extern "C" BOOL WINAPI ImeDestroy(UINT) { return kImeTrue; }
+
+extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
+  return Guarded<BOOL>(FALSE, [&] { return Inquire(info, classBuffer); });
+}
+
+extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
+  return Guarded<LRESULT>(0, [&] { return Escape(function, data); });
+}
+
+extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
+  return Guarded<BOOL>(FALSE, [&] { return Select(himc, select); });
+}
+
+extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
+  return Guarded<BOOL>(FALSE, [&] { return SetActiveContext(himc, active); });
+}
+
+extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD compLength,
+                                               LPVOID, DWORD readLength) {
+  return Guarded<BOOL>(FALSE,
+                       [&] { return SetCompositionString(himc, compLength, readLength); });
 }

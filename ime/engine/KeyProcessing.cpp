@@ -1,5 +1,6 @@
 // ImeProcessKey and ImeToAsciiEx: whether the input method takes a key, and what it does
 // with a taken one.
+#include "ime/common/Guarded.h"
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/CharacterOutput.h"
 #include "ime/engine/Composition.h"
@@ -56,9 +57,7 @@ void ForgetReportedResult(LPINPUTCONTEXT context, PrivateRecord* record) {
   record->gcsFlags = 0;
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST LPBYTE keyState) {
+BOOL TakesKey(HIMC himc, UINT vk, LPARAM keyData, const BYTE* keyState) {
   ClaimInput(himc);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return FALSE;
@@ -87,8 +86,8 @@ extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST L
   return taken;
 }
 
-extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LPBYTE keyState,
-                                    LPTRANSMSGLIST list, UINT, HIMC himc) {
+UINT TranslateKey(UINT virtualKeyWord, UINT scanWord, const BYTE* keyState, LPTRANSMSGLIST list,
+                  HIMC himc) {
   const unsigned ch = KeyCharacter(virtualKeyWord);
   const unsigned vk = virtualKeyWord & 0xFF;
   ClaimInput(himc);
@@ -131,4 +130,16 @@ extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LP
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
   return count;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST LPBYTE keyState) {
+  return Guarded<BOOL>(FALSE, [&] { return TakesKey(himc, vk, keyData, keyState); });
+}
+
+extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LPBYTE keyState,
+                                    LPTRANSMSGLIST list, UINT, HIMC himc) {
+  return Guarded<UINT>(
+      0, [&] { return TranslateKey(virtualKeyWord, scanWord, keyState, list, himc); });
 }

@@ -1,6 +1,7 @@
 // The module's entry point: start-up on attach, shutdown on detach.
 #include <windows.h>
 
+#include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/Startup.h"
 
@@ -8,10 +9,13 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
       DisableThreadLibraryCalls(instance);
-      StartModule(instance);
-      break;
+      // A start-up that fails refuses the load; the detach that follows frees what it made.
+      return Guarded<BOOL>(FALSE, [&] {
+        StartModule(instance);
+        return TRUE;
+      });
     case DLL_PROCESS_DETACH:
-      FreeGlobals();
+      Guarded([] { FreeGlobals(); });
       break;
     default:
       break;

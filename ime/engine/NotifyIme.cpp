@@ -1,4 +1,5 @@
 // NotifyIME: the application's and the windows' changes to a context.
+#include "ime/common/Guarded.h"
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/Composition.h"
@@ -173,9 +174,7 @@ BOOL Dispatch(HIMC himc, LPINPUTCONTEXT context, DWORD action, DWORD index, DWOR
   }
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD value) {
+BOOL Notify(HIMC himc, DWORD action, DWORD index, DWORD value) {
   if (!himc || !IsAccepted(action, index, value)) return FALSE;
   ClaimInput(himc);
   LPINPUTCONTEXT context = ImmLockIMC(himc);
@@ -183,4 +182,10 @@ extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD val
   const BOOL result = Dispatch(himc, context, action, index, value);
   ImmUnlockIMC(himc);
   return result;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD value) {
+  return Guarded<BOOL>(FALSE, [&] { return Notify(himc, action, index, value); });
 }

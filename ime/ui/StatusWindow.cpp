@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ime/common/Guarded.h"
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/ImeConstants.h"
@@ -148,7 +149,9 @@ RECT StatusButtonAreaForRedraw() {
   return r;
 }
 
-extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT StatusMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       PaintStatus(window);
@@ -191,4 +194,10 @@ extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wPar
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(StatusMessage, window, message, wParam, lParam);
 }

@@ -6,9 +6,36 @@
 
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/StatusClicks.h"
+#include "tests/wine/support/AllocationFailure.h"
 #include "tests/wine/ui_fixture.h"
 
+extern "C" UINT WINAPI ImeToAsciiEx(UINT, UINT, CONST LPBYTE, LPTRANSMSGLIST, UINT, HIMC);
+
 namespace {
+
+// Allocations failing inside the module (a host out of memory, a row too large to hold) end
+// the call as a refusal: nothing escapes an entry point or a window procedure to the host.
+TEST_F(UiWindowsTest, FailedAllocationsAreAnsweredNotThrown) {
+  Activate();
+  HWND status = Record().statusWnd;
+  ASSERT_NE(status, nullptr);
+  const UiRect& button = ui.status.buttons[0];
+  struct {
+    UINT count;
+    TRANSMSG entries[10];
+  } buffer = {10, {}};
+  BYTE keys[256] = {};
+  UINT messages = 1;
+  {
+    AllocationsFail failing;
+    messages = ImeToAsciiEx('A' | ('a' << 8), 0x1E, keys,
+                            reinterpret_cast<LPTRANSMSGLIST>(&buffer), 0, himc);
+    // Over a button the bar builds the button's tooltip text.
+    MouseAt(status, (button.left + button.right) / 2, (button.top + button.bottom) / 2,
+            WM_MOUSEMOVE);
+  }
+  EXPECT_EQ(messages, 0u);
+}
 
 TEST_F(UiWindowsTest, ControlsWithoutChildren) {
   COMPOSITIONFORM form = {};

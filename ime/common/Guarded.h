@@ -1,7 +1,7 @@
 // Nothing the module throws may reach the host: between an exported entry point or a
-// window, dialog or timer procedure and the application lie the system's frames, which
-// cannot unwind an exception, and the application would end. Each of them runs its body
-// through Guarded, once; a failure answers as a refused call does.
+// window or dialog procedure and the application lie the system's frames, which cannot
+// unwind an exception, and the application would end. Each of them that can throw runs its
+// body through Guarded, once; a failure answers as a refused call does.
 #pragma once
 
 #include <windows.h>

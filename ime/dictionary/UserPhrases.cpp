@@ -1,11 +1,7 @@
 #include "ime/dictionary/UserPhrases.h"
 
-#include <commctrl.h>
-
 #include <memory>
 
-#include "ime/dictionary/DictionaryFiles.h"
-#include "ime/dictionary/PhraseList.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
 
@@ -13,83 +9,71 @@ namespace {
 
 constexpr char kUserDictionary[] = "lmtsys_User.db";
 
-std::string PairCondition(const std::string& code, const std::string& text) {
-  return "mbcode=" + SqlQuote(code) + " and hzcode=" + SqlQuote(text);
+std::string PairCondition(const UserPhrase& phrase) {
+  return "mbcode=" + SqlQuote(phrase.code) + " and hzcode=" + SqlQuote(phrase.text);
 }
 
-std::unique_ptr<TSQLiteTable> QueryUserDictionary(const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
+std::unique_ptr<TSQLiteTable> QueryUserDictionary(const DictionarySet& dictionaries,
+                                                  const std::string& sql) {
+  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
   return db.Query(sql);
 }
 
-void ExecuteOnUserDictionary(const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  db.Execute(sql);
+std::string InsertStatement(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  return "insert into " + WordTable(dictionaries.scheme) + " values(" + SqlQuote(phrase.code) +
+         "," + SqlQuote(phrase.text) + ")";
 }
 
-std::string InsertStatement(const std::string& code, const std::string& text) {
-  return "insert into " + ActiveWordTable() + " values(" + SqlQuote(code) + "," +
-         SqlQuote(text) + ")";
+std::string DeleteStatement(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  return "delete from " + WordTable(dictionaries.scheme) + " where " + PairCondition(phrase);
 }
 
-std::string DeleteStatement(const std::string& code, const std::string& text) {
-  return "delete from " + ActiveWordTable() + " where " + PairCondition(code, text);
-}
-
-void ShowPhraseError(const char* message) {
-  MessageBoxA(nullptr, message, "错误", MB_OK | MB_ICONINFORMATION);
-}
-
-// The message to show before adding code and text, or nullptr when they may be added.
-const char* RefusalFor(const std::string& code, const std::string& text) {
-  if (code.empty() || text.empty()) return "设置词组错误";
-  if (UserPhraseExists(code, text)) return "已存在此词组";
-  return nullptr;
+PhraseRefusal RefusalFor(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  if (phrase.code.empty() || phrase.text.empty()) return PhraseRefusal::kIncomplete;
+  if (UserPhraseExists(dictionaries, phrase)) return PhraseRefusal::kAlreadyStored;
+  return PhraseRefusal::kNone;
 }
 
 }  // namespace
 
-bool UserPhraseExists(const std::string& code, const std::string& text) {
-  return QueryUserDictionary("select mbcode from " + ActiveWordTable() + " where  " +
-                             PairCondition(code, text))
+bool UserPhraseExists(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  return QueryUserDictionary(dictionaries, "select mbcode from " + WordTable(dictionaries.scheme) +
+                                               " where  " + PairCondition(phrase))
              ->RowCount() > 0;
 }
 
-bool AddUserPhrase(const std::string& code, const std::string& text) {
-  if (const char* refusal = RefusalFor(code, text)) {
-    ShowPhraseError(refusal);
-    return false;
-  }
-  ExecuteOnUserDictionary(InsertStatement(code, text));
-  return true;
+PhraseRefusal AddUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  const PhraseRefusal refusal = RefusalFor(dictionaries, phrase);
+  if (refusal != PhraseRefusal::kNone) return refusal;
+  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
+  db.Execute(InsertStatement(dictionaries, phrase));
+  return PhraseRefusal::kNone;
 }
 
-bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
-                      const std::string& newCode, const std::string& newText) {
-  if (const char* refusal = RefusalFor(newCode, newText)) {
-    ShowPhraseError(refusal);
-    return false;
-  }
+PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhrase& old,
+                               const UserPhrase& changed) {
+  const PhraseRefusal refusal = RefusalFor(dictionaries, changed);
+  if (refusal != PhraseRefusal::kNone) return refusal;
   // The delete and the insert in one transaction, so that a failing insert leaves the old
   // pair stored (closing the connection without the commit rolls the delete back).
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
+  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
   db.Execute("begin immediate");
-  db.Execute(DeleteStatement(oldCode, oldText));
-  db.Execute(InsertStatement(newCode, newText));
+  db.Execute(DeleteStatement(dictionaries, old));
+  db.Execute(InsertStatement(dictionaries, changed));
   db.Execute("commit");
-  return true;
+  return PhraseRefusal::kNone;
 }
 
-bool DeleteUserPhrase(const std::string& code, const std::string& text) {
-  ExecuteOnUserDictionary(DeleteStatement(code, text));
-  return true;
+void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
+  db.Execute(DeleteStatement(dictionaries, phrase));
 }
 
-void ListUserPhrases(HWND listView) {
-  const std::unique_ptr<TSQLiteTable> rows =
-      QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable());
-  SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
-  for (; !rows->AtEnd(); rows->MoveNext()) {
-    AppendPhraseItem(listView, rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1));
-  }
+std::vector<UserPhrase> ListUserPhrases(const DictionarySet& dictionaries) {
+  const std::unique_ptr<TSQLiteTable> rows = QueryUserDictionary(
+      dictionaries, "select mbcode,hzcode from " + WordTable(dictionaries.scheme));
+  std::vector<UserPhrase> phrases;
+  for (; !rows->AtEnd(); rows->MoveNext())
+    phrases.push_back({rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1)});
+  return phrases;
 }

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "ime/dictionary/CandidateLookup.h"
+#include "ime/engine/CandidateFill.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/Composition.h"
@@ -136,7 +136,7 @@ void OfferAssociations(const std::string& firstChar, std::string text, Candidate
   }
   if (!engine.simplifiedOutput) text = ToSimplified(text);
   engine.associationPrefix = text;
-  if (LookupAssociations(firstChar, text, list) == 0) {
+  if (ListAssociations(firstChar, text, list) == 0) {
     engine.associationPrefix.clear();
     ArmAutoHide();
   }

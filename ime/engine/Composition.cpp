@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ime/dictionary/CandidateLookup.h"
+#include "ime/engine/CandidateFill.h"
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/ContextBlocks.h"
@@ -223,7 +223,7 @@ void RunLookupStep(unsigned ch, LPINPUTCONTEXT context, LPCOMPOSITIONSTRING comp
   const DWORD schemeLimit = globals.sxScheme == 1 ? kSxMaxCodeLength : kZxMaxCodeLength;
   if (composition->dwCursorPos <= schemeLimit &&
       (IsComposingKey(ch) || ch == ' ' || ch == kBackspaceChar)) {
-    if (!LookupCandidates(composition, list)) RaiseUserDictionaryNotice(record);
+    if (!ListCandidates(composition, list)) RaiseUserDictionaryNotice(record);
   }
   static_cast<CandidateInfoHead*>(block)->dwCount = 1;
   if (record->msgFlags & kMsgCandidateOpen) {

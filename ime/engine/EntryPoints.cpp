@@ -193,6 +193,18 @@ BOOL SetCompositionString(HIMC himc, DWORD compLength, DWORD readLength) {
 
 }  // namespace
 
+// Word registration: exported, but user phrases are added only through the phrase dialog,
+// so every entry point answers that it did nothing.
+extern "C" BOOL WINAPI ImeRegisterWord(LPCSTR, DWORD, LPCSTR) { return FALSE; }
+
+extern "C" BOOL WINAPI ImeUnregisterWord(LPCSTR, DWORD, LPCSTR) { return FALSE; }
+
+extern "C" UINT WINAPI ImeGetRegisterWordStyle(UINT, LPSTYLEBUFA) { return 0; }
+
+extern "C" UINT WINAPI ImeEnumRegisterWord(REGISTERWORDENUMPROCA, LPCSTR, DWORD, LPCSTR, LPVOID) {
+  return 0;
+}
+
 extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
   return 0;
 }

@@ -9,7 +9,8 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PunctuationTable.c
                                     ${CMAKE_CURRENT_LIST_DIR}/FullWidthTable.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboardLayouts.cpp)
 if(WIN32)
-  target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateSelection.cpp
+  target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateFill.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/CandidateSelection.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CharacterOutput.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/Composition.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/ContextLocks.cpp

@@ -84,6 +84,11 @@ void InitGlobals(HINSTANCE module) {
   LoadCaretPlacement();
 }
 
+DictionarySet ActiveDictionaries() {
+  return {std::string(globals.dictionaryDir, strnlen(globals.dictionaryDir, kPathBufferSize)),
+          globals.sxScheme == 1 ? CodeScheme::sx : CodeScheme::zx};
+}
+
 void FreeGlobals() {
   UnregisterWindowClasses();
   for (char*& buffer : globals.candidatePool) {

@@ -3,7 +3,7 @@
 #include <imm.h>
 
 #include "ime/common/ImmDev.h"
-#include "ime/dictionary/CreateWord.h"
+#include "ime/ui/CreateWord.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/InputControl.h"
 #include "ime/resources/resource.h"

@@ -17,10 +17,12 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/CandidateWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextMenuCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusClicks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusWindow.cpp

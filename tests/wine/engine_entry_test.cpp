@@ -62,6 +62,23 @@ TEST(EscapeTest, AnswersEachSubFunction) {
   EXPECT_EQ(ImeEscape(nullptr, IME_ESC_GETHELPFILENAME, nullptr), 0);
 }
 
+int CALLBACK NeverCalled(LPCSTR, DWORD, LPCSTR, LPVOID called) {
+  *static_cast<bool*>(called) = true;
+  return 1;
+}
+
+TEST(WordRegistrationTest, EveryEntryPointDoesNothing) {
+  EXPECT_FALSE(ImeRegisterWord("zg", IME_REGWORD_STYLE_EUDC, "中国"));
+  EXPECT_FALSE(ImeUnregisterWord("zg", IME_REGWORD_STYLE_EUDC, "中国"));
+  STYLEBUFA styles[2];
+  std::memset(styles, 0x5A, sizeof styles);
+  EXPECT_EQ(ImeGetRegisterWordStyle(2, styles), 0u);
+  EXPECT_EQ(reinterpret_cast<unsigned char*>(styles)[0], 0x5A);
+  bool called = false;
+  EXPECT_EQ(ImeEnumRegisterWord(NeverCalled, nullptr, 0, nullptr, &called), 0u);
+  EXPECT_FALSE(called);
+}
+
 TEST(OtherEntryTest, ConversionListDestroyAndMissingContexts) {
   EXPECT_EQ(ImeConversionList(nullptr, "a", nullptr, 0, 0), 0u);
   EXPECT_TRUE(ImeDestroy(0));

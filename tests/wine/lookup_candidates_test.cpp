@@ -1,4 +1,5 @@
-// Candidate lookup and word association against small encrypted dictionaries.
+// What the engine makes of a lookup: the found count, the code-length limit, the search
+// text and the beeps.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -6,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ime/dictionary/CandidateLookup.h"
-#include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/TraditionalConversion.h"
+#include "ime/engine/CandidateFill.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
 #include "tests/wine/lookup_wine_support.h"
@@ -29,12 +29,7 @@ protected:
   }
   Texts Lookup(const std::string& code) {
     blocks.Type(code);
-    LookupCandidates(blocks.composition, blocks.list);
-    return blocks.Records();
-  }
-  Texts Associate(const std::string& first, const std::string& committed) {
-    engine.associationPrefix = committed;
-    LookupAssociations(first, committed, blocks.list);
+    ListCandidates(blocks.composition, blocks.list);
     return blocks.Records();
   }
 
@@ -63,50 +58,6 @@ TEST_F(LookupTest, ListsShorterCodesFirstWithUserRowsMerged) {
   EXPECT_EQ(Lookup("ab"), (Texts{"1啊", "0戈", "0长\rcd\r"}));
 }
 
-TEST_F(LookupTest, TheUpperBoundFollowsTheLastByte) {
-  System("a", {{"甲", "az"}, {"乙", "aza"}, {"丙", "a{"}, {"丁", "b"}});
-  User({});
-  EXPECT_EQ(Lookup("az"), (Texts{"0甲", "0乙\ra\r"}));
-}
-
-TEST_F(LookupTest, TheZxSchemeUsesItsTablesAndSemicolonCodes) {
-  globals.sxScheme = 0;
-  engine.maxCodeLength = engine.codeLengthLimit = 4;
-  System("k", {{"中", "k;"}, {"国", "k;a"}, {"人", "k<"}}, "lmt_zx");
-  AddDictionaryTable(dir.File("lmtsys_k.db"), "lmt_sx", {{"错", "k;"}});
-  User({{"中国", "k;"}}, "lmt_zx");
-  EXPECT_EQ(Lookup("k;"), (Texts{"1中国", "0中", "0国\ra\r"}));
-  EXPECT_EQ(engine.codeLengthLimit, 4);
-}
-
-TEST_F(LookupTest, TheGB2312FilterKeepsPhrasesAndTwoPunctuationMarks) {
-  globals.gb2312Only = 1;
-  System("a", {{"\x81\x40", "a"}, {"\x81\x40\x81\x41", "a"}, {"，", "a"}, {"；", "a"},
-               {"。", "a"}, {"工", "a"}});
-  User({{"\xFE\x50", "a"}});
-  EXPECT_EQ(Lookup("a"), (Texts{"0\x81\x40\x81\x41", "0，", "0；", "0工"}));
-  globals.gb2312Only = 0;
-  EXPECT_EQ(Lookup("a").size(), 7u);
-}
-
-TEST_F(LookupTest, StopsAt1000CandidatesFromTwoFilesOf999Rows) {
-  std::vector<DictionaryRow> system, user;
-  for (int i = 0; i < 1200; ++i) {
-    system.push_back({"工", "a" + std::string(1, static_cast<char>('a' + i % 26))});
-    user.push_back({"阿", "az"});
-  }
-  System("a", system);
-  User(user);
-  const Texts records = Lookup("a");
-  ASSERT_EQ(records.size(), 1000u);
-  EXPECT_EQ(engine.foundCount, 1000u);
-  // 999 system rows at most, all of them before the user rows of the last code.
-  int systemRows = 0;
-  for (const std::string& record : records) systemRows += record[0] == '0';
-  EXPECT_EQ(systemRows, 999);
-  EXPECT_EQ(records.back(), "1阿\rz\r");
-}
-
 TEST_F(LookupTest, OneCandidateBecomesTheSearchText) {
   System("a", {{"a" + Repeat("中", 40), "abc"}});
   User({});
@@ -120,32 +71,6 @@ TEST_F(LookupTest, OneCandidateBecomesTheSearchText) {
   Lookup("b");
   // At most 63 bytes without splitting a character: 31 characters.
   EXPECT_EQ(std::string(engine.searchText), Repeat("中", 31));
-}
-
-TEST_F(LookupTest, DisplayTextsAreCutAt63Or64Bytes) {
-  System("a", {{Repeat("中", 33), "a"}, {"x" + Repeat("中", 33), "ab"},
-               {"xy" + Repeat("中", 31) + "z", "ac"}});
-  User({});
-  EXPECT_EQ(Lookup("a"), (Texts{"0" + Repeat("中", 32), "0x" + Repeat("中", 31) + "\rb\r",
-                                "0xy" + Repeat("中", 31) + "\rc\r"}));
-}
-
-TEST_F(LookupTest, UntrustedRowsNeverOverrunTheirBuffers) {
-  const std::string path = dir.File("lmtsys_a.db");
-  RunOnDictionary(path, {"create table lmt_sx (mbcode text, hzcode text)",
-                         "insert into lmt_sx values('a', NULL)",
-                         "insert into lmt_sx values('a', '')",
-                         "insert into lmt_sx values('a', 12345)",
-                         "insert into lmt_sx values('ab', x'D6D0D6')",
-                         "insert into lmt_sx values('a' || hex(randomblob(200)), 'long')"});
-  User({});
-  const Texts records = Lookup("a");
-  ASSERT_EQ(records.size(), 3u);
-  EXPECT_EQ(records[0], "012345");
-  EXPECT_EQ(records[1], "0中\rb\r");
-  EXPECT_EQ(records[2].substr(0, 6), "0long\r");
-  EXPECT_EQ(records[2].size(), 72u);
-  EXPECT_EQ(records[2].back(), '\r');
 }
 
 TEST_F(LookupTest, BeepsWhenNothingIsFound) {
@@ -177,43 +102,11 @@ TEST_F(LookupTest, BeepsWhenAFullCodeIsStillAmbiguous) {
 // The user dictionary is the file a user may lose or break: the system candidates and
 // associations still come, the lookup tells that the user's file could not be read, and a
 // missing file is not made anew (the dictionary package would keep an empty one).
-TEST_F(LookupTest, AMissingEmptyOrDamagedUserDictionaryLeavesTheSystemRows) {
-  System("a", {{"工", "a"}, {"式", "ab"}, {"工人", "ac"}});
-  const std::string user = dir.File("lmtsys_User.db");
-  for (const std::string state : {"missing", "empty", "damaged"}) {
-    DeleteFileA(user.c_str());
-    const std::string bytes = state == "damaged" ? std::string(4096, 'Z') : "";
-    if (state != "missing") std::ofstream(user, std::ios::binary) << bytes;
-    blocks.Type("a");
-    EXPECT_FALSE(LookupCandidates(blocks.composition, blocks.list)) << state;
-    EXPECT_EQ(blocks.Records(), (Texts{"0工", "0式\rb\r", "0工人\rc\r"})) << state;
-    EXPECT_EQ(engine.foundCount, 3u);
-    EXPECT_EQ(Associate("a", "工"), (Texts{"0工人"})) << state;
-    if (state == "missing") {
-      EXPECT_EQ(GetFileAttributesA(user.c_str()), INVALID_FILE_ATTRIBUTES);
-    }
-  }
-}
-
-TEST_F(LookupTest, AMissingOrDamagedSystemFileTakesOnlyItsOwnCodes) {
-  System("b", {{"了", "b"}});
-  User({{"工", "a"}, {"子", "b"}});
-  std::ofstream(dir.File("lmtsys_a.db"), std::ios::binary) << std::string(4096, 'Z');
-  blocks.Type("a");
-  EXPECT_TRUE(LookupCandidates(blocks.composition, blocks.list));
-  EXPECT_EQ(blocks.Records(), (Texts{"1工"}));
-  EXPECT_EQ(Lookup("b"), (Texts{"1子", "0了"}));
-  BeepCounter beeps;
-  EXPECT_TRUE(Lookup("q").empty());  // no lmtsys_q.db, and none is made
-  EXPECT_EQ(beeps.Count(), 1);
-  EXPECT_EQ(engine.codeLengthLimit, 1);
-  EXPECT_EQ(GetFileAttributesA(dir.File("lmtsys_q.db").c_str()), INVALID_FILE_ATTRIBUTES);
-}
 
 TEST_F(LookupTest, AnEmptyCodeChangesNothing) {
   engine.foundCount = 5;
   blocks.list->dwCount = 3;
-  LookupCandidates(blocks.composition, blocks.list);
+  ListCandidates(blocks.composition, blocks.list);
   EXPECT_EQ(blocks.list->dwCount, 3u);
   EXPECT_EQ(engine.foundCount, 5u);
 }
@@ -223,85 +116,12 @@ TEST_F(LookupTest, OnlyTheCursorsPartOfTheCompositionIsLookedUp) {
   User({});
   blocks.Type("ab");
   blocks.composition->dwCursorPos = 1;
-  LookupCandidates(blocks.composition, blocks.list);
+  ListCandidates(blocks.composition, blocks.list);
   EXPECT_EQ(blocks.Records(), (Texts{"0工", "0式\rb\r"}));
-}
-
-TEST_F(LookupTest, TraditionalOutputConvertsTheRecords) {
-  System("z", {{"中国", "zg"}, {"发展", "zgf"}});
-  User({{"我们", "zg"}});
-  engine.simplifiedOutput = 0;
-  EXPECT_EQ(Lookup("zg"), (Texts{"1我們", "0中國", "0發展\rf\r"}));
-}
-
-TEST_F(LookupTest, AnAssociationOffersContinuationsButNotTheTextItself) {
-  System("z", {{"中国", "zg"}, {"中国人", "zgr"}, {"中华", "zh"}, {"中国话", "zgh"}});
-  User({{"中国队", "zgd"}, {"中国", "zg"}});
-  engine.foundCount = 9;
-  EXPECT_EQ(Associate("z", "中国"), (Texts{"1中国队", "0中国人", "0中国话"}));
-  EXPECT_EQ(engine.foundCount, 9u);
-}
-
-TEST_F(LookupTest, AnAssociationMatchesWildcardsAndQuotesLiterally) {
-  System("a", {{"50%折扣", "a"}, {"50a折扣", "a"}, {"5_", "a"}, {"5x9", "a"},
-               {"它's", "a"}, {"它'", "a"}, {"它s", "a"}});
-  User({});
-  EXPECT_EQ(Associate("a", "50%"), (Texts{"050%折扣"}));
-  EXPECT_EQ(Associate("a", "5_"), (Texts{}));
-  EXPECT_EQ(Associate("a", "它'"), (Texts{"0它's"}));
-}
-
-TEST_F(LookupTest, TheTraditionalCommitAssociatesThroughItsSimplifiedForm) {
-  System("z", {{"中国人", "zgr"}});
-  User({});
-  engine.simplifiedOutput = 0;
-  const std::string committed = ToSimplified("中國");
-  EXPECT_EQ(committed, "中国");
-  EXPECT_EQ(Associate("z", committed), (Texts{"0中國人"}));
-}
-
-TEST_F(LookupTest, AnAssociationWithoutItsSystemFileListsTheUserRows) {
-  User({{"中国队", "zgd"}});
-  engine.associationPrefix = "中国";
-  EXPECT_EQ(LookupAssociations("q", "中国", blocks.list), 1u);
-  EXPECT_EQ(blocks.Records(), (Texts{"1中国队"}));
-}
-
-// The files' own order: the system rows as stored (the shipped files store the more
-// frequent first), the user rows as added; an index on the text does not change it. One
-// code for all, so that the merge puts the user rows first.
-TEST_F(LookupTest, AnAssociationListsRowsInTheFilesOwnOrder) {
-  System("z", {{"中国队", "zg"}, {"中国菜", "zg"}, {"中国区", "zg"}});
-  User({{"中国话", "zg"}, {"中国风", "zg"}});
-  for (const char* file : {"lmtsys_z.db", "lmtsys_User.db"})
-    RunOnDictionary(dir.File(file), {"create index lmt_sx_text on lmt_sx(hzcode)"});
-  EXPECT_EQ(Associate("z", "中国"),
-            (Texts{"1中国话", "1中国风", "0中国队", "0中国菜", "0中国区"}));
 }
 
 TEST(TraditionalConversion, FallsBackToTheTableWhereTheSystemDoesNothing) {
   EXPECT_EQ(ToTraditional("中国发展 abc"), "中國發展 abc");
   EXPECT_EQ(ToSimplified("中國發展"), "中国发展");
   EXPECT_EQ(ToTraditional(""), "");
-}
-
-TEST_F(LookupTest, WithoutAnInstallationDirectoryNothingIsOpenedOrCreated) {
-  System("a", {{"工", "a"}});
-  User({});
-  EXPECT_EQ(Lookup("a"), (Texts{"0工"}));
-  const std::string kept = globals.dictionaryDir;
-  globals.dictionaryDir[0] = '\0';
-  char previous[MAX_PATH];
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  TempFolder cwd;
-  SetCurrentDirectoryA(cwd.File("").c_str());
-
-  EXPECT_TRUE(Lookup("b").empty());
-  EXPECT_EQ(engine.foundCount, 0u);
-  EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_b.db").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(GetFileAttributesA(cwd.File("lmtsys_User.db").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(PhraseCode("abc"), "");  // no character, no code: nothing to open
-
-  SetCurrentDirectoryA(previous);
-  std::strcpy(globals.dictionaryDir, kept.c_str());
 }

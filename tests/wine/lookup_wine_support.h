@@ -1,6 +1,5 @@
 // Shared pieces of the dictionary tests under Wine: a dictionary directory of test files,
-// the candidate pool, blocks made by the engine's own reset operations, and a reader that
-// answers the module's message boxes.
+// the candidate pool, and blocks made by the engine's own reset operations.
 #pragma once
 
 #include <windows.h>
@@ -30,18 +29,4 @@ struct ContextBlocks {
   // Writes code into the composition as typed, with the cursor after it.
   void Type(const std::string& code);
   std::vector<std::string> Records() const;
-};
-
-// Watches for message boxes with the caption "错误" of this process on a thread of its
-// own, records their text and presses OK.
-struct MessageBoxReader {
-  MessageBoxReader();
-  ~MessageBoxReader();
-  // The texts of the boxes answered so far.
-  std::vector<std::string> Texts();
-
-  HANDLE thread = nullptr;
-  HANDLE stop = nullptr;
-  CRITICAL_SECTION lock;
-  std::vector<std::string> texts;
 };

@@ -40,8 +40,6 @@ struct ImeGlobals {
   int charWidth;
   int charHeight;
 
-  char composeKeys[29];
-  int composeKeyCount;
   char errorTitle[9];
   int errorTitleLength;
   char settingsKeyName[kPathBufferSize];
@@ -74,5 +72,5 @@ const char* SettingValueName(DWORD ImeGlobals::*field);
 void ReadWorkArea();
 // The dictionary folder and the scheme of the settings.
 DictionarySet ActiveDictionaries();
-// Shutdown: frees what start-up allocated.
+// Shutdown: frees what start-up allocated (the window classes are unregistered first).
 void FreeGlobals();

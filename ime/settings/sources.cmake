@@ -6,14 +6,11 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/ListFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SettingsDialog.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Updater.cpp)
 endif()
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WebSearchAddress.cpp)
 if(WIN32)
   target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/Launch.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/Timers.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WebSearch.cpp)
 endif()

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/settings/Globals.h"
 
@@ -104,16 +104,7 @@ void ResetEngineForTests() {
   globals.wordAssociation = 0;
   globals.gb2312Only = 1;
   globals.sxScheme = 0;
-  engine.maxCodeLength = engine.codeLengthLimit = 4;
-  engine.foundCount = 0;
-  engine.searchTextFollowsList = 1;
-  engine.associationPrefix.clear();
-  engine.customSearch.clear();
-  engine.searchMode = 0;
-  engine.candidateChosen = 0;
-  engine.simplifiedOutput = 1;
-  engine.softKeyboardIndex = 0;
-  engine.userDictionaryNoticeGiven = 0;
+  engine = StartingEngine(CodeScheme::zx);
 }
 
 void EngineContextTest::SetUp() {

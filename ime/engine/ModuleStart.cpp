@@ -1,6 +1,6 @@
-#include "ime/settings/Startup.h"
+#include "ime/engine/ModuleStart.h"
 
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
@@ -10,5 +10,10 @@ void StartModule(HINSTANCE module) {
   RegisterWindowClasses();
   LoadSettings();
   ComputeWindowMetrics();
-  UseSchemeCodeLength(globals.sxScheme);
+  engine = StartingEngine(ActiveDictionaries().scheme);
+}
+
+void StopModule() {
+  UnregisterWindowClasses();
+  FreeGlobals();
 }

@@ -81,16 +81,7 @@ KeyEvent Named(unsigned vk) {
 
 CoreContext::CoreContext(const std::vector<DictionaryFileRows>& files, CodeScheme scheme)
     : buffers_(kMaxCandidates, std::vector<char>(kCandidateRecordSize)) {
-  bool userWritten = false;
-  for (const DictionaryFileRows& file : files) {
-    AddDictionaryTable(folder.File(file.file), file.table, file.rows);
-    AddDictionaryTable(folder.File(file.file), file.table == "lmt_zx" ? "lmt_sx" : "lmt_zx", {});
-    userWritten = userWritten || file.file == "lmtsys_User.db";
-  }
-  if (!userWritten) {
-    AddDictionaryTable(folder.File("lmtsys_User.db"), "lmt_zx", {});
-    AddDictionaryTable(folder.File("lmtsys_User.db"), "lmt_sx", {});
-  }
+  WriteDictionaryFolder(folder.File(""), files);
   settings.dictionaries = {folder.File(""), scheme};
   host.toTraditional = Traditional;
   host.toSimplified = Simplified;

@@ -12,13 +12,6 @@
 #include "ime/engine/KeyClassify.h"
 #include "tests/native/lookup_dictionaries.h"
 
-// Rows (text, code) of one table in one dictionary file, e.g. {"lmtsys_a.db", "lmt_zx", ...}.
-struct DictionaryFileRows {
-  std::string file;
-  std::string table;
-  std::vector<DictionaryRow> rows;
-};
-
 // Keys as the manager hands them over: a character with its virtual key.
 KeyEvent Letter(char letter);           // a-z, with the upper-case virtual key
 KeyEvent Shifted(char letter);          // Shift + a-z: the upper-case character

@@ -8,16 +8,11 @@
 
 #include "ime/engine/CandidateFill.h"
 #include "tests/native/engine_core_harness.h"
+#include "tests/native/RepeatedText.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::string Repeat(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
 
 class LookupDecisionTest : public testing::Test {
 protected:

@@ -10,6 +10,7 @@
 #include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/VariantTable.h"
 #include "tests/native/lookup_dictionaries.h"
+#include "tests/native/RepeatedText.h"
 
 namespace {
 
@@ -37,12 +38,6 @@ protected:
   DictionarySet dictionaries{folder.File(""), CodeScheme::sx};
   CandidateFilter filter{false, nullptr};
 };
-
-std::string Repeat(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
 
 }  // namespace
 

@@ -21,8 +21,8 @@ constexpr BOOL kAllBits = static_cast<BOOL>(0xFFFFFFFF);
 
 std::vector<DictionaryFileRows> Rows() {
   return {{"lmtsys_a.db", "lmt_zx",
-           {{"a", "工"}, {"aa", "式"}, {"ab", "节"}, {"ac", "芭"}, {"ad", "基"}, {"ae", "菜"},
-            {"af", "革"}, {"ag", "七"}, {"ah", "牙"}, {"ai", "东"}}}};
+           {{"工", "a"}, {"式", "aa"}, {"节", "ab"}, {"芭", "ac"}, {"基", "ad"}, {"菜", "ae"},
+            {"革", "af"}, {"七", "ag"}, {"牙", "ah"}, {"东", "ai"}}}};
 }
 
 class EntryTest : public EngineContextTest {

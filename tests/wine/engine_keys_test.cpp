@@ -19,13 +19,13 @@ constexpr LPARAM kCommitted = 0x1FBF;
 // one for "b" and for ",", and two for "zg", 中国 first, with two continuations.
 std::vector<DictionaryFileRows> ZxRows() {
   return {{"lmtsys_a.db", "lmt_zx",
-           {{"a", "工"}, {"aa", "式"}, {"ab", "节"}, {"ac", "芭"}, {"ad", "基"}, {"ae", "菜"},
-            {"af", "革"}, {"ag", "七"}, {"ah", "牙"}, {"ai", "东"}, {"abc", "划"}, {"aaaa", "戒"},
-            {"aaaa", "械"}}},
-          {"lmtsys_b.db", "lmt_zx", {{"bx", "了"}}},
-          {"lmtsys_,.db", "lmt_zx", {{",", "，"}}},
+           {{"工", "a"}, {"式", "aa"}, {"节", "ab"}, {"芭", "ac"}, {"基", "ad"}, {"菜", "ae"},
+            {"革", "af"}, {"七", "ag"}, {"牙", "ah"}, {"东", "ai"}, {"划", "abc"}, {"戒", "aaaa"},
+            {"械", "aaaa"}}},
+          {"lmtsys_b.db", "lmt_zx", {{"了", "bx"}}},
+          {"lmtsys_,.db", "lmt_zx", {{"，", ","}}},
           {"lmtsys_z.db", "lmt_zx",
-           {{"zg", "中国"}, {"zg", "仲"}, {"zgr", "中国人"}, {"zgh", "中国话"}}}};
+           {{"中国", "zg"}, {"仲", "zg"}, {"中国人", "zgr"}, {"中国话", "zgh"}}}};
 }
 
 class KeyTest : public EngineContextTest {
@@ -190,8 +190,8 @@ protected:
     engine.maxCodeLength = 8;
   }
   TestDictionaries dictionaries_{{{"lmtsys_a.db", "lmt_sx",
-                                   {{"abcdefgh", "甲"}, {"abcdefgh", "乙"}, {"a", "丙"},
-                                    {"a", "丁"}}}}};
+                                   {{"甲", "abcdefgh"}, {"乙", "abcdefgh"}, {"丙", "a"},
+                                    {"丁", "a"}}}}};
 };
 
 TEST_F(FullCodeTest, TheNinthLetterCommitsTheFullCodeAndStartsANewOne) {

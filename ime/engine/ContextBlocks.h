@@ -1,5 +1,5 @@
 // The composition, candidate and guideline blocks of an input context, made (created or
-// resized) with their reset layouts, and the context's default positions.
+// resized) with their reset layouts.
 #pragma once
 
 #include "ime/common/ImmDev.h"
@@ -9,6 +9,3 @@
 BOOL ResetCompositionBlock(LPINPUTCONTEXT context);
 BOOL ResetCandidateBlock(LPINPUTCONTEXT context);
 BOOL ResetGuidelineBlock(LPINPUTCONTEXT context);
-
-// The default status window position and composition form, where not yet initialised.
-void InitContextPositions(LPINPUTCONTEXT context);

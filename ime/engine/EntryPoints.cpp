@@ -16,6 +16,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/settings/Updater.h"
 #include "ime/ui/AboutBox.h"
+#include "ime/ui/ContextPositions.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/SettingsDialog.h"
 #include "ime/ui/UiChildren.h"

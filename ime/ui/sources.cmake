@@ -17,6 +17,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/CandidateTimers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextMenuCommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ContextPositions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp

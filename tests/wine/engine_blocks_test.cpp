@@ -7,6 +7,7 @@
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/EngineInstance.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/ContextPositions.h"
 #include "ime/ui/UiState.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "ime/dictionary/CandidateMerge.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr char kUserDictionary[] = "lmtsys_User.db";
-
 static_assert(kMaxCandidates == kCandidateCount);
 static_assert(kCandidateRecordSize == kCandidateBufferSize);
 
@@ -25,14 +24,16 @@ CandidateStore StoreFor(CandidateList* list) {
           engine.simplifiedOutput ? nullptr : ToTraditional};
 }
 
-// The rows of sql in the dictionary file name, or no rows when the file cannot be read
-// (missing, damaged, without the table): one file's fault never takes the rows of the
+using DictionaryOpener = std::function<std::unique_ptr<TSQLiteDatabase>()>;
+
+// The rows of sql in the dictionary file open gives, or no rows when the file cannot be
+// read (missing, damaged, without the table): one file's fault never takes the rows of the
 // other with it. readable, when given, tells which.
-std::unique_ptr<TSQLiteTable> RowsOrNone(const std::string& name, const std::string& sql,
+std::unique_ptr<TSQLiteTable> RowsOrNone(const DictionaryOpener& open, const std::string& sql,
                                          bool* readable = nullptr) {
   try {
-    TSQLiteDatabase db(DictionaryFile(name), kDictionaryPassword);
-    std::unique_ptr<TSQLiteTable> rows = db.Query(sql);
+    const std::unique_ptr<TSQLiteDatabase> db = open();
+    std::unique_ptr<TSQLiteTable> rows = db->Query(sql);
     if (readable) *readable = true;
     return rows;
   } catch (const ESQLiteException&) {
@@ -68,8 +69,9 @@ bool LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
   const std::string sql = CodeLookupStatement(ActiveWordTable(), code);
   bool userReadable = true;
   const std::unique_ptr<TSQLiteTable> systemRows =
-      RowsOrNone("lmtsys_" + code.substr(0, 1) + ".db", sql);
-  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone(kUserDictionary, sql, &userReadable);
+      RowsOrNone([&] { return OpenSystemDictionary(code.substr(0, 1)); }, sql);
+  const std::unique_ptr<TSQLiteTable> userRows =
+      RowsOrNone(OpenUserDictionary, sql, &userReadable);
   MergeCandidateRows(*systemRows, *userRows, StoreFor(list), code.size());
 
   list->dwSelection = 0;
@@ -95,8 +97,9 @@ DWORD LookupAssociations(const std::string& firstChar, const std::string& commit
   list->dwCount = 0;
   const std::string sql = AssociationStatement(ActiveWordTable(), committed);
   // The user dictionary is queried first.
-  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone("lmtsys_user.db", sql);
-  const std::unique_ptr<TSQLiteTable> systemRows = RowsOrNone("lmtsys_" + firstChar + ".db", sql);
+  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone(OpenUserDictionary, sql);
+  const std::unique_ptr<TSQLiteTable> systemRows =
+      RowsOrNone([&] { return OpenSystemDictionary(firstChar); }, sql);
   MergeCandidateRows(*systemRows, *userRows, StoreFor(list), 0);
   return list->dwCount;
 }

@@ -91,5 +91,9 @@ void PlaceCandidateWindow(HWND window) {
   ImmUnlockIMC(himc);
   if (!move) return;
   const UiPoint p = FinalCandidatePosition(target, ui.candidateSize, ToUiRect(globals.workArea));
+  // The final position is shifted from the target, so the same target is met again at the
+  // next key: the window is moved only when it is not there yet.
+  RECT r = {};
+  if (GetWindowRect(window, &r) && r.left == p.x && r.top == p.y) return;
   SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -10,13 +10,9 @@
 
 LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      PaintCandidateWindow(window, dc);
-      EndPaint(window, &ps);
+    case WM_PAINT:
+      PaintCandidateWindowUpdate(window);
       return 0;
-    }
     case WM_SETCURSOR:
       CandidateMouse(window, HIWORD(lParam));
       return TRUE;

@@ -9,6 +9,9 @@ LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARA
 // The full paint on dc with the owner UI window's context; draws nothing when the context
 // or one of its blocks is missing.
 void PaintCandidateWindow(HWND window, HDC dc);
+// The full paint for WM_PAINT: the window takes the page's size first, so that this one
+// paint covers all of it.
+void PaintCandidateWindowUpdate(HWND window);
 
 // Moves the window to where the context's composition form and the settings want it.
 void PlaceCandidateWindow(HWND window);

@@ -62,6 +62,27 @@ TEST_F(UiCandidateTest, ForcedPositionIsFollowed) {
   EXPECT_EQ(r.top, 300 - 2 * globals.borderHeight - 10);
 }
 
+// A page that grows the vertical window from its composition line (the first letter after
+// an empty list) is painted once, at the full size: the window is sized before the paint
+// begins, not within it, where the new part would wait for a second paint.
+TEST_F(UiCandidateTest, AVerticalWindowGrowingForAPageIsPaintedOnceWhole) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  HWND window = StartComposition(0);
+  ASSERT_NE(window, nullptr);
+  ASSERT_LT(WindowRect(window).bottom - WindowRect(window).top, ui.candidate.baseHeight);
+  FillCandidates(7, "a");
+  SendMessageA(uiWindow, WM_IME_COMPOSITION, 'a', 0);
+  int paints = 0;
+  MSG msg;
+  while (PeekMessageA(&msg, window, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+    DispatchMessageA(&msg);
+    ++paints;
+  }
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(WindowRect(window).bottom - WindowRect(window).top, ui.candidate.baseHeight);
+  EXPECT_EQ(RowsDrawn(), 7u);
+}
+
 TEST_F(UiCandidateTest, QueryListButtonShrinksTheWindowByTwenty) {
   HWND window = StartComposition(3);
   const int before = WindowRect(window).bottom - WindowRect(window).top;

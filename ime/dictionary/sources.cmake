@@ -8,6 +8,7 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SQLiteTable3.cpp
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateRecord.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateMerge.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/DictionaryRows.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PhraseCharacters.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/VariantTable.cpp)
 # The simplified/traditional character table, generated from OpenCC's data at build time.

@@ -129,17 +129,22 @@ int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount],
   return n;
 }
 
+// A window that the new size takes past the work area is placed again for that size; the
+// new place and size are given together, in one change of the window.
 void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   RECT r = {};
   GetWindowRect(window, &r);
-  const bool differs = r.right - r.left != wanted.size.width || r.bottom - r.top != wanted.size.height;
+  const int width = wanted.size.width;
+  const int height = wanted.size.height;
+  const bool differs = r.right - r.left != width || r.bottom - r.top != height;
   ui.candidateSize = wanted.size;
   if (!differs && !wanted.forceResize) return;
-  if (differs) MoveWindow(window, r.left, r.top, wanted.size.width, wanted.size.height, TRUE);
-  if (r.left + wanted.size.width > globals.workArea.right ||
-      r.top + wanted.size.height > globals.workArea.bottom - 10) {
-    SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
-  }
+  const bool outside = r.left + width > globals.workArea.right ||
+                       r.top + height > globals.workArea.bottom - 10;
+  const std::optional<UiPoint> placed = outside ? CandidatePlacement(window) : std::nullopt;
+  const UiPoint p = placed ? *placed : UiPoint{r.left, r.top};
+  if (differs || p.x != r.left || p.y != r.top)
+    SetWindowPos(window, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DrawQueryAndSearchText(HDC dc) {

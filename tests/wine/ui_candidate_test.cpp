@@ -83,6 +83,28 @@ TEST_F(UiCandidateTest, AVerticalWindowGrowingForAPageIsPaintedOnceWhole) {
   EXPECT_EQ(RowsDrawn(), 7u);
 }
 
+// Near the bottom of the work area, the page's new size would take the window past it:
+// the window rises to end 10 pixels above the bottom, still beside the status bar.
+TEST_F(UiCandidateTest, AVerticalWindowGrowingPastTheBottomRisesAboveIt) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  HWND window = StartComposition(0);
+  ASSERT_NE(window, nullptr);
+  const RECT status = WindowRect(Record().statusWnd);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->ptStatusWndPos = {100, globals.workArea.bottom - (status.bottom - status.top)};
+  ImmUnlockIMC(himc);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_SETSTATUSWINDOWPOS, 0);
+  Pump();
+  SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
+  FillCandidates(7, "a");
+  SendMessageA(uiWindow, WM_IME_COMPOSITION, 'a', 0);
+  Pump();
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);
+  EXPECT_EQ(r.bottom, globals.workArea.bottom - 10);
+  EXPECT_EQ(r.left, WindowRect(Record().statusWnd).right + 4);
+}
+
 TEST_F(UiCandidateTest, QueryListButtonShrinksTheWindowByTwenty) {
   HWND window = StartComposition(3);
   const int before = WindowRect(window).bottom - WindowRect(window).top;

@@ -1,5 +1,6 @@
 #include "ime/settings/ListFiles.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,6 +11,8 @@ namespace {
 
 constexpr DWORD kNamesBufferSize = 16384;
 constexpr DWORD kValueBufferSize = 2048;
+// A shorter interval (a "timeout" of 0) would repaint the query line at every tick.
+constexpr int kMinimumIntervalSeconds = 1;
 
 // Strips leading and trailing blanks and control characters (bytes up to 0x20).
 std::string Trim(const char* text) {
@@ -52,13 +55,14 @@ std::string SectionLink(const char* path, const std::string& section) {
   return std::string();
 }
 
-// A whole number of seconds; false for anything else (signs, letters, overflow, nothing).
+// A whole number of seconds, at least the minimum; false for anything else (signs,
+// letters, overflow, nothing).
 bool ParseSeconds(const char* text, int* seconds) {
   if (*text < '0' || *text > '9') return false;
   char* end = nullptr;
   const unsigned long value = std::strtoul(text, &end, 10);
   if (*end != '\0' || value > 86400) return false;
-  *seconds = static_cast<int>(value);
+  *seconds = std::max(static_cast<int>(value), kMinimumIntervalSeconds);
   return true;
 }
 

@@ -1,6 +1,6 @@
 // Shared pieces of the dictionary tests under Wine: a dictionary directory of test files,
-// the candidate pool, blocks made by the engine's own reset operations, a count of the
-// system beeps, and a reader that answers the module's message boxes.
+// the candidate pool, blocks made by the engine's own reset operations, and a reader that
+// answers the module's message boxes.
 #pragma once
 
 #include <windows.h>
@@ -30,16 +30,6 @@ struct ContextBlocks {
   // Writes code into the composition as typed, with the cursor after it.
   void Type(const std::string& code);
   std::vector<std::string> Records() const;
-};
-
-// Counts MessageBeep calls by redirecting this program's import of it while alive.
-struct BeepCounter {
-  BeepCounter();
-  ~BeepCounter();
-  int Count() const;
-
-  void** slot = nullptr;
-  void* original = nullptr;
 };
 
 // Watches for message boxes with the caption "错误" of this process on a thread of its

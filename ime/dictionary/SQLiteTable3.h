@@ -1,5 +1,6 @@
 // Thin access layer over SQLite for the dictionary files: one connection per operation,
-// results read completely into memory, every failure raised as ESQLiteException.
+// results read completely into memory (TSQLiteTable) or a row at a time (TSQLiteCursor),
+// every failure raised as ESQLiteException.
 #pragma once
 
 #include <cstdint>

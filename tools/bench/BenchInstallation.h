@@ -85,7 +85,8 @@ public:
     dictionaryDir_ = installDir_ + "lumatoridb\\";
     std::string source = dictionaryDir;
     if (source.back() != '\\') source += '\\';
-    const std::string sourceInstall = source.substr(0, source.find_last_of('\\', source.size() - 2) + 1);
+    const std::string sourceInstall =
+        source.substr(0, source.find_last_of('\\', source.size() - 2) + 1);
     using namespace bench_installation;
     ok_ = CreateDirectoryA(installDir_.c_str(), nullptr) &&
           CreateDirectoryA(dictionaryDir_.c_str(), nullptr) &&

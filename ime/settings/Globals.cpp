@@ -6,7 +6,6 @@
 #include "ime/settings/CaretPlacement.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/PaintCache.h"
-#include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
 
 ImeGlobals globals;
@@ -79,7 +78,6 @@ void InitGlobals(HINSTANCE module) {
 
   MeasureCharacterCell();
   ReadWorkArea();
-  ComputeWindowMetrics();
 
   globals.errorTitleLength =
       LoadStringA(module, IDS_ERROR_TITLE, globals.errorTitle, sizeof globals.errorTitle);

@@ -11,21 +11,15 @@
 
 namespace {
 
-constexpr char kUserDictionary[] = "lmtsys_User.db";
-
 std::string PairCondition(const std::string& code, const std::string& text) {
   return "mbcode=" + SqlQuote(code) + " and hzcode=" + SqlQuote(text);
 }
 
 std::unique_ptr<TSQLiteTable> QueryUserDictionary(const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  return db.Query(sql);
+  return OpenUserDictionary()->Query(sql);
 }
 
-void ExecuteOnUserDictionary(const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  db.Execute(sql);
-}
+void ExecuteOnUserDictionary(const std::string& sql) { OpenUserDictionary()->Execute(sql); }
 
 std::string InsertStatement(const std::string& code, const std::string& text) {
   return "insert into " + ActiveWordTable() + " values(" + SqlQuote(code) + "," +
@@ -72,11 +66,11 @@ bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
   }
   // The delete and the insert in one transaction, so that a failing insert leaves the old
   // pair stored (closing the connection without the commit rolls the delete back).
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  db.Execute("begin immediate");
-  db.Execute(DeleteStatement(oldCode, oldText));
-  db.Execute(InsertStatement(newCode, newText));
-  db.Execute("commit");
+  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary();
+  db->Execute("begin immediate");
+  db->Execute(DeleteStatement(oldCode, oldText));
+  db->Execute(InsertStatement(newCode, newText));
+  db->Execute("commit");
   return true;
 }
 
@@ -87,7 +81,7 @@ bool DeleteUserPhrase(const std::string& code, const std::string& text) {
 
 void ListUserPhrases(HWND listView) {
   const std::unique_ptr<TSQLiteTable> rows =
-      QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable());
+      QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable() + " order by rowid");
   SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
   for (; !rows->AtEnd(); rows->MoveNext()) {
     AppendPhraseItem(listView, rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1));

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ime/dictionary/CandidateText.h"
+#include "ime/dictionary/DictionaryRows.h"
 
 namespace {
 
@@ -25,13 +26,14 @@ void StoreCandidate(const CandidateStore& store, std::string_view text,
       BuildCandidateRecord(text, displayCode, user, store.filter.toTraditional));
 }
 
-void MergeCandidateRows(TSQLiteTable& system, TSQLiteTable& user, const CandidateStore& store,
+template <typename Rows>
+void MergeCandidateRows(Rows& system, Rows& user, const CandidateStore& store,
                         std::size_t typedLength) {
   std::string held;  // the code of the last user row read, or its display code once stored
   while (!system.AtEnd() && store.records.size() < kMaxCandidateRecords) {
     const std::string systemText = system.FieldTextOrEmpty(0);
     const std::string systemCode = system.FieldTextOrEmpty(1);
-    while (!user.AtEnd() &&
+    while (!user.AtEnd() && store.records.size() < kMaxCandidateRecords &&
            ((systemCode >= held && systemCode.size() == held.size()) || held.empty())) {
       const std::string userText = user.FieldTextOrEmpty(0);
       held = user.FieldTextOrEmpty(1);
@@ -56,3 +58,7 @@ void MergeCandidateRows(TSQLiteTable& system, TSQLiteTable& user, const Candidat
     user.MoveNext();
   }
 }
+
+template void MergeCandidateRows(TSQLiteTable&, TSQLiteTable&, const CandidateStore&, std::size_t);
+template void MergeCandidateRows(DictionaryRows&, DictionaryRows&, const CandidateStore&,
+                                 std::size_t);

@@ -82,6 +82,28 @@ std::int64_t TruncatedInt64(double value) {
 
 std::string BlobText(const SQLiteBlob& blob) { return std::string(blob.begin(), blob.end()); }
 
+// A value as text by its column's type.
+std::string CellText(const SQLiteCell& cell, int type) {
+  if (std::holds_alternative<std::monostate>(cell))
+    return type == kColumnInteger || type == kColumnFloat ? "0" : "";
+  switch (type) {
+    case kColumnInteger:
+      return std::to_string(std::get<std::int64_t>(cell));
+    case kColumnFloat:
+      return FloatText(std::get<double>(cell));
+    case kColumnBlob:
+      return BlobText(std::get<SQLiteBlob>(cell));
+    case kColumnNull:
+      return std::string();
+    default:
+      return std::get<std::string>(cell);
+  }
+}
+
+std::string CellTextOrEmpty(const SQLiteCell& cell, int type) {
+  return std::holds_alternative<std::monostate>(cell) ? std::string() : CellText(cell, type);
+}
+
 const char kNotNumeric[] = "Not an integer or numeric field";
 const char kNotBlob[] = "Not a Blob field";
 const char kBusyMessage[] = "Could not prepare SQL statement";
@@ -135,31 +157,63 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql) {
   return std::make_unique<TSQLiteTable>(*this, sql);
 }
 
-TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
-  sqlite3_stmt* prepared = nullptr;
-  const int result = sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &prepared, nullptr);
-  Statement statement(prepared);
+TSQLiteCursor::TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql) : db(db), sql(sql) {
+  const int result = sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &statement, nullptr);
   if (result != SQLITE_OK) db.ReportError("Error executing SQL", sql);
   if (!statement) db.ReportError("Could not prepare SQL statement", sql);
+  try {
+    Step();
+  } catch (const ESQLiteException&) {
+    sqlite3_finalize(statement);  // no destructor runs for an object never made
+    throw;
+  }
+}
 
-  for (;;) {
-    const int step = sqlite3_step(statement.get());
-    if (step == SQLITE_DONE) break;
-    if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
-    if (step != SQLITE_ROW) {
-      sqlite3_reset(statement.get());
-      db.ReportError("Could not retrieve data", sql);
+TSQLiteCursor::~TSQLiteCursor() { sqlite3_finalize(statement); }
+
+bool TSQLiteCursor::MoveNext() {
+  if (atEnd) return false;
+  Step();
+  return !atEnd;
+}
+
+void TSQLiteCursor::Step() {
+  row.clear();
+  const int step = sqlite3_step(statement);
+  if (step == SQLITE_DONE) {
+    atEnd = true;
+    return;
+  }
+  if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
+  if (step != SQLITE_ROW) {
+    sqlite3_reset(statement);
+    db.ReportError("Could not retrieve data", sql);
+  }
+  const int count = sqlite3_column_count(statement);
+  if (columnTypes.empty()) {
+    for (int c = 0; c < count; ++c) {
+      columnNames.push_back(UpperCaseName(sqlite3_column_name(statement, c)));
+      columnTypes.push_back(ColumnTypeOf(statement, c));
     }
-    if (rowCount == 0) {
-      columnCount = static_cast<std::uint32_t>(sqlite3_column_count(statement.get()));
-      for (int c = 0; c < static_cast<int>(columnCount); ++c) {
-        columnNames.push_back(UpperCaseName(sqlite3_column_name(statement.get(), c)));
-        columnTypes.push_back(ColumnTypeOf(statement.get(), c));
-      }
-    }
+  }
+  for (int c = 0; c < count; ++c)
+    row.push_back(ReadCell(statement, c, columnTypes[static_cast<size_t>(c)]));
+}
+
+std::string TSQLiteCursor::FieldTextOrEmpty(std::uint32_t column) const {
+  if (atEnd) throw ESQLiteException("Table is at End of File");
+  if (column >= row.size()) throw ESQLiteException("Column index out of range");
+  return CellTextOrEmpty(row[column], columnTypes[column]);
+}
+
+TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
+  TSQLiteCursor cursor(db, sql);
+  columnNames = cursor.ColumnNames();
+  columnTypes = cursor.ColumnTypes();
+  columnCount = static_cast<std::uint32_t>(columnTypes.size());
+  for (; !cursor.AtEnd(); cursor.MoveNext()) {
     ++rowCount;
-    for (int c = 0; c < static_cast<int>(columnCount); ++c)
-      cells.push_back(ReadCell(statement.get(), c, columnTypes[static_cast<size_t>(c)]));
+    for (SQLiteCell& cell : cursor.Row()) cells.push_back(std::move(cell));
   }
   currentRow = 0;
 }
@@ -177,27 +231,13 @@ const SQLiteCell& TSQLiteTable::CurrentCell(std::uint32_t column) const {
 }
 
 std::string TSQLiteTable::FieldTextOrEmpty(std::uint32_t column) const {
-  if (std::holds_alternative<std::monostate>(CurrentCell(column))) return std::string();
-  return FieldText(column);
+  const SQLiteCell& cell = CurrentCell(column);  // checks the column first
+  return CellTextOrEmpty(cell, columnTypes[column]);
 }
 
 std::string TSQLiteTable::FieldText(std::uint32_t column) const {
   const SQLiteCell& cell = CurrentCell(column);
-  const int type = columnTypes[column];
-  if (std::holds_alternative<std::monostate>(cell))
-    return type == kColumnInteger || type == kColumnFloat ? "0" : "";
-  switch (type) {
-    case kColumnInteger:
-      return std::to_string(std::get<std::int64_t>(cell));
-    case kColumnFloat:
-      return FloatText(std::get<double>(cell));
-    case kColumnBlob:
-      return BlobText(std::get<SQLiteBlob>(cell));
-    case kColumnNull:
-      return std::string();
-    default:
-      return std::get<std::string>(cell);
-  }
+  return CellText(cell, columnTypes[column]);
 }
 
 std::int64_t TSQLiteTable::FieldInt64(std::uint32_t column) const {

@@ -7,16 +7,8 @@
 
 namespace {
 
-constexpr char kUserDictionary[] = "lmtsys_User.db";
-
 std::string PairCondition(const UserPhrase& phrase) {
   return "mbcode=" + SqlQuote(phrase.code) + " and hzcode=" + SqlQuote(phrase.text);
-}
-
-std::unique_ptr<TSQLiteTable> QueryUserDictionary(const DictionarySet& dictionaries,
-                                                  const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
-  return db.Query(sql);
 }
 
 std::string InsertStatement(const DictionarySet& dictionaries, const UserPhrase& phrase) {
@@ -37,16 +29,16 @@ PhraseRefusal RefusalFor(const DictionarySet& dictionaries, const UserPhrase& ph
 }  // namespace
 
 bool UserPhraseExists(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  return QueryUserDictionary(dictionaries, "select mbcode from " + WordTable(dictionaries.scheme) +
-                                               " where  " + PairCondition(phrase))
+  return OpenUserDictionary(dictionaries)
+             ->Query("select mbcode from " + WordTable(dictionaries.scheme) + " where  " +
+                     PairCondition(phrase))
              ->RowCount() > 0;
 }
 
 PhraseRefusal AddUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
   const PhraseRefusal refusal = RefusalFor(dictionaries, phrase);
   if (refusal != PhraseRefusal::kNone) return refusal;
-  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
-  db.Execute(InsertStatement(dictionaries, phrase));
+  OpenUserDictionary(dictionaries)->Execute(InsertStatement(dictionaries, phrase));
   return PhraseRefusal::kNone;
 }
 
@@ -56,22 +48,21 @@ PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhra
   if (refusal != PhraseRefusal::kNone) return refusal;
   // The delete and the insert in one transaction, so that a failing insert leaves the old
   // pair stored (closing the connection without the commit rolls the delete back).
-  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
-  db.Execute("begin immediate");
-  db.Execute(DeleteStatement(dictionaries, old));
-  db.Execute(InsertStatement(dictionaries, changed));
-  db.Execute("commit");
+  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary(dictionaries);
+  db->Execute("begin immediate");
+  db->Execute(DeleteStatement(dictionaries, old));
+  db->Execute(InsertStatement(dictionaries, changed));
+  db->Execute("commit");
   return PhraseRefusal::kNone;
 }
 
 void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  TSQLiteDatabase db(DictionaryFile(dictionaries, kUserDictionary), kDictionaryPassword);
-  db.Execute(DeleteStatement(dictionaries, phrase));
+  OpenUserDictionary(dictionaries)->Execute(DeleteStatement(dictionaries, phrase));
 }
 
 std::vector<UserPhrase> ListUserPhrases(const DictionarySet& dictionaries) {
-  const std::unique_ptr<TSQLiteTable> rows = QueryUserDictionary(
-      dictionaries, "select mbcode,hzcode from " + WordTable(dictionaries.scheme));
+  const std::unique_ptr<TSQLiteTable> rows = OpenUserDictionary(dictionaries)->Query(
+      "select mbcode,hzcode from " + WordTable(dictionaries.scheme) + " order by rowid");
   std::vector<UserPhrase> phrases;
   for (; !rows->AtEnd(); rows->MoveNext())
     phrases.push_back({rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1)});

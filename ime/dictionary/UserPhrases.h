@@ -30,5 +30,5 @@ PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhra
                                const UserPhrase& changed);
 // Deletes every row with exactly this code and text.
 void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase);
-// Every stored pair, in the table's order.
+// Every stored pair, in the order added.
 std::vector<UserPhrase> ListUserPhrases(const DictionarySet& dictionaries);

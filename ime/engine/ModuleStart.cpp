@@ -2,6 +2,7 @@
 
 #include "ime/engine/EngineInstance.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/PaintCache.h"
 #include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
 
@@ -15,5 +16,6 @@ void StartModule(HINSTANCE module) {
 
 void StopModule() {
   UnregisterWindowClasses();
+  FreeSharedFonts();
   FreeGlobals();
 }

@@ -8,5 +8,6 @@
 // (and the value the first activation compares with) and the engine's values for the
 // scheme.
 void StartModule(HINSTANCE module);
-// The window classes are unregistered, then what start-up allocated is freed.
+// The window classes are unregistered and the shared fonts deleted, then what start-up
+// allocated is freed.
 void StopModule();

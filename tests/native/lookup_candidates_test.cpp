@@ -1,6 +1,10 @@
 // Candidate lookup and word association against small encrypted dictionaries: the records
 // they answer with. What the engine makes of them is tested with the key core.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +12,7 @@
 #include <vector>
 
 #include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/VariantTable.h"
 #include "tests/native/lookup_dictionaries.h"
 #include "tests/native/RepeatedText.h"
@@ -17,6 +22,19 @@ namespace {
 using Texts = std::vector<std::string>;
 
 std::string Traditional(const std::string& text) { return TableToTraditional(text); }
+
+// The rows of the user dictionary with their rowids, and its indexes.
+Texts UserRowsAndIndexes(const std::string& path) {
+  TSQLiteDatabase db(path, kDictionaryPassword);
+  Texts found;
+  for (const std::string sql : {"select rowid || ' ' || mbcode || ' ' || hzcode from lmt_sx "
+                                "order by rowid",
+                                "select name from sqlite_master where type='index' order by name"}) {
+    for (auto rows = db.Query(sql); !rows->AtEnd(); rows->MoveNext())
+      found.push_back(rows->FieldText(0));
+  }
+  return found;
+}
 
 class LookupTest : public ::testing::Test {
 protected:
@@ -209,4 +227,65 @@ TEST_F(LookupTest, WithoutADictionaryFolderNothingIsOpenedOrCreated) {
   EXPECT_TRUE(Associate("a", "工").empty());
   EXPECT_FALSE(std::filesystem::exists("lmtsys_a.db"));
   EXPECT_FALSE(std::filesystem::exists("lmtsys_User.db"));
+}
+
+// A user dictionary of the earlier layout (its lookup index without the text) gets the
+// covering indexes at its first lookup by this version. No phrase is lost or moves: the
+// rowids stay, and the phrases of one code come in the order they were added (乙, 甲, 丙,
+// the reverse of their text order).
+TEST_F(LookupTest, AnEarlierUserDictionaryGetsItsIndexesAtTheFirstLookupKeepingEveryPhrase) {
+  System("a", {{"工", "a"}});
+  const std::string user = folder.File("lmtsys_User.db");
+  User({{"乙", "ab"}, {"我们", "ac"}, {"甲", "ab"}, {"丙", "ab"}});
+  RunOnDictionary(user, {"create index lmt_sx_lookup on lmt_sx(length(mbcode), mbcode)",
+                         "delete from lmt_sx where hzcode='我们'"});
+  const Texts before = {"1 ab 乙", "3 ab 甲", "4 ab 丙", "lmt_sx_lookup"};
+  ASSERT_EQ(UserRowsAndIndexes(user), before);
+
+  EXPECT_EQ(Lookup("a"), (Texts{"0工", "1乙\rb\r", "1甲\rb\r", "1丙\rb\r"}));
+  EXPECT_EQ(UserRowsAndIndexes(user),
+            (Texts{"1 ab 乙", "3 ab 甲", "4 ab 丙", "lmt_sx_covering", "lmt_sx_text"}));
+  EXPECT_EQ(Lookup("ab"), (Texts{"1乙", "1甲", "1丙"}));
+}
+
+// A user dictionary that cannot be written now gives its phrases all the same, and a later
+// open upgrades it: one that another process is writing, as when two processes upgrade it at
+// the same moment, and under Windows one that opens read-only (here another program holds it
+// without sharing writes, as a read-only file or folder also makes it open).
+TEST_F(LookupTest, AUserDictionaryThatCannotBeWrittenNowIsUpgradedAtALaterOpen) {
+  System("a", {{"工", "a"}});
+  const std::string user = folder.File("lmtsys_User.db");
+  User({{"乙", "ab"}, {"甲", "ab"}});
+  const Texts earlier = {"1 ab 乙", "2 ab 甲"};
+  std::vector<std::string> states = {"locked"};
+#ifdef _WIN32
+  states.push_back("read-only");
+#endif
+  for (const std::string& state : states) {
+#ifdef _WIN32
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    if (state == "read-only") {
+      holder = CreateFileA(user.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+      ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    }
+#endif
+    sqlite3* writer = nullptr;
+    if (state == "locked") {
+      writer = OpenKeyedRaw(user, kDictionaryPassword, kDictionaryKeyLength);
+      ExecRaw(writer, "begin immediate");
+    }
+    EXPECT_EQ(Lookup("a"), (Texts{"0工", "1乙\rb\r", "1甲\rb\r"})) << state;
+    if (writer) {
+      ExecRaw(writer, "rollback");
+      sqlite3_close(writer);
+    }
+#ifdef _WIN32
+    if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+#endif
+    EXPECT_EQ(UserRowsAndIndexes(user), earlier) << state;
+  }
+  EXPECT_EQ(Lookup("a"), (Texts{"0工", "1乙\rb\r", "1甲\rb\r"}));
+  EXPECT_EQ(UserRowsAndIndexes(user),
+            (Texts{"1 ab 乙", "2 ab 甲", "lmt_sx_covering", "lmt_sx_text"}));
 }

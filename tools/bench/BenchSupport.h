@@ -54,10 +54,10 @@ inline double Percentile(std::vector<double> times, int percent) {
 }
 
 // Opens as the module does: a missing file is not created in the folder measured (its
-// statements then fail).
-inline sqlite3* OpenKeyed(const std::string& path) {
+// statements then fail). Only a benchmark that writes its own files passes SQLITE_OPEN_CREATE.
+inline sqlite3* OpenKeyed(const std::string& path, int flags = SQLITE_OPEN_READWRITE) {
   sqlite3* db = nullptr;
-  sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   sqlite3_key(db, kDictionaryPassword, kDictionaryKeyLength);
   return db;
 }

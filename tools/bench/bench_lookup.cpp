@@ -54,7 +54,7 @@ void Exec(sqlite3* db, const std::string& sql) {
 
 // A system file laid out like the dictionary package's: rows in lookup order, indexed for it.
 void WriteDictionary(const std::string& path, const std::vector<std::pair<std::string, std::string>>& rows) {
-  sqlite3* db = OpenKeyed(path);
+  sqlite3* db = OpenKeyed(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
   Exec(db, "create table lmt_sx(seq INTEGER PRIMARY KEY, mbcode TEXT NOT NULL, hzcode TEXT NOT NULL)");
   Exec(db, "begin");
   sqlite3_stmt* insert = nullptr;

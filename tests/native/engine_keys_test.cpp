@@ -7,22 +7,9 @@
 
 namespace {
 
-// zx dictionaries: twelve candidates for "a", two for "ab", two full codes "aaaa", a single
-// one for "b" and for ",", and two for "zg", 中国 first, with two continuations.
-std::vector<DictionaryFileRows> ZxRows() {
-  return {{"lmtsys_a.db", "lmt_zx",
-           {{"工", "a"}, {"式", "aa"}, {"节", "ab"}, {"芭", "ac"}, {"基", "ad"}, {"菜", "ae"},
-            {"革", "af"}, {"七", "ag"}, {"牙", "ah"}, {"东", "ai"}, {"划", "abc"}, {"戒", "aaaa"},
-            {"械", "aaaa"}}},
-          {"lmtsys_b.db", "lmt_zx", {{"了", "bx"}}},
-          {"lmtsys_,.db", "lmt_zx", {{"，", ","}}},
-          {"lmtsys_z.db", "lmt_zx",
-           {{"中国", "zg"}, {"仲", "zg"}, {"中国人", "zgr"}, {"中国话", "zgh"}}}};
-}
-
 class KeyTest : public testing::Test {
 protected:
-  CoreContext input{ZxRows()};
+  CoreContext input{KeyTestRows()};
 };
 
 TEST_F(KeyTest, DigitApostropheAndPeriodCommitTheNthCandidateDrawn) {

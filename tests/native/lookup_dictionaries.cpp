@@ -56,6 +56,17 @@ void WriteDictionaryFolder(const std::string& folder,
   WriteDictionaryFiles(folder, withUser);
 }
 
+std::vector<DictionaryFileRows> KeyTestRows() {
+  return {{"lmtsys_a.db", "lmt_zx",
+           {{"工", "a"}, {"式", "aa"}, {"节", "ab"}, {"芭", "ac"}, {"基", "ad"}, {"菜", "ae"},
+            {"革", "af"}, {"七", "ag"}, {"牙", "ah"}, {"东", "ai"}, {"划", "abc"}, {"戒", "aaaa"},
+            {"械", "aaaa"}}},
+          {"lmtsys_b.db", "lmt_zx", {{"了", "bx"}}},
+          {"lmtsys_,.db", "lmt_zx", {{"，", ","}}},
+          {"lmtsys_z.db", "lmt_zx",
+           {{"中国", "zg"}, {"仲", "zg"}, {"中国人", "zgr"}, {"中国话", "zgh"}}}};
+}
+
 void AddDictionaryTable(const std::string& path, const std::string& table,
                         const std::vector<DictionaryRow>& rows) {
   sqlite3* db = OpenKeyedRaw(path, kDictionaryPassword, kDictionaryKeyLength);

@@ -24,6 +24,11 @@ void WriteDictionaryFiles(const std::string& folder, const std::vector<Dictionar
 // The same, and an empty user dictionary "lmtsys_User.db" unless the files name it.
 void WriteDictionaryFolder(const std::string& folder, const std::vector<DictionaryFileRows>& files);
 
+// The zx dictionaries of the key tests: twelve candidates for "a", two for "ab", two full
+// codes "aaaa", a single one for "b" and for ",", and two for "zg", 中国 first, with two
+// continuations.
+std::vector<DictionaryFileRows> KeyTestRows();
+
 // Adds the table (mbcode text, hzcode text) to the keyed file at path, creating the file
 // when needed, and inserts the rows in order.
 void AddDictionaryTable(const std::string& path, const std::string& table,

@@ -38,10 +38,6 @@ void ChooseCandidate(HIMC himc, unsigned index) {
   NotifyIME(himc, NI_SELECTCANDIDATESTR, 0, index);
 }
 
-void CancelContextInput(HIMC himc) {
-  OnContext(himc, [](EngineCall& call, LPINPUTCONTEXT) { CancelInput(call); });
-}
-
 bool RestartInputAfterSettings(HIMC himc) {
   return OnContext(himc, [](EngineCall& call, LPINPUTCONTEXT context) {
     call.record.state = kStateIdle;
@@ -88,8 +84,6 @@ void FollowCapsLock(HIMC himc, bool capsOn) {
 }
 
 void ReleaseCapsLockEnglish() { engine.capsForcedEnglish = 0; }
-
-bool CapsLockForcedEnglish() { return engine.capsForcedEnglish != 0; }
 
 void UseScheme(HIMC himc, CodeScheme scheme) {
   engine.maxCodeLength = MaxCodeLength(scheme);

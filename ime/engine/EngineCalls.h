@@ -10,8 +10,6 @@
 void PageCandidates(HIMC himc, bool up);
 // A click on a candidate commits it.
 void ChooseCandidate(HIMC himc, unsigned index);
-// The code and any list are dropped.
-void CancelContextInput(HIMC himc);
 // After the settings dialog: the input is dropped, the context opened, and the candidate
 // window made anew. False when the context has no private record.
 bool RestartInputAfterSettings(HIMC himc);
@@ -27,8 +25,6 @@ void ApplyConversionMode(HIMC himc, DWORD mode);
 void FollowCapsLock(HIMC himc, bool capsOn);
 // Chinese chosen on the status bar: Caps Lock no longer holds English.
 void ReleaseCapsLockEnglish();
-// Whether Caps Lock switched the context to English.
-bool CapsLockForcedEnglish();
 // The scheme switched on the status bar: codes grow as long as its codes.
 void UseScheme(HIMC himc, CodeScheme scheme);
 

@@ -1,0 +1,39 @@
+#include "ime/settings/ListFileText.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxSeconds = 86400;
+
+}  // namespace
+
+std::vector<std::string> SplitNames(const char* buffer, std::size_t length) {
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < length;) {
+    const std::size_t nameLength = strnlen(buffer + i, length - i);
+    if (nameLength == 0) break;
+    names.emplace_back(buffer + i, nameLength);
+    i += nameLength + 1;
+  }
+  return names;
+}
+
+std::string TrimValue(const std::string& text) {
+  std::size_t first = 0, end = text.size();
+  while (first < end && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+  while (end > first && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return text.substr(first, end - first);
+}
+
+bool ParseSeconds(const std::string& text, int* seconds) {
+  if (text.empty()) return false;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+    if (value > kMaxSeconds) return false;
+  }
+  *seconds = value;
+  return true;
+}

@@ -101,6 +101,7 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string&
     throw ESQLiteException(quoted + detail);
   }
   handle = opened;
+  sqlite3_limit(handle, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
   // The codec takes the first four bytes of the password; a shorter password is passed
   // whole rather than read past its end.
   const int keyLength = std::min(kDictionaryKeyLength, static_cast<int>(password.size()));

@@ -42,7 +42,7 @@ void ShowPhraseError(const char* message) {
 
 // The message to show before adding code and text, or nullptr when they may be added.
 const char* RefusalFor(const std::string& code, const std::string& text) {
-  if (code.empty() || text.empty()) return "设置词组错误";
+  if (TextValue(code).empty() || TextValue(text).empty()) return "设置词组错误";
   if (UserPhraseExists(code, text)) return "已存在此词组";
   return nullptr;
 }

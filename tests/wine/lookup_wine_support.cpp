@@ -64,8 +64,15 @@ BOOL WINAPI CountBeep(UINT) {
   return TRUE;
 }
 
-// The import address slot of user32's MessageBeep in this program.
-void** MessageBeepSlot() {
+std::vector<std::string> answeredBoxes;
+
+int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR, UINT) {
+  answeredBoxes.emplace_back(text ? text : "");
+  return IDOK;
+}
+
+// The import address slot of a user32 function in this program.
+void** ImportSlot(const char* function) {
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
   auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
   auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -79,7 +86,7 @@ void** MessageBeepSlot() {
     for (; names->u1.AddressOfData; ++names, ++slots) {
       if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
       auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (std::strcmp(reinterpret_cast<char*>(byName->Name), "MessageBeep") == 0)
+      if (std::strcmp(reinterpret_cast<char*>(byName->Name), function) == 0)
         return reinterpret_cast<void**>(&slots->u1.Function);
     }
   }
@@ -95,18 +102,33 @@ void WriteSlot(void** slot, void* value) {
 
 }  // namespace
 
-BeepCounter::BeepCounter() : slot(MessageBeepSlot()) {
-  beeps = 0;
+ImportRedirect::ImportRedirect(const char* function, void* replacement)
+    : slot(ImportSlot(function)) {
   if (!slot) return;
   original = *slot;
-  WriteSlot(slot, reinterpret_cast<void*>(&CountBeep));
+  WriteSlot(slot, replacement);
 }
 
-BeepCounter::~BeepCounter() {
+ImportRedirect::~ImportRedirect() {
   if (slot) WriteSlot(slot, original);
 }
 
-int BeepCounter::Count() const { return slot ? static_cast<int>(beeps) : -1; }
+BeepCounter::BeepCounter() : redirect("MessageBeep", reinterpret_cast<void*>(&CountBeep)) {
+  beeps = 0;
+}
+
+int BeepCounter::Count() const { return redirect.slot ? static_cast<int>(beeps) : -1; }
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+    : redirect("MessageBoxA", reinterpret_cast<void*>(&AnswerBox)) {
+  answeredBoxes.clear();
+}
+
+std::vector<std::string> MessageBoxAnswerer::Take() {
+  std::vector<std::string> texts;
+  texts.swap(answeredBoxes);
+  return texts;
+}
 
 namespace {
 

@@ -32,14 +32,33 @@ struct ContextBlocks {
   std::vector<std::string> Records() const;
 };
 
-// Counts MessageBeep calls by redirecting this program's import of it while alive.
-struct BeepCounter {
-  BeepCounter();
-  ~BeepCounter();
-  int Count() const;
+// Redirects this program's import of a user32 function to replacement while alive.
+struct ImportRedirect {
+  ImportRedirect(const char* function, void* replacement);
+  ~ImportRedirect();
+  ImportRedirect(const ImportRedirect&) = delete;
+  ImportRedirect& operator=(const ImportRedirect&) = delete;
 
   void** slot = nullptr;
   void* original = nullptr;
+};
+
+// Counts MessageBeep calls by redirecting this program's import of it while alive.
+struct BeepCounter {
+  BeepCounter();
+  int Count() const;
+
+  ImportRedirect redirect;
+};
+
+// Answers every MessageBoxA of this program at once with OK, as a user would, and records
+// the texts, by redirecting the import while alive: for drivers that meet many boxes.
+struct MessageBoxAnswerer {
+  MessageBoxAnswerer();
+  // The texts of the boxes answered so far, and forgets them.
+  std::vector<std::string> Take();
+
+  ImportRedirect redirect;
 };
 
 // Watches for message boxes with the caption "错误" of this process on a thread of its

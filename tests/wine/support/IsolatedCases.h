@@ -1,0 +1,92 @@
+// Cases run in child processes, so that a case that takes its process down is counted and
+// the others still run: the program starts itself with kCasesArgument and the first case;
+// the child writes each case's number to a progress file before running it and each broken
+// property to a failures file. A child that dies (or hangs) is charged to the case it had
+// begun, and a new child goes on after it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/wine/support/Programs.h"
+
+inline constexpr char kCasesArgument[] = "--cases";
+
+struct IsolatedOutcome {
+  long crashes = 0;
+  std::vector<std::string> failures;  // "case N: what", crashes included
+};
+
+// A case returns the properties it found broken (empty when all hold).
+using IsolatedCase = std::function<std::vector<std::string>(int index)>;
+
+// The child's side: runs cases first..count-1. Call from main when argv[1] is
+// kCasesArgument; returns the exit code.
+inline int RunCasesInChild(int argc, char** argv, int count, const IsolatedCase& runCase) {
+  if (argc != 5) return 2;
+  const int first = std::atoi(argv[2]);
+  for (int index = first; index < count; ++index) {
+    {
+      std::ofstream progress(argv[3], std::ios::trunc);
+      progress << index << std::endl;
+    }
+    for (const std::string& failure : runCase(index)) {
+      std::ofstream failures(argv[4], std::ios::app);
+      failures << "case " << index << ": " << failure << "\n";
+    }
+  }
+  return 0;
+}
+
+// Runs commandLine to its end, or ends it after timeoutMs; its exit code (WAIT_TIMEOUT for
+// one that was ended).
+inline DWORD RunChild(std::string commandLine, DWORD timeoutMs) {
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return 999;
+  DWORD code = WAIT_TIMEOUT;
+  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
+    TerminateProcess(process.hProcess, WAIT_TIMEOUT);
+    WaitForSingleObject(process.hProcess, 5000);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+// The parent's side: runs every case of program (a file beside this one) in children.
+inline IsolatedOutcome RunCasesIsolated(const char* program, int count, const std::string& workDir,
+                                        DWORD timeoutMs = 600000) {
+  IsolatedOutcome outcome;
+  const std::string progress = workDir + "\\progress.txt";
+  const std::string failures = workDir + "\\failures.txt";
+  DeleteFileA(failures.c_str());
+  for (int first = 0; first < count;) {
+    DeleteFileA(progress.c_str());
+    const DWORD code = RunChild("\"" + BesideThisProgram(program) + "\" " + kCasesArgument +
+                                      " " + std::to_string(first) + " \"" + progress + "\" \"" +
+                                      failures + "\"",
+                                  timeoutMs);
+    if (code == 0) break;
+    int reached = first;
+    std::ifstream(progress) >> reached;
+    char what[64];
+    std::snprintf(what, sizeof what, "case %d: the process ended with 0x%lX", reached,
+                  static_cast<unsigned long>(code));
+    outcome.failures.push_back(what);
+    ++outcome.crashes;
+    first = reached + 1;
+  }
+  std::ifstream in(failures);
+  for (std::string line; std::getline(in, line);) outcome.failures.push_back(line);
+  return outcome;
+}

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the module's bitmaps and its hand cursor, and writes the resource-script fragment
-that names them.
+"""Draws the module's bitmaps and its hand cursor, or the installer's pictures and the
+programs' icon, and writes the resource-script fragments that name them.
 
-    make-bitmaps.py OUTPUT_DIR [FONT]
+    make-bitmaps.py OUTPUT_DIR [FONT]              the module's
+    make-bitmaps.py --installer OUTPUT_DIR [FONT]  the installer's, uninstaller's, updater's
 
 Every image is drawn here from primitives and the CJK font, at the size the windows draw
 it. The windows combine the button images with their background by AND, so white is the
@@ -259,13 +260,157 @@ def cursor_bytes(art, hotspot):
     return directory + entry + image
 
 
+# The installer's pictures: 520 x 330, shown stretched above the wizard's buttons.
+PICTURE_SIZE = (520, 330)
+
+
+def wrapped(painter, draw, text, size, width):
+    """Splits text into lines no wider than width (Chinese text breaks between any glyphs)."""
+    font = painter.font(size)
+    lines, line = [], ""
+    for glyph in text:
+        if draw.textlength(line + glyph, font=font) > width and line:
+            lines.append(line)
+            line = glyph.lstrip()
+        else:
+            line += glyph
+    return lines + [line] if line else lines
+
+
+def paragraph(painter, draw, xy, text, size, width, colour=INK, spacing=1.45):
+    x, y = xy
+    for line in wrapped(painter, draw, text, size, width):
+        draw.text((x, y), line, font=painter.font(size), fill=colour)
+        y += int(size * spacing)
+    return y
+
+
+def status_bar(painter, scheme_glyph, scheme_colour, scale=2):
+    """The module's status bar as users see it, drawn from the module's own button images."""
+    bar = gradient((150, 25), (250, 250, 252), (214, 222, 236), border=(160, 170, 190))
+    buttons = [glyph_button(painter, "中", RED), glyph_button(painter, scheme_glyph, scheme_colour,
+                                                            frame=scheme_colour),
+               glyph_button(painter, "简", INK), half_moon(painter, False), punctuation(True),
+               keyboard(False), glyph_button(painter, "练", GREEN)]
+    for i, button in enumerate(buttons):
+        bar.paste(button, (4 + i * 20, 2))
+    return bar.resize((int(150 * scale), int(25 * scale)), Image.NEAREST)
+
+
+def candidate_window(painter, code, candidates, width=220):
+    """A candidate window: the typed code above the numbered candidates."""
+    rows = 1 + len(candidates)
+    image = gradient((width, 14 + rows * 28), (255, 255, 255), (236, 241, 250),
+                     border=(120, 140, 180))
+    draw = ImageDraw.Draw(image)
+    draw.rectangle((1, 1, width - 2, 30), fill=(222, 232, 250))
+    draw.text((10, 5), code, font=painter.font(18), fill=BLUE)
+    for i, (text, rest) in enumerate(candidates):
+        y = 36 + i * 28
+        draw.text((10, y), "%d." % (i + 1), font=painter.font(18), fill=GREY)
+        draw.text((36, y), text, font=painter.font(18), fill=INK)
+        if rest:
+            left = 40 + draw.textlength(text, font=painter.font(18))
+            draw.text((left, y + 3), rest, font=painter.font(14), fill=GREY)
+    return image
+
+
+def picture_frame(painter, heading, accent):
+    image = gradient(PICTURE_SIZE, (252, 253, 255), (220, 231, 248))
+    draw = ImageDraw.Draw(image)
+    draw.rectangle((0, 0, PICTURE_SIZE[0] - 1, 7), fill=accent)
+    draw.text((28, 22), "Lumatori输入法", font=painter.font(30), fill=INK)
+    draw.text((30, 66), heading, font=painter.font(20), fill=accent)
+    return image, draw
+
+
+def scheme_examples(painter, draw, top, examples, accent):
+    """Rows of "code -> text": what typing the code gives."""
+    font = painter.font(20)
+    for i, (code, text) in enumerate(examples):
+        y = top + i * 34
+        draw.rounded_rectangle((30, y, 130, y + 28), radius=5, outline=accent, fill=WHITE)
+        painter.text_centred(draw, (30, y, 130, y + 28), code, 18, accent)
+        draw.text((142, y + 1), "→", font=font, fill=GREY)
+        draw.text((176, y + 1), text, font=font, fill=INK)
+
+
+def installer_pictures(painter):
+    pictures = {}
+
+    image, draw = picture_frame(painter, "欢迎安装", BLUE)
+    paragraph(painter, draw, (30, 104), "一个有字型、声型两种编码方案的中文输入法：键入字母编码，"
+              "从候选窗口中选出汉字和词语，也可以添加自己的词语。", 15, 230)
+    image.paste(status_bar(painter, "字", BLUE), (30, 232))
+    image.paste(candidate_window(painter, "khlg", [("中国", "")]), (276, 104))
+    paragraph(painter, draw, (276, 184), "请按“下一步”继续。", 15, 220, GREY)
+    pictures["STARTBMP"] = image
+
+    for name, heading, accent, text, examples, glyph in (
+            ("ZXSTARTBMP", "字型方案（zx）", BLUE,
+             "按五笔字型的字根键入编码，每个字或词最多 4 个字母；常用字只需一两个字母。",
+             [("k", "中"), ("wq", "你"), ("khlg", "中国"), ("r", "的")], "字"),
+            ("SXSTARTBMP", "声型方案（sx）", GREEN,
+             "先打自然码双拼的两个字母，再加上五笔字型的首、末字母；每个字最多 4 个字母，"
+             "词语最多 8 个。", [("vskk", "中"), ("goli", "国"), ("vsgo", "中国")], "声")):
+        image, draw = picture_frame(painter, heading, accent)
+        paragraph(painter, draw, (30, 104), text, 15, 460)
+        scheme_examples(painter, draw, 160, examples, accent)
+        image.paste(status_bar(painter, glyph, accent, 1.5), (270, 200))
+        pictures[name] = image
+
+    for name, scheme, accent in (("ENDBMP", "字型和声型两种方案都已装好", BLUE),
+                                 ("ZXENDBMP", "字型方案：每个字或词最多 4 个字母", BLUE),
+                                 ("SXENDBMP", "声型方案：每个字最多 4 个字母，词语最多 8 个", GREEN)):
+        image, draw = picture_frame(painter, "安装完成", accent)
+        y = paragraph(painter, draw, (30, 104), "Lumatori输入法已经装好。在任务栏的输入法列表中选择"
+                      "“Lumatori输入法”，或按 Ctrl+Shift 切换到它，就可以输入了。", 15, 460)
+        paragraph(painter, draw, (30, y + 8), scheme + "。点状态栏上的“字”或“声”按钮可以在"
+                  "两种方案之间切换。", 15, 460)
+        image.paste(status_bar(painter, "声" if accent == GREEN else "字", accent), (30, 250))
+        paragraph(painter, draw, (350, 266), "按“安装完成”结束。", 15, 170, GREY)
+        pictures[name] = image
+    return pictures
+
+
+def program_icon(painter):
+    """The icon of the installer, the uninstaller and the updater: 输 on a blue tile."""
+    size = 64
+    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    draw.rounded_rectangle((2, 2, size - 3, size - 3), radius=12, fill=BLUE)
+    painter.text_centred(draw, (0, 0, size, size), "输", 42, WHITE)
+    return image
+
+
+def write_fragment(path, comment, lines):
+    with open(path, "w", encoding="ascii") as f:
+        f.write("\n".join(["// Generated by tools/make-bitmaps.py: " + comment] + lines) + "\n")
+
+
 def main():
-    if len(sys.argv) < 2:
-        sys.exit("usage: make-bitmaps.py OUTPUT_DIR [FONT]")
-    out = os.path.abspath(sys.argv[1])
-    painter = Painter(sys.argv[2] if len(sys.argv) > 2 else DEFAULT_FONT)
+    args = sys.argv[1:]
+    installer = bool(args) and args[0] == "--installer"
+    if installer:
+        args = args[1:]
+    if not args:
+        sys.exit("usage: make-bitmaps.py [--installer] OUTPUT_DIR [FONT]")
+    out = os.path.abspath(args[0])
+    painter = Painter(args[1] if len(args) > 1 else DEFAULT_FONT)
     os.makedirs(out, exist_ok=True)
-    lines = ["// Generated by tools/make-bitmaps.py: the bitmaps and cursor loaded by name."]
+    if installer:
+        lines = []
+        for name, image in installer_pictures(painter).items():
+            path = os.path.join(out, name + ".bmp")
+            image.save(path, "BMP")
+            lines.append('%s BITMAP "%s"' % (name, path))
+        write_fragment(os.path.join(out, "lmtsetup-bitmaps.rc"), "the wizard's pictures.", lines)
+        icon = os.path.join(out, "lumatori.ico")
+        program_icon(painter).save(icon, sizes=[(16, 16), (32, 32), (48, 48)])
+        write_fragment(os.path.join(out, "lumatori-icon.rc"), "the programs' icon.",
+                       ['MAINICON ICON "%s"' % icon])
+        return
+    lines = []
     for name, image in images(painter).items():
         path = os.path.join(out, name + ".bmp")
         image.save(path, "BMP")
@@ -274,8 +419,8 @@ def main():
     with open(hand, "wb") as f:
         f.write(cursor_bytes(HAND, HAND_HOTSPOT))
     lines.append('Hand CURSOR "%s"' % hand)
-    with open(os.path.join(out, "lumatori-bitmaps.rc"), "w", encoding="ascii") as f:
-        f.write("\n".join(lines) + "\n")
+    write_fragment(os.path.join(out, "lumatori-bitmaps.rc"), "the bitmaps and cursor loaded by name.",
+                   lines)
 
 
 if __name__ == "__main__":

@@ -32,15 +32,17 @@ cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Release > build/host.config
   { cat build/host.configure.log; exit 1; }
 ninja -C build/host -j "$jobs" lmt_dictionaries
 host=(-DLMT_HOST_BUILD_DIR="$root/build/host")
+# Each MinGW build takes the other architecture's module (for its installer) from the other.
+peer() { echo "-DLMT_OTHER_ARCH_BUILD_DIR=$root/build/$1"; }
 
 build build/native -DLMT_SANITIZE=ON
 run_tests native build/native
 
-build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake "${host[@]}"
+build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake "${host[@]}" "$(peer win32)"
 trap 'tools/wine-run.sh --prefix build/win64/wineprefix --stop' EXIT
 run_tests win64 build/win64
 
-build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake "${host[@]}"
+build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake "${host[@]}" "$(peer win64)"
 if ctest --test-dir build/win32 -R module_exports_test --output-on-failure; then :; else status=1; fi
 
 echo

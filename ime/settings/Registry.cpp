@@ -26,9 +26,11 @@ bool ReadString(HKEY key, const char* name, char* buffer, DWORD size) {
 HKEY OpenSettingsKey(bool* created) {
   constexpr char kParentKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
   *created = false;
+  // Windows creates a subkey only through a handle that may create one.
+  constexpr REGSAM kParentAccess = KEY_READ | KEY_CREATE_SUB_KEY;
   HKEY parent = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kParentKey, 0, KEY_READ, &parent) != ERROR_SUCCESS &&
-      RegCreateKeyExA(HKEY_CURRENT_USER, kParentKey, 0, nullptr, 0, KEY_READ, nullptr, &parent,
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kParentKey, 0, kParentAccess, &parent) != ERROR_SUCCESS &&
+      RegCreateKeyExA(HKEY_CURRENT_USER, kParentKey, 0, nullptr, 0, kParentAccess, nullptr, &parent,
                       nullptr) != ERROR_SUCCESS) {
     return nullptr;
   }

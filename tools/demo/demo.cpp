@@ -1,31 +1,35 @@
-// The main job's program: installs the module with the input method manager and the
-// shipped dictionaries with the dictionary package, types a few codes into a real EDIT
-// control the way a user does, and prints what the control holds.
-//   lmt_demo INSTALL_DIR
+// Types codes through the installed input method into a real EDIT control, the way a user
+// does, and prints what the control holds after each step. Used by the main job after the
+// installer has run, and by the installation tests as "an application" of either
+// architecture.
+//   lmt_demo [--phrase CODE TEXT] [--screenshot FILE.bmp] STEP...
+// A step is code letters followed by ' ' (Space) or a digit, e.g. "khlg ". --phrase first
+// adds a user phrase as the phrase dialog stores it. --screenshot finally types "a" and keeps
+// the screen with the candidate window.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
+#include "ime/dictionary/UserPhrases.h"
+#include "ime/settings/Globals.h"
+#include "setup/common/ImeLayouts.h"
+#include "setup/common/ProductNames.h"
 #include "tests/wine/support/ImeTyping.h"
-#include "tests/wine/support/Programs.h"
-#include "tests/wine/support/TestRegistry.h"
+#include "tests/wine/support/Screenshot.h"
 
 namespace {
 
-struct Step {
-  const char* keys;  // code letters, then ' ' for Space or a digit
-  const char* what;
-};
-
-void Type(const char* keys) {
-  for (const char* key = keys; *key; ++key) {
-    if (*key == ' ') {
+void Type(const std::string& keys) {
+  for (char key : keys) {
+    if (key == ' ') {
       Press(VK_SPACE);
-    } else if (*key >= '1' && *key <= '9') {
-      Press(static_cast<WORD>(*key));
+    } else if (key >= '1' && key <= '9') {
+      Press(static_cast<WORD>(key));
     } else {
-      TypeLetters(std::string(1, *key));
+      TypeLetters(std::string(1, key));
     }
   }
 }
@@ -36,29 +40,52 @@ std::string Utf8(const std::wstring& text) {
   return buffer;
 }
 
+// The user dictionary of the installation the settings name, in the scheme they choose.
+bool AddPhrase(const std::string& code, const std::string& text) {
+  char dir[MAX_PATH] = {};
+  DWORD size = sizeof dir - 1;
+  DWORD scheme = 0;
+  DWORD schemeSize = sizeof scheme;
+  if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "SetupDir", RRF_RT_REG_SZ, nullptr, dir,
+                   &size) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "声型", RRF_RT_REG_DWORD, nullptr, &scheme,
+               &schemeSize);
+  std::snprintf(globals.dictionaryDir, sizeof globals.dictionaryDir, "%slumatoridb\\", dir);
+  globals.sxScheme = scheme == 1;
+  try {
+    return AddUserPhrase(code, text);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return false;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: lmt_demo INSTALL_DIR\n");
-    return 2;
+  std::vector<std::string> steps;
+  std::string screenshot;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--phrase") == 0 && i + 2 < argc) {
+      if (!AddPhrase(argv[i + 1], argv[i + 2])) {
+        std::fprintf(stderr, "the phrase could not be added\n");
+        return 1;
+      }
+      i += 2;
+    } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+      screenshot = argv[++i];
+    } else {
+      steps.push_back(argv[i]);
+    }
   }
-  const std::string installDir = argv[1];
-  CreateDirectoryA(installDir.c_str(), nullptr);
-  if (RunAndWait("\"" + BesideThisProgram("lumatori.exe") + "\" \"" + installDir + "\"", 120000)) {
-    std::fprintf(stderr, "the dictionary package failed\n");
+  const std::vector<std::string> layouts = LayoutKeysFor(kImeFile);
+  if (layouts.empty()) {
+    std::fprintf(stderr, "Lumatori输入法 is not installed\n");
     return 1;
   }
-  SetString(kSettingsKeyPath, "SetupDir", installDir + "\\");
-  SetDword(kSettingsKeyPath, "声型", 0);  // the zx (Wubi) scheme
-  for (const char* file : {"lumatori.ime", "lmtdbmanger.dll"}) {
-    CopyFileA(BesideThisProgram(file).c_str(), SystemFile(file).c_str(), FALSE);
-  }
-  HKL layout = InstalledLayout(SystemFile("lumatori.ime"));
-  if (!layout) {
-    std::fprintf(stderr, "ImmInstallIMEA failed (error %lu)\n", GetLastError());
-    return 1;
-  }
+  const HKL layout = LayoutHandle(layouts.front());
 
   WNDCLASSW wc = {};
   wc.lpfnWndProc = DefWindowProcW;
@@ -72,26 +99,29 @@ int main(int argc, char** argv) {
   SetForegroundWindow(window);
   SetFocus(edit);
   Pump(300);
-  ActivateKeyboardLayout(layout, 0);
+  if (!ActivateKeyboardLayout(layout, 0) || GetKeyboardLayout(0) != layout) {
+    std::fprintf(stderr, "the layout %s cannot be activated\n", layouts.front().c_str());
+    return 1;
+  }
   Pump(300);
-
-  const Step steps[] = {{"k ", "k, Space: the first candidate"},
-                        {"wq ", "wq, Space"},
-                        {"khlg ", "khlg, Space: a phrase"},
-                        {"r ", "r, Space"}};
-  for (const Step& step : steps) {
-    Type(step.keys);
+  std::printf("%d-bit application, layout %s\n", static_cast<int>(sizeof(void*) * 8),
+              layouts.front().c_str());
+  for (const std::string& step : steps) {
+    Type(step);
     Pump(200);
     wchar_t text[256] = {};
     GetWindowTextW(edit, text, 256);
-    std::printf("%-32s -> %s\n", step.what, Utf8(text).c_str());
+    std::printf("%-10s -> %s\n", ("\"" + step + "\"").c_str(), Utf8(text).c_str());
   }
-  // The candidate window with a full page, for the screenshot the main job takes.
-  Type("a");
-  Pump(300);
-  std::printf("typed \"a\": the candidate window is up\n");
+  if (!screenshot.empty()) {
+    Type("a");
+    Pump(500);
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!SaveBmp(CaptureScreen(screen), screenshot)) {
+      std::fprintf(stderr, "the screenshot could not be saved\n");
+    }
+  }
   std::fflush(stdout);
-  Pump(4000);
   DestroyWindow(window);
   return 0;
 }

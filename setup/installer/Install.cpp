@@ -1,0 +1,141 @@
+#include "setup/installer/Install.h"
+
+#include <shlobj.h>
+
+#include "setup/common/ImeLayouts.h"
+#include "setup/common/PathText.h"
+#include "setup/common/ProductNames.h"
+#include "setup/common/SystemFolders.h"
+#include "setup/installer/InstalledProgramsEntry.h"
+#include "setup/installer/Pages.h"
+#include "setup/installer/PayloadFiles.h"
+#include "setup/installer/ShellOperations.h"
+#include "setup/installer/Wizard.h"
+
+namespace {
+
+const char kModuleMissing[] = "输入法文件不存在，请重新下载安装程序安装";
+const char kCannotCreateDir[] = "无法创建安装目录";
+const char kInstallFailed[] = "安装失败";
+
+// Creates dir with every missing parent; true when it exists afterwards. Only a full path
+// names an installation directory: a relative one would depend on the installer's folder.
+bool CreateDirectoryTree(const std::string& dir) {
+  if (!IsFullPath(dir)) return false;
+  SHCreateDirectoryExA(nullptr, dir.c_str(), nullptr);
+  return DirectoryExists(dir);
+}
+
+// A backup left by the uninstaller becomes the user dictionary again, replacing the empty
+// one the dictionary package installs.
+void RestoreUserDictionary(const std::string& installDir) {
+  const std::string backup = installDir + kUserDictionaryBackup;
+  if (FileExists(backup)) {
+    MoveFileExA(backup.c_str(), (installDir + kUserDictionary).c_str(),
+                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  }
+}
+
+void CreateUninstallShortcut(const std::string& installDir) {
+  const std::string uninstaller = installDir + kUninstallerFile;
+  if (!FileExists(uninstaller)) return;
+  std::string programs = SpecialFolderPath(CSIDL_PROGRAMS);
+  while (!programs.empty() && (programs.back() == ' ' || programs.back() == '\t')) {
+    programs.pop_back();
+  }
+  while (!programs.empty() && programs.front() == ' ') programs.erase(0, 1);
+  if (programs.empty()) return;
+  const std::string folder = WithTrailingBackslash(programs) + kStartMenuFolder;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateShortcut(folder + "\\" + kUninstallShortcut, uninstaller, installDir, "");
+}
+
+// The layout of the module: the one registered before, so that a reinstallation adds no
+// second, or a new one.
+HKL RegisterModule(const std::string& moduleFile) {
+  const std::vector<std::string> registered = LayoutKeysFor(kImeFile);
+  if (!registered.empty()) return LayoutHandle(registered.front());
+  return ImmInstallIMEA(moduleFile.c_str(), kProductName);
+}
+
+void SetButtonsEnabled(const TForm1& form, bool enabled) {
+  EnableWindow(form.Button1, enabled);
+  EnableWindow(form.Button2, enabled);
+}
+
+}  // namespace
+
+void Install(TForm1& form) {
+  ShowDirectoryRow(form, false);
+  if (!WriteAllPayloads(form.instance,
+                        SystemFileTargets(form.folders, kImeFile, "IME", "IME_X64"))) {
+    ShowMessage(form, kModuleMissing);
+    return;
+  }
+  SetButtonsEnabled(form, false);
+  form.installing = true;
+  form.installDir = WindowText(form.Edit1);
+  if (!CreateDirectoryTree(form.installDir)) {
+    form.installing = false;
+    ShowMessage(form, kCannotCreateDir + form.installDir);
+    return;
+  }
+  form.installDir = WithTrailingBackslash(form.installDir);
+  const std::string& dir = form.installDir;
+
+  WritePayload(form.instance, {"LUMATORIDB", dir + kDictionaryPackageFile});
+  WritePayload(form.instance, {"LUMATORIUP", dir + kUpdaterFile});
+  if (!form.helpDir.empty()) WritePayload(form.instance, {"HELP", form.helpDir + kHelpFile});
+  for (const PayloadTarget& target :
+       SystemFileTargets(form.folders, kSqliteFile, "SQLITE3", "SQLITE3_X64")) {
+    WritePayload(form.instance, target);
+  }
+  WritePayload(form.instance, {"OTHEREXE", dir + kOtherProgramFile});
+  WritePayload(form.instance, {"LMTUNINSTALL", dir + kUninstallerFile});
+
+  RunAndWait(dir + kDictionaryPackageFile);
+  RunAndWait(dir + kOtherProgramFile);
+  SetWindowTextA(form.Button1, "安装完成");
+  DeleteFileA((dir + kDictionaryPackageFile).c_str());
+  DeleteFileA((dir + kOtherProgramFile).c_str());
+  RestoreUserDictionary(dir);
+  CreateUninstallShortcut(dir);
+
+  const HKL layout = RegisterModule(form.folders.native + kImeFile);
+  form.installing = false;
+  SetButtonsEnabled(form, true);
+  if (!layout) {
+    ShowMessage(form, kInstallFailed);
+    return;
+  }
+  ShowPicture(form, FinalPicture(form.edition));
+  WriteSettings(static_cast<DWORD>(form.initialScheme), dir);
+  WriteInstalledProgramsEntry(dir, form.folders);
+}
+
+bool WriteSettings(DWORD initialScheme, const std::string& installDir) {
+  // The parent is opened for reading and for creating the settings key in it: Windows
+  // refuses to create a subkey through a handle opened for reading alone.
+  HKEY parent = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsParentKey, 0, KEY_READ | KEY_CREATE_SUB_KEY,
+                    &parent) != ERROR_SUCCESS &&
+      RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsParentKey, 0, nullptr, 0,
+                      KEY_READ | KEY_CREATE_SUB_KEY, nullptr, &parent, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  HKEY key = nullptr;
+  const bool opened =
+      RegOpenKeyExA(parent, kSettingsKeyName, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS ||
+      RegCreateKeyExA(parent, kSettingsKeyName, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS;
+  RegCloseKey(parent);
+  if (!opened) return false;
+  const bool written =
+      RegSetValueExA(key, "声型", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&initialScheme),
+                     sizeof initialScheme) == ERROR_SUCCESS &&
+      RegSetValueExA(key, "SetupDir", 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(installDir.c_str()),
+                     static_cast<DWORD>(installDir.size() + 1)) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  return written;
+}

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include <sqlite3.h>
 
@@ -85,6 +86,7 @@ std::string BlobText(const SQLiteBlob& blob) { return std::string(blob.begin(), 
 const char kNotNumeric[] = "Not an integer or numeric field";
 const char kNotBlob[] = "Not a Blob field";
 const char kBusyMessage[] = "Could not prepare SQL statement";
+const char kOutOfMemoryMessage[] = "Could not retrieve data.\rError [7]: A malloc() failed.";
 
 }  // namespace
 
@@ -143,26 +145,36 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
   if (result != SQLITE_OK) db.ReportError("Error executing SQL", sql);
   if (!statement) db.ReportError("Could not prepare SQL statement", sql);
 
+  // Every row is held in memory: a result larger than the memory left is the layer's error,
+  // like any other failure to read it, and never reaches the application.
+  try {
+    ReadRows(db, statement.get(), sql);
+  } catch (const std::bad_alloc&) {
+    throw ESQLiteException(kOutOfMemoryMessage);
+  }
+  currentRow = 0;
+}
+
+void TSQLiteTable::ReadRows(TSQLiteDatabase& db, sqlite3_stmt* statement, const std::string& sql) {
   for (;;) {
-    const int step = sqlite3_step(statement.get());
+    const int step = sqlite3_step(statement);
     if (step == SQLITE_DONE) break;
     if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
     if (step != SQLITE_ROW) {
-      sqlite3_reset(statement.get());
+      sqlite3_reset(statement);
       db.ReportError("Could not retrieve data", sql);
     }
     if (rowCount == 0) {
-      columnCount = static_cast<std::uint32_t>(sqlite3_column_count(statement.get()));
+      columnCount = static_cast<std::uint32_t>(sqlite3_column_count(statement));
       for (int c = 0; c < static_cast<int>(columnCount); ++c) {
-        columnNames.push_back(UpperCaseName(sqlite3_column_name(statement.get(), c)));
-        columnTypes.push_back(ColumnTypeOf(statement.get(), c));
+        columnNames.push_back(UpperCaseName(sqlite3_column_name(statement, c)));
+        columnTypes.push_back(ColumnTypeOf(statement, c));
       }
     }
     ++rowCount;
     for (int c = 0; c < static_cast<int>(columnCount); ++c)
-      cells.push_back(ReadCell(statement.get(), c, columnTypes[static_cast<size_t>(c)]));
+      cells.push_back(ReadCell(statement, c, columnTypes[static_cast<size_t>(c)]));
   }
-  currentRow = 0;
 }
 
 bool TSQLiteTable::MoveNext() {

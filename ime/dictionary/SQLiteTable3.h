@@ -11,6 +11,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // Every dictionary file is opened with this password; the codec receives only its first
 // kDictionaryKeyLength bytes as the key.
@@ -92,6 +93,7 @@ public:
   const std::vector<int>& ColumnTypes() const { return columnTypes; }
 
 private:
+  void ReadRows(TSQLiteDatabase& db, sqlite3_stmt* statement, const std::string& sql);
   const SQLiteCell& CurrentCell(std::uint32_t column) const;
 
   std::vector<SQLiteCell> cells;

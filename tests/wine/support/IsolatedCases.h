@@ -63,6 +63,12 @@ inline DWORD RunChild(std::string commandLine, DWORD timeoutMs) {
   return code;
 }
 
+// The child's working folder: the one that holds its progress file.
+inline std::string CasesFolder(char** argv) {
+  const std::string progress = argv[3];
+  return progress.substr(0, progress.find_last_of('\\'));
+}
+
 // The parent's side: runs every case of program (a file beside this one) in children.
 inline IsolatedOutcome RunCasesIsolated(const char* program, int count, const std::string& workDir,
                                         DWORD timeoutMs = 600000) {

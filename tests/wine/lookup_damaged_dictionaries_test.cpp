@@ -379,7 +379,7 @@ TEST(DamagedDictionariesTest, TheApplicationTypingThroughTheModuleKeepsRunning) 
     const int variant = i * 7 % VariantCount();
     const DWORD code = RunChild("\"" + BesideThisProgram("hostile_dictionaries.exe") + "\" --type " +
                                     std::to_string(variant) + " \"" + work.Path().string() + "\"",
-                                60000);
+                                "", 60000);
     if (code != 0) {
       ++figures["crashes"];
       ADD_FAILURE() << "variant " << variant << ": the application ended with 0x" << std::hex << code;

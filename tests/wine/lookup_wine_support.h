@@ -11,6 +11,7 @@
 #include "ime/common/ImmDev.h"
 #include "ime/engine/CandidateList.h"
 #include "tests/native/lookup_dictionaries.h"
+#include "tests/wine/support/ImportRedirect.h"
 
 // Points the module's dictionary directory at a fresh folder and gives it a candidate pool.
 struct DictionaryDir {
@@ -30,17 +31,6 @@ struct ContextBlocks {
   // Writes code into the composition as typed, with the cursor after it.
   void Type(const std::string& code);
   std::vector<std::string> Records() const;
-};
-
-// Redirects this program's import of a user32 function to replacement while alive.
-struct ImportRedirect {
-  ImportRedirect(const char* function, void* replacement);
-  ~ImportRedirect();
-  ImportRedirect(const ImportRedirect&) = delete;
-  ImportRedirect& operator=(const ImportRedirect&) = delete;
-
-  void** slot = nullptr;
-  void* original = nullptr;
 };
 
 // Counts MessageBeep calls by redirecting this program's import of it while alive.

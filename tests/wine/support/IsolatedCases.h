@@ -25,10 +25,18 @@ struct IsolatedOutcome {
 // A case returns the properties it found broken (empty when all hold).
 using IsolatedCase = std::function<std::vector<std::string>(int index)>;
 
+// A fault no one handles ends the child at once with its exception code (rather than after
+// the system's debugger has looked at it).
+inline LONG WINAPI EndWithExceptionCode(EXCEPTION_POINTERS* exception) {
+  TerminateProcess(GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
 // The child's side: runs cases first..count-1. Call from main when argv[1] is
 // kCasesArgument; returns the exit code.
 inline int RunCasesInChild(int argc, char** argv, int count, const IsolatedCase& runCase) {
   if (argc != 5) return 2;
+  SetUnhandledExceptionFilter(EndWithExceptionCode);
   const int first = std::atoi(argv[2]);
   for (int index = first; index < count; ++index) {
     {
@@ -43,20 +51,32 @@ inline int RunCasesInChild(int argc, char** argv, int count, const IsolatedCase&
   return 0;
 }
 
-// Runs commandLine to its end, or ends it after timeoutMs; its exit code (WAIT_TIMEOUT for
-// one that was ended).
-inline DWORD RunChild(std::string commandLine, DWORD timeoutMs) {
+// Runs commandLine to its end, or ends it when the case it runs (read from progress) has
+// not changed for caseTimeoutMs; its exit code (WAIT_TIMEOUT for one that was ended).
+inline DWORD RunChild(std::string commandLine, const std::string& progress, DWORD caseTimeoutMs) {
   STARTUPINFOA startup = {sizeof startup};
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process))
     return 999;
   DWORD code = WAIT_TIMEOUT;
-  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &code);
-  } else {
-    TerminateProcess(process.hProcess, WAIT_TIMEOUT);
-    WaitForSingleObject(process.hProcess, 5000);
+  int lastCase = -1;
+  DWORD since = GetTickCount();
+  for (;;) {
+    if (WaitForSingleObject(process.hProcess, 200) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(process.hProcess, &code);
+      break;
+    }
+    int reached = -1;
+    std::ifstream(progress) >> reached;
+    if (reached != lastCase) {
+      lastCase = reached;
+      since = GetTickCount();
+    } else if (GetTickCount() - since > caseTimeoutMs) {
+      TerminateProcess(process.hProcess, WAIT_TIMEOUT);
+      WaitForSingleObject(process.hProcess, 5000);
+      break;
+    }
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -71,7 +91,7 @@ inline std::string CasesFolder(char** argv) {
 
 // The parent's side: runs every case of program (a file beside this one) in children.
 inline IsolatedOutcome RunCasesIsolated(const char* program, int count, const std::string& workDir,
-                                        DWORD timeoutMs = 600000) {
+                                        DWORD caseTimeoutMs = 60000) {
   IsolatedOutcome outcome;
   const std::string progress = workDir + "\\progress.txt";
   const std::string failures = workDir + "\\failures.txt";
@@ -81,13 +101,15 @@ inline IsolatedOutcome RunCasesIsolated(const char* program, int count, const st
     const DWORD code = RunChild("\"" + BesideThisProgram(program) + "\" " + kCasesArgument +
                                       " " + std::to_string(first) + " \"" + progress + "\" \"" +
                                       failures + "\"",
-                                  timeoutMs);
+                                  progress, caseTimeoutMs);
     if (code == 0) break;
     int reached = first;
     std::ifstream(progress) >> reached;
-    char what[64];
-    std::snprintf(what, sizeof what, "case %d: the process ended with 0x%lX", reached,
-                  static_cast<unsigned long>(code));
+    char what[80];
+    std::snprintf(what, sizeof what,
+                  code == WAIT_TIMEOUT ? "case %d: no answer for a minute (0x%lX)"
+                                       : "case %d: the process ended with 0x%lX",
+                  reached, static_cast<unsigned long>(code));
     outcome.failures.push_back(what);
     ++outcome.crashes;
     first = reached + 1;

@@ -38,6 +38,11 @@ peer() { echo "-DLMT_OTHER_ARCH_BUILD_DIR=$root/build/$1"; }
 build build/native -DLMT_SANITIZE=ON
 run_tests native build/native
 
+# The fuzz targets under libFuzzer: each replays its corpus and fuzzes for 10 seconds
+# (tools/hostile.sh runs them for as long as asked).
+build build/fuzz -DLMT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+run_tests fuzz build/fuzz
+
 build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake "${host[@]}" "$(peer win32)"
 trap 'tools/wine-run.sh --prefix build/win64/wineprefix --stop' EXIT
 run_tests win64 build/win64
@@ -49,9 +54,12 @@ echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"
 echo "i686 build: done"
-# One closing line over both test runs.
+# The short hostile suite (the fuzz targets above, the hostile_* drivers of the Wine run).
+echo
+bash tools/hostile.sh --table || status=1
+# One closing line over the test runs.
 total=0 failed=0
-for log in build/native.ctest.log build/win64.ctest.log; do
+for log in build/native.ctest.log build/fuzz.ctest.log build/win64.ctest.log; do
   line=$(grep -E 'tests failed out of' "$log" | tail -1)
   [ -n "$line" ] || { status=1; continue; }
   total=$((total + $(sed -E 's/.* out of ([0-9]+).*/\1/' <<< "$line")))

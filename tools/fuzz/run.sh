@@ -12,8 +12,10 @@ name=$(basename "$program" _fuzz)
 mkdir -p "$work/corpus" "$work/crashes"
 log=$work/fuzz.log
 
-"$program" "$work/corpus" "$seeds" -max_total_time="$seconds" -print_final_stats=1 \
-  -timeout=20 -rss_limit_mb=2048 -max_len=8192 -artifact_prefix="$work/crashes/" > "$log" 2>&1
+# The hard limit ends a run that stops checking its own clock (a hang counts as a crash).
+timeout $((2 * seconds + 60)) "$program" "$work/corpus" "$seeds" -max_total_time="$seconds" \
+  -print_final_stats=1 -timeout=20 -rss_limit_mb=2048 -max_len=8192 \
+  -artifact_prefix="$work/crashes/" > "$log" 2>&1
 status=$?
 
 inputs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)

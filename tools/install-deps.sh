@@ -26,6 +26,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
+# 32-bit Wine, for the tests of the shipped i686 build, where the kernel runs 32-bit
+# programs. Debian's wine64 hands 32-bit programs to it; a prefix made afterwards holds
+# both system directories.
+if bash "$here/tools/probe-32bit.sh" >/dev/null &&
+   ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  export DEBIAN_FRONTEND=noninteractive
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null
+fi
+
 # Wine needs the Linux locale too, or non-ASCII arguments arrive mangled.
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf8$'; then
   sed -i 's/^# *zh_CN.UTF-8 UTF-8/zh_CN.UTF-8 UTF-8/' /etc/locale.gen

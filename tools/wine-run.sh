@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs one Windows program under wine64 with a private prefix, a private Xvfb display,
-# LC_ALL=zh_CN.UTF-8 (ANSI code page 936) and WINEDEBUG=-all.
+# LC_ALL=zh_CN.UTF-8 (ANSI code page 936) and WINEDEBUG=-all. Debian's wine64 hands 32-bit
+# programs to the 32-bit loader when 32-bit Wine (wine32:i386) is installed; the prefix then
+# holds both system directories (system32 and syswow64).
 # The first call makes the prefix and starts the display and a persistent wineserver;
 # later calls reuse them, so a program starts in well under a second.
 #
@@ -60,6 +62,13 @@ start_display() {
   flock 9
   display_alive || start_display
   export DISPLAY=$(cat "$state/display")
+  # A prefix made before 32-bit Wine was installed has no syswow64 and cannot run 32-bit
+  # programs: with 32-bit Wine present it is made anew.
+  if [ -f "$prefix/system.reg" ] && [ -x /usr/lib/wine/wine ] &&
+     [ ! -d "$prefix/drive_c/windows/syswow64" ]; then
+    "$wineserver" -k 9>&- 2>/dev/null || true
+    rm -rf "$prefix"
+  fi
   if [ ! -f "$prefix/system.reg" ]; then
     "$wine" wineboot -i < /dev/null >/dev/null 2>&1 9>&- || true
     "$wineserver" -w 9>&-

@@ -2,7 +2,7 @@
 
 // Everything here works byte by byte, which is sound for GBK text: SQLite's tokenizer ends
 // a literal only at a quote (0x27), which is never part of a double-byte character (trail
-// bytes lie in 0x40-0xFE), and LIKE treats every byte below 0x80 as a character of its own.
+// bytes lie in 0x40-0xFE), and comparisons of text are byte by byte.
 
 std::string TextValue(const std::string& value) { return value.substr(0, value.find('\0')); }
 
@@ -14,16 +14,6 @@ std::string SqlQuote(const std::string& value) {
   }
   literal += '\'';
   return literal;
-}
-
-std::string SqlLikePrefix(const std::string& prefix) {
-  std::string pattern;
-  for (char c : prefix) {
-    if (c == '%' || c == '_' || c == '\\') pattern += '\\';
-    pattern += c;
-  }
-  pattern += '%';
-  return SqlQuote(pattern) + " ESCAPE '\\'";
 }
 
 std::string SqlPrefixRange(const std::string& column, const std::string& prefix) {

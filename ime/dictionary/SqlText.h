@@ -12,12 +12,6 @@ std::string TextValue(const std::string& value);
 // 'value' with every inner single quote doubled; the value ends at its first zero byte.
 std::string SqlQuote(const std::string& value);
 
-// A LIKE pattern with its ESCAPE clause that matches every text starting with prefix,
-// e.g. SqlLikePrefix("a%") gives 'a\%%' ESCAPE '\'. Use as: column LIKE <result>.
-// SQLite's LIKE reads text as UTF-8 and folds ASCII case, so it is exact only for ASCII
-// prefixes such as codes; GBK text needs SqlPrefixRange.
-std::string SqlLikePrefix(const std::string& prefix);
-
 // A condition that holds exactly for the values of column that start with the bytes of
 // prefix: (column >= 'prefix' AND column < 'next'), compared byte by byte. column is an
 // identifier written by the caller, never a value.

@@ -12,7 +12,9 @@
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/AboutBox.h"
+#include "ime/settings/Updater.h"
 #include "ime/ui/Menus.h"
+#include "ime/ui/UiChildren.h"
 
 namespace {
 
@@ -104,6 +106,8 @@ extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
   info->fdwSCSCaps = kCompositionCaps;
   info->fdwSelectCaps = 0;
   if (classBuffer) lstrcpynA(classBuffer, globals.classNames[kClassUi], kClassNameBuffer);
+  // The input method manager asks first, right after loading the module.
+  StartUpdaterOnce();
   return kImeTrue;
 }
 
@@ -112,7 +116,10 @@ extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, 
 }
 
 // Nothing can fail here; the documented answer for success is TRUE.
-extern "C" BOOL WINAPI ImeDestroy(UINT) { return kImeTrue; }
+extern "C" BOOL WINAPI ImeDestroy(UINT) {
+  DestroyProcessWindows();
+  return kImeTrue;
+}
 
 extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
   switch (function) {

@@ -62,7 +62,7 @@ extern ImeGlobals globals;
 
 // Start-up step 1: strings, metrics, composing keys, candidate pool, caret placement.
 void InitGlobals(HINSTANCE module);
-// Start-up step 3: settings with their defaults, dictionary directory, list files, updater.
+// Start-up step 3: settings with their defaults, dictionary directory, list files.
 void LoadSettings();
 // The registry value that holds a DWORD setting field (not "声型"); nullptr for other fields.
 const char* SettingValueName(DWORD ImeGlobals::*field);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ime/settings/Globals.h"
+#include "ime/settings/PathText.h"
 #include "ime/settings/Registry.h"
 #include "ime/settings/WebSearchAddress.h"
 #include "ime/ui/UiState.h"
@@ -42,9 +43,13 @@ void OfferDownload(HWND owner, const std::string& text) {
 
 }  // namespace
 
-void OpenCodeLookupFile() {
-  const char* file = globals.sxScheme ? "sxzd.txt" : "zxzd.txt";
-  ShellExecuteA(nullptr, "open", file, nullptr, globals.dictionaryDir, SW_SHOWNORMAL);
+bool OpenCodeLookupFile() {
+  if (globals.dictionaryDir[0] == '\0') return false;
+  // By its full path: a bare name could be found elsewhere.
+  const std::string path =
+      std::string(globals.dictionaryDir) + (globals.sxScheme ? "sxzd.txt" : "zxzd.txt");
+  ShellExecuteA(nullptr, "open", path.c_str(), nullptr, globals.dictionaryDir, SW_SHOWNORMAL);
+  return true;
 }
 
 void LaunchTypingPractice(HWND owner) {
@@ -57,15 +62,16 @@ void LaunchTypingPractice(HWND owner) {
     OfferDownload(owner, "程序文件:" + path + "不存在" + "\r" + "是否下载安装此程序");
     return;
   }
-  const std::string::size_type slash = path.find_last_of("\\/");
+  const std::string::size_type slash = LastPathSeparator(path);
   const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash);
   const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
   ShellExecuteA(nullptr, "open", file.c_str(), nullptr,
                 directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
 }
 
-void ShowContextWindow() {
+void ShowContextWindow(HWND statusWindow) {
   if (!ui.contextWindow) return;
+  ui.contextStatusWindow = statusWindow;
   ShowWindow(ui.contextWindow, SW_SHOWNOACTIVATE);
   InvalidateRect(ui.contextWindow, nullptr, TRUE);
 }

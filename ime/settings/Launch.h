@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
-// Opens "sxzd.txt" or "zxzd.txt" of the active scheme in the dictionary directory.
-void OpenCodeLookupFile();
+// Opens "sxzd.txt" or "zxzd.txt" of the active scheme in the dictionary directory; false,
+// with nothing opened, when the module is not installed.
+bool OpenCodeLookupFile();
 // Starts the program named by "打字练习", or offers its download when it is missing.
 void LaunchTypingPractice(HWND owner);
-// Shows the context window without activating it.
-void ShowContextWindow();
+// Shows the context window without activating it, above the status bar whose button asked.
+void ShowContextWindow(HWND statusWindow);

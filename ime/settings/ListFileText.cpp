@@ -5,6 +5,8 @@
 namespace {
 
 constexpr int kMaxSeconds = 86400;
+// A shorter interval (a "timeout" of 0) would repaint the query line at every tick.
+constexpr int kMinimumIntervalSeconds = 1;
 
 }  // namespace
 
@@ -34,6 +36,6 @@ bool ParseSeconds(const std::string& text, int* seconds) {
     value = value * 10 + (c - '0');
     if (value > kMaxSeconds) return false;
   }
-  *seconds = value;
+  *seconds = value < kMinimumIntervalSeconds ? kMinimumIntervalSeconds : value;
   return true;
 }

@@ -14,6 +14,7 @@ std::vector<std::string> SplitNames(const char* buffer, std::size_t length);
 // Without leading and trailing blanks and control characters (bytes up to 0x20).
 std::string TrimValue(const std::string& text);
 
-// A whole number of seconds of at most a day; false for anything else (signs, letters,
-// overflow, nothing), leaving *seconds as it was.
+// A whole number of seconds of at most a day, at least one (a smaller number counts as
+// one); false for anything else (signs, letters, overflow, nothing), leaving *seconds as
+// it was.
 bool ParseSeconds(const std::string& text, int* seconds);

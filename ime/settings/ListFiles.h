@@ -16,7 +16,7 @@ struct QueryList {
   std::vector<ListEntry> entries;
   int intervalSeconds = 5;
   size_t currentIndex = 0;
-  bool playing = true;
+  bool playing = true;  // the play button: the query line rotates only while set
   bool rotationActive = true;
   DWORD lastRotation = 0;
 };

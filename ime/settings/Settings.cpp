@@ -3,15 +3,14 @@
 
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
+#include "ime/settings/PathText.h"
 #include "ime/settings/Registry.h"
-#include "ime/settings/Updater.h"
 
 namespace {
 
 const char kDictionarySubdir[] = "lumatoridb\\";
 const char kLinkListFile[] = "intlist.ini";
 const char kQueryListFile[] = "adlist.ini";
-const char kUpdaterFile[] = "lumatoriup.exe";
 
 struct DwordSetting {
   const char* name;
@@ -68,7 +67,7 @@ void ReadInstallDir(HKEY key) {
     return;
   }
   size_t length = std::strlen(dir);
-  const bool needsSeparator = dir[length - 1] != '\\';
+  const bool needsSeparator = !EndsWithPathSeparator(dir);
   if (length + needsSeparator + sizeof kDictionarySubdir > kPathBufferSize) {
     dir[0] = '\0';
     return;
@@ -100,7 +99,6 @@ void LoadSettings() {
   if (key) ReadInstallDir(key);
   if (globals.installDir[0] != '\0') {
     char path[kPathBufferSize];
-    if (JoinPath(path, globals.installDir, kUpdaterFile)) StartUpdater(path);
     if (JoinPath(path, globals.installDir, kQueryListFile)) LoadQueryList(path);
     JoinPath(globals.linkListPath, globals.installDir, kLinkListFile);
     JoinPath(globals.dictionaryDir, globals.installDir, kDictionarySubdir);

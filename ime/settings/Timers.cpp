@@ -9,7 +9,7 @@
 #include "ime/ui/UiState.h"
 
 void CALLBACK RotationTimerProc(HWND window, UINT, UINT_PTR, DWORD) {
-  if (!queryList.rotationActive) return;
+  if (!queryList.playing || !queryList.rotationActive) return;
   const DWORD now = GetTickCount();
   const std::int64_t interval = static_cast<std::int64_t>(queryList.intervalSeconds) * 1000;
   if (!ElapsedMoreThan(now, queryList.lastRotation, interval)) return;

@@ -41,6 +41,23 @@ std::string WebSearchAddress(std::string_view query) {
   return kWebSearchPrefix + PercentEncode(query) + kWebSearchSuffix;
 }
 
+namespace {
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+  if (text.size() < start.size()) return false;
+  for (std::size_t i = 0; i < start.size(); ++i) {
+    const char c = text[i];
+    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != start[i]) return false;
+  }
+  return true;
+}
+
+bool IsWebAddress(std::string_view address) {
+  return StartsWithIgnoringCase(address, "http://") || StartsWithIgnoringCase(address, "https://");
+}
+
+}  // namespace
+
 std::string LinkAddress(std::string_view link, std::string_view query) {
   if (link == kSearchPageLink) return std::string(link);
   const std::string encoded = PercentEncode(query);
@@ -54,5 +71,5 @@ std::string LinkAddress(std::string_view link, std::string_view query) {
       out += link[i++];
     }
   }
-  return out;
+  return IsWebAddress(out) ? out : WebSearchAddress(query);
 }

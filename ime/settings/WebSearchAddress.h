@@ -26,5 +26,7 @@ std::string PercentEncode(std::string_view bytes);
 std::string WebSearchAddress(std::string_view query);
 
 // The address for a list entry's link: the search-page link unchanged, otherwise every
-// "%s" replaced by the encoded query (a link without "%s" stays as it is).
+// "%s" replaced by the encoded query (a link without "%s" stays as it is). Only http and
+// https addresses are opened: any other link (a program, a file, another scheme) gives the
+// web-search address of the query, so that a list file cannot start a program.
 std::string LinkAddress(std::string_view link, std::string_view query);

@@ -14,7 +14,6 @@
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
-#include "ime/settings/Timers.h"
 #include "ime/settings/WebSearch.h"
 #include "ime/ui/CandidateRows.h"
 #include "ime/ui/CandidateWindow.h"
@@ -246,12 +245,8 @@ void LeftClick(HWND window, Element element, UiPoint p) {
       InvalidateRect(window, nullptr, TRUE);
       break;
     case Element::kPlayButton:
+      // One flag for the process: every candidate window's timer reads it.
       queryList.playing = !queryList.playing;
-      if (queryList.playing) {
-        SetTimer(window, kRotationTimer, kRotationPeriodMs, RotationTimerProc);
-      } else {
-        KillTimer(window, kRotationTimer);
-      }
       Repaint(window, l.playButton);
       UpdateTooltip(window, element, p);
       break;

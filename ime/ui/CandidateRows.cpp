@@ -37,7 +37,3 @@ std::string CandidateRowText(int k, std::string_view recordText) {
   row += RowDisplayText(recordText);
   return row;
 }
-
-unsigned PageEntryIndex(unsigned first, unsigned rowCount, unsigned k, bool backwardFill) {
-  return backwardFill ? first + rowCount - 1 - k : first + k;
-}

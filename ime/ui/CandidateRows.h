@@ -17,7 +17,3 @@ std::string RowDisplayText(std::string_view recordText);
 
 // The row for position k (0-based) of the page: "1 text" ... "9 text", "0 text".
 std::string CandidateRowText(int k, std::string_view recordText);
-
-// The index into the candidate list of row k of a page of rowCount rows starting at
-// first. With backward fill the rows take the page's entries from its end.
-unsigned PageEntryIndex(unsigned first, unsigned rowCount, unsigned k, bool backwardFill);

@@ -89,7 +89,7 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
       Apply(himc, m ^ kTraditionalBit);
       break;
     case 3:
-      OpenCodeLookupFile();
+      if (!OpenCodeLookupFile()) Beep();
       break;
     case 4:
       if (charCode || eudc) return Beep();
@@ -117,7 +117,7 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
       LaunchTypingPractice(statusWindow);
       break;
     case 8:
-      ShowContextWindow();
+      ShowContextWindow(statusWindow);
       break;
     default:
       Beep();

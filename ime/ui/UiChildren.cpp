@@ -16,10 +16,24 @@
 namespace {
 
 HWND CreatePopup(WindowClass windowClass, const char* title, DWORD style, UiPoint p, UiSize size,
-                 HWND owner) {
-  return CreateWindowExA(WS_EX_WINDOWEDGE, globals.classNames[windowClass], title, style, p.x,
-                         p.y, size.width, size.height, owner, nullptr, globals.moduleInstance,
-                         nullptr);
+                 HWND owner, DWORD extraExStyle = 0) {
+  return CreateWindowExA(WS_EX_WINDOWEDGE | extraExStyle, globals.classNames[windowClass], title,
+                         style, p.x, p.y, size.width, size.height, owner, nullptr,
+                         globals.moduleInstance, nullptr);
+}
+
+// The context and hint windows serve every status bar of the process. They have no owner,
+// so that no UI window takes them along when it goes, and as tool windows they stay off
+// the taskbar.
+void CreateProcessWindows() {
+  if (!ui.contextWindow) {
+    ui.contextWindow = CreatePopup(kClassContext, "mycontext", WS_POPUP | WS_DISABLED, {0, 0},
+                                   {1, 1}, nullptr, WS_EX_TOOLWINDOW);
+  }
+  if (!ui.hintWindow) {
+    ui.hintWindow = CreatePopup(kClassHint, "hint", WS_POPUP | WS_DISABLED, {0, 0}, {1, 1},
+                                nullptr, WS_EX_TOOLWINDOW);
+  }
 }
 
 // The status position of the context, pulled into the work area and stored back.
@@ -33,13 +47,7 @@ UiPoint ClampedStatusPosition(LPINPUTCONTEXT context) {
 }  // namespace
 
 void CreateStatusWindow(HWND uiWindow) {
-  if (!ui.contextWindow) {
-    ui.contextWindow = CreatePopup(kClassContext, "mycontext", WS_POPUP | WS_DISABLED, {0, 0},
-                                   {1, 1}, uiWindow);
-  }
-  if (!ui.hintWindow) {
-    ui.hintWindow = CreatePopup(kClassHint, "hint", WS_POPUP | WS_DISABLED, {0, 0}, {1, 1}, uiWindow);
-  }
+  CreateProcessWindows();
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
   ReadWorkArea();
@@ -68,7 +76,6 @@ void CreateStatusWindow(HWND uiWindow) {
     }
     ui.firstStatus = false;
   }
-  ui.contextStatusWindow = record->statusWnd;
   record->uiFlags |= kUiStatusOpen;
   if (context) ImmUnlockIMC(himc);
   UnlockUiRecord(uiWindow);
@@ -174,4 +181,10 @@ void RedrawStatusButtons(HWND uiWindow, bool now) {
   const RECT area = StatusButtonAreaForRedraw();
   InvalidateRect(status, &area, FALSE);
   if (now) UpdateWindow(status);
+}
+
+void DestroyProcessWindows() {
+  // Their WM_DESTROY clears the handles.
+  if (ui.contextWindow) DestroyWindow(ui.contextWindow);
+  if (ui.hintWindow) DestroyWindow(ui.hintWindow);
 }

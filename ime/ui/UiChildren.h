@@ -14,3 +14,6 @@ void ShowCandCompWindow(HWND uiWindow, int command);
 void OpenCandidateWindow(HWND uiWindow, bool withTimers);
 void DestroyCandidateWindow(HWND uiWindow);
 void RedrawStatusButtons(HWND uiWindow, bool now);
+// Before the module is unloaded: the process's context and hint windows, which outlive
+// every UI window, go with it.
+void DestroyProcessWindows();

@@ -32,7 +32,7 @@ struct UiValues {
 
   HWND contextWindow;          // the process's single context and hint windows
   HWND hintWindow;
-  HWND contextStatusWindow;    // the status bar under which the context window opens
+  HWND contextStatusWindow;    // the status bar whose web button opened the context window
   int contextFirstEntry;       // a multiple of 8
   int contextHovered;          // -1 none, 0 home page, 20 web search, n + 1 entry n
   HintState hint;

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    static_cast<unsigned char>(trimmed.back()) > ' '));
     int seconds = -1;
     if (ParseSeconds(trimmed, &seconds)) {
-      FUZZ_CHECK(seconds >= 0 && seconds <= 86400);
+      FUZZ_CHECK(seconds >= 1 && seconds <= 86400);
       FUZZ_CHECK(trimmed.find_first_not_of("0123456789") == std::string::npos);
     } else {
       FUZZ_CHECK(seconds == -1);

@@ -35,6 +35,12 @@ std::string Decoded(const std::string& encoded) {
   return bytes;
 }
 
+bool IsWebAddress(const std::string& address) {
+  std::string start = address.substr(0, 8);
+  for (char& c : start) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return start.compare(0, 7, "http://") == 0 || start == "https://";
+}
+
 std::size_t PatternCount(std::string_view link) {
   std::size_t count = 0;
   for (std::size_t at = link.find("%s"); at != std::string_view::npos; at = link.find("%s", at + 2))
@@ -58,10 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(Decoded(encoded) == query);
   FUZZ_CHECK(WebSearchAddress(query) == kWebSearchPrefix + encoded + kWebSearchSuffix);
 
+  // A link opens as itself with the query in place of each "%s", and only as a web
+  // address: anything else searches the web for the query.
   const std::string address = LinkAddress(link, query);
   if (link == kSearchPageLink) {
     FUZZ_CHECK(address == link);
-  } else {
+  } else if (address != WebSearchAddress(query)) {
+    FUZZ_CHECK(IsWebAddress(address));
     FUZZ_CHECK(address.size() == link.size() + PatternCount(link) * encoded.size() -
                                      PatternCount(link) * 2);
   }

@@ -14,11 +14,6 @@ TEST(SqlQuote, DoublesInnerSingleQuotesOnly) {
   EXPECT_EQ(SqlQuote("\xD6\xD0"), "'\xD6\xD0'");
 }
 
-TEST(SqlLikePrefix, EscapesWildcardsAndTheEscape) {
-  EXPECT_EQ(SqlLikePrefix("ab"), "'ab%' ESCAPE '\\'");
-  EXPECT_EQ(SqlLikePrefix("a%_\\'"), "'a\\%\\_\\\\''%' ESCAPE '\\'");
-}
-
 TEST(SqlPrefixRange, BoundsByTheNextByteString) {
   EXPECT_EQ(SqlPrefixRange("hzcode", "ab"), "(hzcode >= 'ab' AND hzcode < 'ac')");
   EXPECT_EQ(SqlPrefixRange("c", "a\xFF\xFF"), "(c >= 'a\xFF\xFF' AND c < 'b')");
@@ -35,13 +30,6 @@ protected:
 
   void Insert(TSQLiteDatabase& db, const std::string& code, const std::string& text) {
     db.Execute("insert into lmt_zx values(" + SqlQuote(code) + "," + SqlQuote(text) + ")");
-  }
-
-  std::vector<std::string> Codes(TSQLiteDatabase& db, const std::string& condition) {
-    auto table = db.Query("select mbcode from lmt_zx where " + condition + " order by mbcode");
-    std::vector<std::string> codes;
-    for (; !table->AtEnd(); table->MoveNext()) codes.push_back(table->FieldTextOrEmpty(0));
-    return codes;
   }
 
   TempFolder folder;
@@ -81,19 +69,6 @@ TEST_F(SqlTextRoundTrip, ValueEndsAtItsFirstZeroByte) {
             (std::vector<std::string>{"a"}));
   EXPECT_EQ(Codes(db, SqlPrefixRange("mbcode", std::string("\0", 1))),
             (std::vector<std::string>{"a"}));
-}
-
-TEST_F(SqlTextRoundTrip, LikePrefixMatchesWildcardsLiterally) {
-  TSQLiteDatabase db(path, kDictionaryPassword);
-  for (const char* code : {"a%b", "a%", "axb", "a_b", "ayb", "a\\b", "ab", "a'b", "a'"})
-    Insert(db, code, "v");
-  EXPECT_EQ(Codes(db, "mbcode like " + SqlLikePrefix("a%")),
-            (std::vector<std::string>{"a%", "a%b"}));
-  EXPECT_EQ(Codes(db, "mbcode like " + SqlLikePrefix("a_")), (std::vector<std::string>{"a_b"}));
-  EXPECT_EQ(Codes(db, "mbcode like " + SqlLikePrefix("a\\")), (std::vector<std::string>{"a\\b"}));
-  EXPECT_EQ(Codes(db, "mbcode like " + SqlLikePrefix("a'")),
-            (std::vector<std::string>{"a'", "a'b"}));
-  EXPECT_EQ(Codes(db, "mbcode like " + SqlLikePrefix("")).size(), 9u);
 }
 
 TEST_F(SqlTextRoundTrip, PrefixRangeMatchesGbkTextByteForByte) {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "ime/engine/CandidateList.h"
-#include "ime/engine/PrivateRecord.h"
 
 namespace {
 
@@ -40,7 +39,6 @@ TEST(CandidateInfo, ResetLayout) {
 }
 
 TEST(CandidateInfo, EntriesHoldAPointerAndAZeroByte) {
-  EXPECT_EQ(kCandidateEntrySize, sizeof(void*) + 1);
   Block block;
   CandidateList* list = block.List();
   std::vector<std::vector<char>> pool(kMaxCandidates, std::vector<char>(73));
@@ -51,12 +49,4 @@ TEST(CandidateInfo, EntriesHoldAPointerAndAZeroByte) {
     EXPECT_EQ(CandidateRecordAt(list, k), pool[k].data());
     EXPECT_EQ(block.bytes[144 + list->dwOffset[k] + sizeof(void*)], 0);
   }
-  // The last entry ends inside the list.
-  EXPECT_LE(144 + list->dwOffset[kMaxCandidates], kCandidateInfoSize);
-}
-
-TEST(PrivateRecordLayout, Is52BytesWithTypedKeysAfterEightWords) {
-  EXPECT_EQ(sizeof(PrivateRecord), 52u);
-  EXPECT_EQ(offsetof(PrivateRecord, typedKeys), 32u);
-  EXPECT_EQ(kMsgStandingBits, 0x00010001u);
 }

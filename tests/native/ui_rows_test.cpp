@@ -58,11 +58,4 @@ TEST(CandidateRowTextTest, LabelsOneToNineThenZero) {
   EXPECT_EQ(CandidateRowText(9, "x"), "0 x");
 }
 
-TEST(PageEntryIndexTest, ForwardAndBackward) {
-  EXPECT_EQ(PageEntryIndex(14, 7, 0, false), 14u);
-  EXPECT_EQ(PageEntryIndex(14, 7, 6, false), 20u);
-  EXPECT_EQ(PageEntryIndex(14, 7, 0, true), 20u);
-  EXPECT_EQ(PageEntryIndex(14, 3, 2, true), 14u);
-}
-
 }  // namespace

@@ -52,6 +52,15 @@ TEST(LinkAddressTest, LinksWithoutPatternStayUnchanged) {
   EXPECT_EQ(LinkAddress("https://example.org/100%", "x"), "https://example.org/100%");
 }
 
+TEST(LinkAddressTest, OnlyWebAddressesOpenAndAnythingElseIsSearched) {
+  EXPECT_EQ(LinkAddress("HTTP://example.org/%s", "a"), "HTTP://example.org/a");
+  for (const char* link : {"C:\\Windows\\notepad.exe", "calc.exe %s", "file:///C:/x.exe",
+                           "\\\\server\\share\\run.exe", "ftp://example.org/", "%shttp://x",
+                           "httpx://example.org/"}) {
+    EXPECT_EQ(LinkAddress(link, "中"), WebSearchAddress("中")) << link;
+  }
+}
+
 TEST(LinkAddressTest, SearchPageLinkIsNeverAPattern) {
   EXPECT_EQ(LinkAddress(kSearchPageLink, "中"), kSearchPageLink);
 }

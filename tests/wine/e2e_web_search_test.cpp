@@ -40,7 +40,7 @@ protected:
   void SetUp() override {
     // The module reads the query list when it starts, at the layout's activation.
     std::ofstream(install_.File("adlist.ini"), std::ios::binary)
-        << "[" << kQueryEntry << "]\r\nlink=" << kQueryLink << "\r\n";
+        << "[" << kQueryEntry << "]\r\nlink=" << queryLink_ << "\r\n";
     CandidateWindowTest::SetUp();
     if (HasFatalFailure()) return;
     UseLayout(true);
@@ -92,6 +92,16 @@ protected:
     return ReadFileBytes(log_);
   }
 
+  // Types a code and clicks the query line of the candidate window that shows.
+  void ClickQueryLine() {
+    TypeLetters("a");
+    ASSERT_NE(CandidateWindow(), nullptr);
+    const CandidateLayout l = Layout();
+    ASSERT_TRUE(ClickCandidateWindow(
+        {l.queryText.left + 4, (l.queryText.top + l.queryText.bottom) / 2}));
+  }
+
+  std::string queryLink_ = kQueryLink;
   const std::string log_ = BesideThisProgram("recording-browser.log");
   bool hadBrowsers_ = false;
   std::string previousBrowsers_;
@@ -122,14 +132,27 @@ TEST_F(WebSearchTest, ClickOnTheSearchTextSearchesTheWebForTheCommittedText) {
 }
 
 TEST_F(WebSearchTest, ClickOnAQueryListEntryOpensItsLinkWithItsText) {
-  TypeLetters("a");
-  ASSERT_NE(CandidateWindow(), nullptr);
-  const CandidateLayout l = Layout();
-  ASSERT_TRUE(ClickCandidateWindow(
-      {l.queryText.left + 4, (l.queryText.top + l.queryText.bottom) / 2}));
+  ASSERT_NO_FATAL_FAILURE(ClickQueryLine());
   const std::string recorded = Recorded();
   EXPECT_EQ(recorded, LinkAddress(kQueryLink, SearchQuery("", kQueryEntry)) + "\n");
   EXPECT_NE(recorded.find("lookup?w=%B4%CA%B5%E4&from"), std::string::npos);  // 词典 in GBK
+}
+
+// The query list's link names a program: a stand-in that leaves "started.log" when it runs.
+class ProgramLinkTest : public WebSearchTest {
+protected:
+  ProgramLinkTest() {
+    CopyFileA(BesideThisProgram("record_start.exe").c_str(), install_.File("tool.exe").c_str(),
+              FALSE);
+    queryLink_ = install_.File("tool.exe");
+  }
+};
+
+TEST_F(ProgramLinkTest, AQueryListLinkThatNamesAProgramIsSearchedAsText) {
+  ASSERT_NO_FATAL_FAILURE(ClickQueryLine());
+  EXPECT_EQ(Recorded(), WebSearchAddress(SearchQuery("", kQueryEntry)) + "\n");
+  EXPECT_EQ(GetFileAttributesA(install_.File("started.log").c_str()), INVALID_FILE_ATTRIBUTES)
+      << "the program did not run";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "ime/engine/EngineState.h"
 #include "ime/engine/HostQuirks.h"
@@ -300,19 +301,21 @@ TEST(HostQuirksTest, WineVersionsThatMakeTheUiWindowOnlyAtOpenStatus) {
   EXPECT_FALSE(WineMakesUiWindowAtOpenStatusOnly(nullptr));
 }
 
-TEST(HostQuirksTest, ThisHostIsDetected) {
-  hostQuirks = {};
-  const HostQuirks& detected = CurrentHostQuirks();
+// The host these tests run on is Debian's Wine 8.0, whose differences are known (see the
+// platform notes); on another host the expectations below must be written anew.
+TEST(HostQuirksTest, TheWine8HostIsDetected) {
   using WineGetVersion = const char*(CDECL*)();
   FARPROC proc = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version");
   ASSERT_NE(proc, nullptr) << "these tests run under Wine";
-  const char* version = reinterpret_cast<WineGetVersion>(reinterpret_cast<void*>(proc))();
+  const std::string version = reinterpret_cast<WineGetVersion>(reinterpret_cast<void*>(proc))();
+  ASSERT_EQ(version.rfind("8.0", 0), 0u) << version;
+  hostQuirks = {};
+  const HostQuirks& detected = CurrentHostQuirks();
   EXPECT_TRUE(detected.unicodeCharacters);
-  EXPECT_EQ(detected.entriesAfterCount, sizeof(void*) == 8 && WineReadsEntriesAfterCount(version))
-      << version;
-  EXPECT_EQ(detected.endCompositionAtCommit, WineEditKeepsCompositionUntilEnd(version)) << version;
-  EXPECT_EQ(detected.uiWindowAtOpenStatusOnly, WineMakesUiWindowAtOpenStatusOnly(version))
-      << version;
+  EXPECT_EQ(detected.entriesAfterCount, sizeof(void*) == 8) << "32-bit reads the same place";
+  EXPECT_TRUE(detected.endCompositionAtCommit);
+  EXPECT_TRUE(detected.editKeepsCompositionMessages);
+  EXPECT_TRUE(detected.uiWindowAtOpenStatusOnly);
   hostQuirks = {true, false, false};
 }
 

@@ -6,6 +6,7 @@
 #include "ime/engine/HostQuirks.h"
 #include "ime/settings/Globals.h"
 #include "tests/wine/engine_harness.h"
+#include "tests/wine/support/BeepCounter.h"
 
 namespace {
 
@@ -70,9 +71,11 @@ TEST_F(KeyTest, DigitApostropheAndPeriodCommitTheNthCandidateDrawn) {
 TEST_F(KeyTest, DigitBeyondTheRowsDrawnBeepsAndCommitsNothing) {
   Type("a");
   SetRowsDrawn(2);
+  BeepCounter beeps;
   KeyResult third = Press('3');
   EXPECT_TRUE(third.taken);
   EXPECT_TRUE(third.messages.empty());
+  EXPECT_EQ(beeps.Count(), 1);
   EXPECT_EQ(CompositionString(), "a");
   EXPECT_EQ(Candidates().dwCount, 13u);
 }
@@ -81,9 +84,11 @@ TEST_F(KeyTest, SelectionKeysAreCharactersWhenSwitchedOff) {
   globals.quoteSelectsSecond = 0;
   Type("a");
   SetRowsDrawn(7);
+  BeepCounter beeps;
   KeyResult quote = Press(VK_OEM_7);
   EXPECT_TRUE(quote.taken);            // refused during composition
   EXPECT_TRUE(quote.messages.empty());
+  EXPECT_EQ(beeps.Count(), 1);
   EXPECT_EQ(CompositionString(), "a");
 }
 
@@ -106,7 +111,11 @@ TEST_F(KeyTest, PagingInTheVerticalLayout) {
   Type("a");
   EXPECT_EQ(Press(VK_OEM_PLUS).messages, (Trace{Notify(IMN_CHANGECANDIDATE, 1)}));
   EXPECT_EQ(Candidates().dwSelection, 7u);
-  EXPECT_TRUE(Press(VK_OEM_PLUS).messages.empty());  // the last page: a beep
+  {
+    BeepCounter beeps;
+    EXPECT_TRUE(Press(VK_OEM_PLUS).messages.empty());  // the last page
+    EXPECT_EQ(beeps.Count(), 1);
+  }
   EXPECT_EQ(Candidates().dwSelection, 7u);
   EXPECT_EQ(Press(VK_OEM_MINUS).messages, (Trace{Notify(IMN_CHANGECANDIDATE, 1)}));
   EXPECT_EQ(Candidates().dwSelection, 0u);
@@ -226,9 +235,11 @@ TEST_F(KeyTest, ShiftLetterIsACharacterWhenIdleAndRefusedWhileComposing) {
   ASSERT_EQ(upper.messages.size(), 1u);
   EXPECT_EQ(upper.messages[0].wParam, static_cast<WPARAM>('A'));
   Type("a");
+  BeepCounter beeps;
   KeyResult refused = Press('A', true);
   EXPECT_TRUE(refused.taken);
   EXPECT_TRUE(refused.messages.empty());
+  EXPECT_EQ(beeps.Count(), 1);
   EXPECT_EQ(CompositionString(), "a");
 }
 
@@ -292,9 +303,11 @@ TEST_F(CharacterTest, SoftKeyboardGivesTheLayoutsCharacters) {
   };
   EXPECT_EQ(text(Press('A').messages), "κ");
   EXPECT_EQ(text(Press('A', true).messages), "Κ");
+  BeepCounter beeps;
   KeyResult digit = Press('1');
   EXPECT_TRUE(digit.taken);
-  EXPECT_TRUE(digit.messages.empty());  // no character there: a beep
+  EXPECT_TRUE(digit.messages.empty());  // no character there
+  EXPECT_EQ(beeps.Count(), 1);
   EXPECT_EQ(text(Press(VK_SPACE).messages), "　");
 }
 

@@ -12,6 +12,7 @@
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
 #include "tests/wine/lookup_wine_support.h"
+#include "tests/wine/support/BeepCounter.h"
 
 namespace {
 

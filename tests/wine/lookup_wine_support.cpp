@@ -57,13 +57,6 @@ std::vector<std::string> ContextBlocks::Records() const {
 
 namespace {
 
-LONG beeps = 0;
-
-BOOL WINAPI CountBeep(UINT) {
-  InterlockedIncrement(&beeps);
-  return TRUE;
-}
-
 std::vector<std::string> answeredBoxes;
 
 int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR, UINT) {
@@ -72,14 +65,6 @@ int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR, UINT) {
 }
 
 }  // namespace
-
-BeepCounter::BeepCounter()
-    : redirect(GetModuleHandleA(nullptr), "user32.dll", "MessageBeep",
-               reinterpret_cast<void*>(&CountBeep)) {
-  beeps = 0;
-}
-
-int BeepCounter::Count() const { return redirect.slot ? static_cast<int>(beeps) : -1; }
 
 MessageBoxAnswerer::MessageBoxAnswerer()
     : redirect(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",

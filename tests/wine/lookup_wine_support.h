@@ -1,6 +1,6 @@
 // Shared pieces of the dictionary tests under Wine: a dictionary directory of test files,
-// the candidate pool, blocks made by the engine's own reset operations, a count of the
-// system beeps, and a reader that answers the module's message boxes.
+// the candidate pool, blocks made by the engine's own reset operations, and a reader that
+// answers the module's message boxes.
 #pragma once
 
 #include <windows.h>
@@ -31,14 +31,6 @@ struct ContextBlocks {
   // Writes code into the composition as typed, with the cursor after it.
   void Type(const std::string& code);
   std::vector<std::string> Records() const;
-};
-
-// Counts MessageBeep calls by redirecting this program's import of it while alive.
-struct BeepCounter {
-  BeepCounter();
-  int Count() const;
-
-  ImportRedirect redirect;
 };
 
 // Answers every MessageBoxA of this program at once with OK, as a user would, and records

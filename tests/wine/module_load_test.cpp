@@ -1,5 +1,5 @@
-// The real module attached to processes: its start-up writes the settings and starts the
-// updater once per process.
+// The real module attached to processes: its start-up writes the settings, and its first
+// use starts the updater once per process.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "ime/common/ImmDev.h"
 #include "tests/native/KeyedDatabaseFiles.h"
 #include "tests/wine/support/Programs.h"
 #include "tests/wine/support/TestRegistry.h"
@@ -44,7 +45,9 @@ TEST(ModuleLoadTest, AttachWritesTheSettingsKeyAndDetachSucceeds) {
   EXPECT_TRUE(FreeLibrary(module));
 }
 
-TEST(ModuleLoadTest, EachProcessStartsTheUpdaterOnce) {
+// Not from the loader's notification, where starting a process can hang the application,
+// but at the first use; a module unloaded and loaded again does not start it twice.
+TEST(ModuleLoadTest, EachProcessStartsTheUpdaterOnceAtItsFirstUse) {
   TempFolder install;
   ASSERT_TRUE(CopyFileA(BesideThisProgram("record_start.exe").c_str(),
                         install.File("lumatoriup.exe").c_str(), FALSE));
@@ -52,7 +55,8 @@ TEST(ModuleLoadTest, EachProcessStartsTheUpdaterOnce) {
   SetString(kSettingsKeyPath, "SetupDir", install.File(""));
 
   EXPECT_EQ(RunSelf("--load-module"), 0u);
-  EXPECT_EQ(RunSelf("--load-module"), 0u);
+  EXPECT_EQ(RunSelf("--use-module-twice"), 0u);
+  EXPECT_EQ(RunSelf("--use-module-twice"), 0u);
   const std::string log = install.File("started.log");
   for (int i = 0; i < 100 && CountLines(log) < 2; ++i) Sleep(100);
   Sleep(300);  // a third start, were there one, would show up by now
@@ -68,7 +72,7 @@ TEST(ModuleLoadTest, NotInstalledStartsNothingAndCreatesNothingHere) {
   char previous[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, previous);
   SetCurrentDirectoryA(cwd.File("").c_str());
-  EXPECT_EQ(RunSelf("--load-module"), 0u);
+  EXPECT_EQ(RunSelf("--use-module-twice"), 0u);
   SetCurrentDirectoryA(previous);
   Sleep(500);
   EXPECT_EQ(GetFileAttributesA(cwd.File("started.log").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -76,13 +80,24 @@ TEST(ModuleLoadTest, NotInstalledStartsNothingAndCreatesNothingHere) {
 
 }  // namespace
 
+// Loads the module and, with use, asks it what the input method manager asks first.
+bool LoadModule(bool use) {
+  HMODULE module = LoadLibraryA(BesideThisProgram("lumatori.ime").c_str());
+  if (!module) return false;
+  using Inquire = BOOL(WINAPI*)(LPIMEINFO, LPSTR, DWORD);
+  auto inquire = reinterpret_cast<Inquire>(
+      reinterpret_cast<void*>(GetProcAddress(module, "ImeInquire")));
+  IMEINFO info = {};
+  char className[17] = {};
+  const bool ok = inquire && (!use || inquire(&info, className, 0));
+  FreeLibrary(module);
+  return ok;
+}
+
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string(argv[1]) == "--load-module") {
-    HMODULE module = LoadLibraryA(BesideThisProgram("lumatori.ime").c_str());
-    if (!module) return 1;
-    FreeLibrary(module);
-    return 0;
-  }
+  const std::string mode = argc == 2 ? argv[1] : "";
+  if (mode == "--load-module") return LoadModule(false) ? 0 : 1;
+  if (mode == "--use-module-twice") return LoadModule(true) && LoadModule(true) ? 0 : 1;
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

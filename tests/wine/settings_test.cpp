@@ -114,6 +114,10 @@ TEST_F(SettingsTest, DictionaryDirectoryIsBelowTheInstallationDirectory) {
   SetString(kSettingsKeyPath, "SetupDir", "D:\\lmt\\");
   LoadSettings();
   EXPECT_STREQ(globals.dictionaryDir, "D:\\lmt\\lumatoridb\\");
+
+  SetString(kSettingsKeyPath, "SetupDir", "D:\\籠");  // GBK BB 5C: no separator at its end
+  LoadSettings();
+  EXPECT_STREQ(globals.dictionaryDir, "D:\\籠\\lumatoridb\\");
 }
 
 TEST_F(SettingsTest, OverlongSetupDirNeverOverrunsThePathBuffers) {

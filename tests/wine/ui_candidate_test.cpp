@@ -143,6 +143,43 @@ TEST_F(UiCandidateTest, RotationPicksAnEntryWhenTheIntervalHasPassed) {
   EXPECT_LT(queryList.currentIndex, 3u);
 }
 
+TEST_F(UiCandidateTest, AStoppedQueryLineStaysStoppedInANewWindow) {
+  queryList.entries = {{"a", ""}, {"b", ""}};
+  queryList.intervalSeconds = 1;
+  HWND window = StartComposition(3);
+  const UiRect play = ui.candidate.playButton;
+  MouseAt(window, play.left + 2, play.top + 2, WM_LBUTTONDOWN);
+  ASSERT_FALSE(queryList.playing);
+
+  // The next composition start makes a new window, with its timers.
+  SetMsgFlags(0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 6);
+  window = StartComposition(3);
+  ASSERT_NE(window, nullptr);
+  const DWORD longAgo = GetTickCount() - 5000;
+  queryList.lastRotation = longAgo;
+  Pump();
+  EXPECT_EQ(queryList.lastRotation, longAgo) << "no rotation while stopped";
+
+  MouseAt(window, play.left + 2, play.top + 2, WM_LBUTTONDOWN);
+  ASSERT_TRUE(queryList.playing);
+  queryList.lastRotation = longAgo;
+  Pump();
+  EXPECT_NE(queryList.lastRotation, longAgo) << "playing again rotates";
+}
+
+TEST_F(UiCandidateTest, ATimeoutOfZeroRotatesTheQueryLineAtMostOnceASecond) {
+  const std::string path =
+      WriteTempFile("lmt_ui_adlist.ini", "[baseset]\r\ntimeout=0\r\n[a]\r\n[b]\r\n");
+  LoadQueryList(path.c_str());
+  DeleteFileA(path.c_str());
+  ASSERT_NE(StartComposition(3), nullptr);
+  const DWORD start = GetTickCount() - 500;
+  queryList.lastRotation = start;
+  Pump();  // the window's timers run
+  EXPECT_EQ(queryList.lastRotation, start);
+}
+
 TEST_F(UiCandidateTest, RotationOfAnEmptyListKeepsIndexZero) {
   HWND window = StartComposition(1);
   queryList.entries.clear();
@@ -190,7 +227,7 @@ TEST_F(UiCandidateTest, ContextWindowOpensAboveTheStatusBar) {
   context->ptStatusWndPos = {100, 500};
   ImmUnlockIMC(himc);
   Activate();
-  ShowContextWindow();
+  ShowContextWindow(Record().statusWnd);
   Pump();
   ASSERT_TRUE(IsWindowVisible(ui.contextWindow));
   const RECT status = WindowRect(Record().statusWnd);
@@ -200,16 +237,33 @@ TEST_F(UiCandidateTest, ContextWindowOpensAboveTheStatusBar) {
   ShowWindow(ui.contextWindow, SW_HIDE);
 }
 
-TEST_F(UiCandidateTest, SoftKeyboardModeWorksWithoutASystemKeyboard) {
+// The soft keyboard follows the mode: made and shown while it is on, destroyed when it is
+// off. A host without a system soft keyboard (Wine has none) makes none, and then nothing
+// may claim one.
+TEST_F(UiCandidateTest, SoftKeyboardFollowsTheMode) {
+  HWND probe = ImmCreateSoftKeyboard(SOFTKEYBOARD_TYPE_C1, uiWindow, 0, 0);
+  const bool hostHasOne = probe != nullptr;
+  if (probe) ImmDestroySoftKeyboard(probe);
   Activate();
+  if (UiRecord* record = LockUiRecord(uiWindow)) {
+    record->uiFlags &= ~kUiSoftKbdWanted;  // so that the update must set it
+    UnlockUiRecord(uiWindow);
+  }
+
   ImmSetConversionStatus(himc, IME_CMODE_NATIVE | IME_CMODE_SOFTKBD, 0);
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 5);
   Pump();
-  EXPECT_TRUE(Record().uiFlags & kUiSoftKbdWanted);
+  const UiRecord on = Record();
+  EXPECT_TRUE(on.uiFlags & kUiSoftKbdWanted);
+  EXPECT_EQ(on.softKbdWnd != nullptr, hostHasOne);
+  EXPECT_EQ(on.softKbdShow, hostHasOne ? SW_SHOWNOACTIVATE : 0);
+  EXPECT_TRUE(!hostHasOne || IsWindowVisible(on.softKbdWnd));
+
   ImmSetConversionStatus(himc, IME_CMODE_NATIVE, 0);
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_PRIVATE, 5);
   EXPECT_EQ(Record().softKbdWnd, nullptr);
   EXPECT_EQ(Record().softKbdShow, 0);
+  EXPECT_TRUE(!hostHasOne || !IsWindow(on.softKbdWnd)) << "destroyed";
 }
 
 TEST_F(UiCandidateTest, LeftClickOnACandidateCommitsIt) {
@@ -247,7 +301,7 @@ TEST_F(UiCandidateTest, ContextWindowPagesTheLinkListByEight) {
 
   Activate();
   ui.contextFirstEntry = 0;
-  ShowContextWindow();
+  ShowContextWindow(Record().statusWnd);
   Pump();
   ASSERT_EQ(linkList.entries.size(), 10u);
   RECT client = {};

@@ -70,22 +70,31 @@ class UiWindowsTest : public testing::Test {
 
     app = CreateWindowExA(0, "STATIC", "app", WS_POPUP | WS_VISIBLE, 300, 200, 200, 100, nullptr,
                           nullptr, nullptr, nullptr);
-    himc = ImmCreateContext();
+    himc = CreateSelectedContext();
     ASSERT_NE(himc, nullptr);
-    LPINPUTCONTEXT context = ImmLockIMC(himc);
-    ASSERT_NE(context, nullptr);
+    uiWindow = CreateUiWindow(himc);
+    ASSERT_NE(uiWindow, nullptr);
+  }
+
+  // A context of the application window with the module selected into it, open in Chinese.
+  HIMC CreateSelectedContext() {
+    HIMC made = ImmCreateContext();
+    LPINPUTCONTEXT context = made ? ImmLockIMC(made) : nullptr;
+    if (!context) return nullptr;
     context->hWnd = app;
     context->hPrivate = ImmReSizeIMCC(context->hPrivate, kPrivateRecordSize);
     context->fOpen = TRUE;
     context->fdwConversion = IME_CMODE_NATIVE;
     context->ptStatusWndPos = {0, 0};
-    ImmUnlockIMC(himc);
-    ASSERT_TRUE(ImeSelect(himc, TRUE));
+    ImmUnlockIMC(made);
+    return ImeSelect(made, TRUE) ? made : nullptr;
+  }
 
-    uiWindow = CreateWindowExA(0, globals.classNames[kClassUi], "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, globals.moduleInstance, nullptr);
-    ASSERT_NE(uiWindow, nullptr);
-    SetWindowLongPtrA(uiWindow, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(himc));
+  HWND CreateUiWindow(HIMC context) {
+    HWND window = CreateWindowExA(0, globals.classNames[kClassUi], "", WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, globals.moduleInstance, nullptr);
+    if (window) SetWindowLongPtrA(window, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(context));
+    return window;
   }
 
   void TearDown() override {
@@ -147,17 +156,23 @@ class UiWindowsTest : public testing::Test {
     return rows;
   }
 
-  // Writes an "intlist.ini" of the given text in the temporary folder and points the
-  // module at it; the returned path is for the test to delete.
-  std::string UseLinkList(const std::string& text) {
+  // Writes a file of the given text in the temporary folder; the returned path is for the
+  // test to delete.
+  static std::string WriteTempFile(const char* name, const std::string& text) {
     char directory[MAX_PATH];
     GetTempPathA(MAX_PATH, directory);
-    const std::string path = std::string(directory) + "lmt_ui_intlist.ini";
+    const std::string path = std::string(directory) + name;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
+    return path;
+  }
+
+  // Writes an "intlist.ini" of the given text and points the module at it.
+  std::string UseLinkList(const std::string& text) {
+    const std::string path = WriteTempFile("lmt_ui_intlist.ini", text);
     std::snprintf(globals.linkListPath, sizeof globals.linkListPath, "%s", path.c_str());
     return path;
   }

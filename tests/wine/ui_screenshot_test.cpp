@@ -336,7 +336,7 @@ TEST_F(UiScreenshotTest, ContextWindow) {
   Activate();
   ui.contextFirstEntry = 0;
   ui.contextHovered = -1;
-  ShowContextWindow();
+  ShowContextWindow(Record().statusWnd);
   Pump();
   HWND popup = ui.contextWindow;
   ASSERT_TRUE(IsWindowVisible(popup));

@@ -195,4 +195,40 @@ TEST_F(UiWindowsTest, TooltipOfAStatusButtonShowsAboveTheBar) {
   EXPECT_FALSE(IsWindowVisible(ui.hintWindow));
 }
 
+// The hint and context windows serve every status bar of the process, whichever UI window
+// made the first bar.
+TEST_F(UiWindowsTest, TooltipsAndTheWebButtonOutliveTheFirstUiWindow) {
+  Activate();
+  HIMC secondContext = CreateSelectedContext();
+  ASSERT_NE(secondContext, nullptr);
+  HWND secondUi = CreateUiWindow(secondContext);
+  ASSERT_NE(secondUi, nullptr);
+  SendMessageA(secondUi, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALLCANDIDATEWINDOW);
+  DestroyWindow(uiWindow);
+  uiWindow = nullptr;
+  Pump();
+
+  UiRecord record = {};
+  if (UiRecord* locked = LockUiRecord(secondUi)) {
+    record = *locked;
+    UnlockUiRecord(secondUi);
+  }
+  ASSERT_NE(record.statusWnd, nullptr);
+  const StatusMetrics& m = ui.status;
+  MouseAt(record.statusWnd, m.buttons[2].left + 5, m.buttons[2].top + 5, WM_MOUSEMOVE);
+  Pump();
+  EXPECT_TRUE(ui.hintWindow && IsWindowVisible(ui.hintWindow)) << "the tooltip shows";
+  MouseAt(record.statusWnd, m.buttons[8].left + 5, m.buttons[8].top + 5, WM_LBUTTONDOWN);
+  Pump();
+  ASSERT_TRUE(ui.contextWindow && IsWindowVisible(ui.contextWindow)) << "the web button works";
+  EXPECT_EQ(WindowRect(ui.contextWindow).right, WindowRect(record.statusWnd).right)
+      << "above the bar whose button was clicked";
+  ShowWindow(ui.contextWindow, SW_HIDE);
+  HideHint();
+
+  DestroyWindow(secondUi);
+  ImeSelect(secondContext, FALSE);
+  ImmDestroyContext(secondContext);
+}
+
 }  // namespace

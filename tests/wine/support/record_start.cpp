@@ -5,12 +5,14 @@
 #include <string>
 
 int main() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string log(path, length);
-  log.erase(log.find_last_of('\\') + 1);
-  log += "started.log";
-  if (FILE* file = std::fopen(log.c_str(), "ab")) {
+  // Wide characters: in GBK a byte 0x5C inside a character of the folder's or the program's
+  // name would pass for a separator.
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring log(path, length);
+  log.erase(log.find_last_of(L'\\') + 1);
+  log += L"started.log";
+  if (FILE* file = _wfopen(log.c_str(), L"ab")) {
     std::fputs("started\n", file);
     std::fclose(file);
   }

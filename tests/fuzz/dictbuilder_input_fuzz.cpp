@@ -8,7 +8,7 @@
 #include "tools/dictbuilder/RimeDict.h"
 #include "tools/dictbuilder/SchemeCode.h"
 #include "tools/dictbuilder/WubiTable.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 using namespace dictbuilder;
 

@@ -15,24 +15,12 @@
 #include "ime/dictionary/LookupStatements.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/VariantTable.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tests/hostile/HostileRows.h"
 
 namespace {
 
 std::string Traditional(const std::string& text) { return TableToTraditional(text); }
-
-struct Pool {
-  std::vector<std::unique_ptr<char[]>> buffers;
-  std::vector<char*> pointers;
-  std::unique_ptr<char[]> block{new char[kCandidateInfoSize]};
-  Pool() {
-    for (std::uint32_t k = 0; k < kMaxCandidates; ++k) {
-      buffers.emplace_back(new char[kCandidateRecordSize]);
-      pointers.push_back(buffers.back().get());
-    }
-  }
-};
 
 void AddTable(TSQLiteDatabase& db, const std::string& name, const std::string& types,
               const std::vector<std::string_view>& lines) {
@@ -74,10 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;  // a value SQLite refuses (too big, say) is no input for the merge
   }
 
-  static Pool pool;
-  InitCandidateInfo(pool.block.get());
-  CandidateList* list = CandidateListOf(pool.block.get());
-  const CandidateStore store{list, pool.pointers.data(),
+  static FencedCandidates candidates;
+  CandidateList* list = candidates.List();
+  const CandidateStore store{list, candidates.pool.data(),
                              association ? std::string_view(code) : std::string_view(),
                              flags.find('g') != std::string::npos,
                              flags.find('t') != std::string::npos ? Traditional : nullptr};
@@ -87,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(list->dwCount <= systemRows->RowCount() + userRows->RowCount());
   for (std::uint32_t k = 0; k < list->dwCount; ++k) {
     const char* record = CandidateRecordAt(list, k);
-    FUZZ_CHECK(record == pool.pointers[k]);
+    FUZZ_CHECK(record == candidates.pool[k]);
     FUZZ_CHECK(record[0] == '0' || record[0] == '1');
     FUZZ_CHECK(std::memchr(record, '\0', kCandidateRecordSize) != nullptr);
   }

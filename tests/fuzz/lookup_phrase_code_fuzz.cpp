@@ -13,7 +13,7 @@
 
 #include "ime/dictionary/PhraseCharacters.h"
 #include "ime/dictionary/SQLiteTable3.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tests/hostile/HostileRows.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "ime/dictionary/CandidateMerge.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/VariantTable.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tests/hostile/HostileRows.h"
 
 namespace {
@@ -19,19 +19,6 @@ std::string Longer(const std::string& text) { return text + "\r" + text + text +
 std::string Emptied(const std::string&) { return std::string(); }
 
 const TextConverter kConverters[] = {nullptr, Traditional, Longer, Emptied};
-
-// One buffer of the record size each, so that a write past one is caught.
-struct Pool {
-  std::vector<std::unique_ptr<char[]>> buffers;
-  std::vector<char*> pointers;
-  std::unique_ptr<char[]> block{new char[kCandidateInfoSize]};
-  Pool() {
-    for (std::uint32_t k = 0; k < kMaxCandidates; ++k) {
-      buffers.emplace_back(new char[kCandidateRecordSize]);
-      pointers.push_back(buffers.back().get());
-    }
-  }
-};
 
 }  // namespace
 
@@ -60,10 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (!convert) FUZZ_CHECK(std::string_view(text).substr(0, display) == after.substr(0, display));
 
-  static Pool pool;
-  InitCandidateInfo(pool.block.get());
-  CandidateList* list = CandidateListOf(pool.block.get());
-  const CandidateStore store{list, pool.pointers.data(), std::string_view(), false, convert};
+  static FencedCandidates candidates;
+  CandidateList* list = candidates.List();
+  const CandidateStore store{list, candidates.pool.data(), std::string_view(), false, convert};
   StoreCandidate(store, text, code, user);
   if (text.empty()) {
     FUZZ_CHECK(list->dwCount == 0);

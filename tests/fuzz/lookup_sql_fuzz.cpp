@@ -8,7 +8,7 @@
 
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tests/hostile/HostileRows.h"
 
 namespace {

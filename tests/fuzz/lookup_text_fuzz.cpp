@@ -7,7 +7,7 @@
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/PhraseCharacters.h"
 #include "ime/dictionary/VariantTable.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tools/dictbuilder/Utf8.h"
 
 namespace {

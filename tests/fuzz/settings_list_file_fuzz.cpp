@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ime/settings/ListFileText.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input = InputText(data, size);

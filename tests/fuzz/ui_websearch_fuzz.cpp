@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ime/settings/WebSearchAddress.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSupport.h"
 #include "tests/hostile/HostileRows.h"
 
 namespace {

@@ -1,11 +1,16 @@
-// What every fuzz target shares: a property that must hold for every input; a breach
-// aborts, so that libFuzzer reports it and keeps the input.
+// What the fuzz targets share: a property that must hold for every input (a breach aborts,
+// so that libFuzzer reports it and keeps the input), and the candidate pool.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
+#include <vector>
+
+#include "ime/dictionary/CandidateRecord.h"
+#include "ime/engine/CandidateList.h"
 
 #define FUZZ_CHECK(condition)                                                            \
   do {                                                                                   \
@@ -29,3 +34,22 @@ inline bool EndsOnCharacter(std::string_view text, std::size_t length) {
   }
   return at == length;
 }
+
+// A candidate information block and the candidate pool, one heap block of the record size
+// per buffer, so that a write past a record is caught.
+struct FencedCandidates {
+  std::vector<std::unique_ptr<char[]>> buffers;
+  std::vector<char*> pool;
+  std::unique_ptr<char[]> block{new char[kCandidateInfoSize]};
+  FencedCandidates() {
+    for (std::uint32_t k = 0; k < kMaxCandidates; ++k) {
+      buffers.emplace_back(new char[kCandidateRecordSize]);
+      pool.push_back(buffers.back().get());
+    }
+  }
+  // The emptied list.
+  CandidateList* List() {
+    InitCandidateInfo(block.get());
+    return CandidateListOf(block.get());
+  }
+};

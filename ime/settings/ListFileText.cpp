@@ -21,13 +21,6 @@ std::vector<std::string> SplitNames(const char* buffer, std::size_t length) {
   return names;
 }
 
-std::string TrimValue(const std::string& text) {
-  std::size_t first = 0, end = text.size();
-  while (first < end && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-  while (end > first && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return text.substr(first, end - first);
-}
-
 bool ParseSeconds(const std::string& text, int* seconds) {
   if (text.empty()) return false;
   int value = 0;

@@ -1,5 +1,5 @@
 // The bytes the profile functions hand back from a list file ("adlist.ini", "intlist.ini"):
-// lists of section or key names, values to trim and the rotation interval. The file
+// lists of section or key names and the rotation interval (values are Trimmed). The file
 // belongs to whoever installed it, so every byte here is untrusted.
 #pragma once
 
@@ -10,9 +10,6 @@
 // The zero-separated names of a profile list of length bytes (the profile functions end it
 // with two zero bytes); an empty name ends the list.
 std::vector<std::string> SplitNames(const char* buffer, std::size_t length);
-
-// Without leading and trailing blanks and control characters (bytes up to 0x20).
-std::string TrimValue(const std::string& text);
 
 // A whole number of seconds of at most a day, at least one (a smaller number counts as
 // one); false for anything else (signs, letters, overflow, nothing), leaving *seconds as

@@ -1,5 +1,6 @@
 #include "ime/settings/ListFiles.h"
 
+#include "ime/common/TrimText.h"
 #include "ime/settings/ListFileText.h"
 
 QueryList queryList;
@@ -25,7 +26,7 @@ std::string SectionLink(const char* path, const std::string& section) {
     if (lstrcmpiA(key.c_str(), "link") != 0) continue;
     char value[kValueBufferSize] = {};
     GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, kValueBufferSize, path);
-    return TrimValue(value);
+    return Trimmed(value);
   }
   return std::string();
 }
@@ -40,7 +41,7 @@ void LoadQueryList(const char* path) {
     if (section == "baseset") {
       char timeout[kValueBufferSize] = {};
       GetPrivateProfileStringA("baseset", "timeout", "", timeout, kValueBufferSize, path);
-      ParseSeconds(TrimValue(timeout), &queryList.intervalSeconds);
+      ParseSeconds(Trimmed(timeout), &queryList.intervalSeconds);
       continue;
     }
     queryList.entries.push_back({section, SectionLink(path, section)});

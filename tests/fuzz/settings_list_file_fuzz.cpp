@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "ime/common/TrimText.h"
 #include "ime/settings/ListFileText.h"
 #include "tests/fuzz/FuzzSupport.h"
 
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(buffer.compare(used, name.size(), name) == 0);
     used += name.size() + 1;
 
-    const std::string trimmed = TrimValue(name);
+    const std::string trimmed = Trimmed(name);
     FUZZ_CHECK(name.find(trimmed) != std::string::npos);
     FUZZ_CHECK(trimmed.empty() || (static_cast<unsigned char>(trimmed.front()) > ' ' &&
                                    static_cast<unsigned char>(trimmed.back()) > ' '));

@@ -46,23 +46,13 @@ bool JoinPath(char (&out)[kPathBufferSize], const char* dir, const char* name) {
   return true;
 }
 
-// A folder named from the root of a drive ("C:\..." or "C:") or of a server
-// ("\\server\..."): anything else would be taken relative to the application's current
-// folder.
-bool IsAbsoluteFolder(const char* dir) {
-  const bool drive = ((dir[0] >= 'A' && dir[0] <= 'Z') || (dir[0] >= 'a' && dir[0] <= 'z')) &&
-                     dir[1] == ':' && (dir[2] == '\0' || dir[2] == '\\');
-  const bool server = dir[0] == '\\' && dir[1] == '\\' && dir[2] != '\0' && dir[2] != '\\';
-  return drive || server;
-}
-
 // The installation directory with a trailing backslash, or empty when none is known, when
 // it is not absolute, or when the dictionary directory below it would not fit the path
 // buffer. An empty directory means the module behaves as not installed: nothing is opened
 // relative to the current directory.
 void ReadInstallDir(HKEY key) {
   char* dir = globals.installDir;
-  if (!ReadString(key, "SetupDir", dir, kPathBufferSize) || !IsAbsoluteFolder(dir)) {
+  if (!ReadString(key, "SetupDir", dir, kPathBufferSize) || !IsAbsolutePath(dir)) {
     dir[0] = '\0';
     return;
   }

@@ -25,7 +25,8 @@ status=0
 summary=()
 run_tests() {  # run_tests NAME DIR
   local log="build/$1.ctest.log"
-  if ctest --test-dir "$2" --output-on-failure -j "$jobs" 2>&1 | tee "$log"; then :; else status=1; fi
+  # A test that hangs (a dialog nobody answers) fails after ten minutes instead of stalling the run.
+  if ctest --test-dir "$2" --output-on-failure --timeout 600 -j "$jobs" 2>&1 | tee "$log"; then :; else status=1; fi
   summary+=("$1: $(grep -E 'tests passed|tests failed' "$log" | tail -1)")
 }
 

@@ -32,6 +32,7 @@ if(WIN32)
                                     ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/ReverseLookup.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/SqliteLibrary.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/TraditionalConversion.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/UserPhrases.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WordRegistration.cpp)

@@ -109,19 +109,24 @@ Committed ChooseCommitted(const PrivateRecord* record, const CandidateList* list
   return committed;
 }
 
-void WriteResult(LPCOMPOSITIONSTRING composition, const Committed& committed) {
+// Writes the committed text after the first `kept` bytes of the result string; the number
+// of bytes of it the result holds.
+std::size_t WriteResult(LPCOMPOSITIONSTRING composition, const Committed& committed,
+                        DWORD kept) {
   const DWORD offset = composition->dwResultStrOffset;
-  if (offset >= composition->dwSize) {
+  if (offset >= composition->dwSize || kept >= composition->dwSize - offset) {
     composition->dwResultStrLen = 0;
-    return;
+    return 0;
   }
-  char* result = reinterpret_cast<char*>(composition) + offset;
-  const std::size_t room = composition->dwSize - offset - 1;
+  char* result = reinterpret_cast<char*>(composition) + offset + kept;
+  const std::size_t room = composition->dwSize - offset - kept - 1;
   // The code part of a candidate record comes along.
   const std::size_t copied = strnlen(committed.text, std::min(room, committed.readable));
   std::memmove(result, committed.text, copied);
   result[copied] = 0;
-  composition->dwResultStrLen = static_cast<DWORD>(committed.length < copied ? committed.length : copied);
+  const std::size_t length = std::min(committed.length, copied);
+  composition->dwResultStrLen = static_cast<DWORD>(kept + length);
+  return length;
 }
 
 void OfferAssociations(const std::string& firstChar, std::string text, CandidateList* list) {
@@ -145,7 +150,22 @@ void AppendCustomSearch(const std::string& committed) {
   }
 }
 
+// Commits candidate i of the page shown.
+void CommitOnPage(LPINPUTCONTEXT context, CandidateList* list, DWORD i, PrivateRecord* record) {
+  if (list->dwSelection + i >= list->dwCount) {
+    MessageBeep(kBeep);
+    return;
+  }
+  list->dwSelection += i;
+  engine.candidateChosen = 1;
+  Commit(context, record, list);
+}
+
 }  // namespace
+
+bool IsListUp(const PrivateRecord* record) {
+  return (record->msgFlags & kMsgCandidateOpen) || !engine.associationPrefix.empty();
+}
 
 UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateRecord* record,
                    LPTRANSMSGLIST list) {
@@ -181,17 +201,23 @@ void CandidateKey(unsigned code, LPINPUTCONTEXT context, void* candidateBlock,
     PageUp(list, record);
   } else if (code >= '1' && code <= '7') {
     const DWORD i = code - '1';
-    if (i >= list->rowsDrawn || list->dwSelection + i >= list->dwCount) {
+    if (i >= list->rowsDrawn) {
       MessageBeep(kBeep);
       return;
     }
-    list->dwSelection += i;
-    engine.candidateChosen = 1;
-    Commit(context, record, list);
+    CommitOnPage(context, list, i, record);
   } else if (code == kEnterCode) {
     engine.candidateChosen = 0;
     Commit(context, record, list);
   }
+}
+
+void CommitPageStart(LPINPUTCONTEXT context, void* candidateBlock, PrivateRecord* record) {
+  if (!candidateBlock) {
+    MessageBeep(kBeep);
+    return;
+  }
+  CommitOnPage(context, CandidateListOf(candidateBlock), 0, record);
 }
 
 void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
@@ -210,13 +236,17 @@ void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
     const char first = reinterpret_cast<const char*>(composition)[composition->dwCompStrOffset];
     if (first != 0) firstChar.assign(1, first);
   }
+  // A key may commit twice (a full code, then the code it starts when that has a single
+  // candidate): the second text follows the first in the key's result.
+  const DWORD kept = (record->msgFlags & kMsgInTranslation) && (record->gcsFlags & kGcsResultBits)
+                         ? composition->dwResultStrLen
+                         : 0;
   ClearComposition(composition);
 
   const Committed committed = ChooseCommitted(record, list);
-  WriteResult(composition, committed);
+  const std::size_t written = WriteResult(composition, committed, kept);
   // Copied now: the association below reuses the candidate buffers.
-  const std::string result(composition->dwResultStrLen ? committed.text : "",
-                           composition->dwResultStrLen);
+  const std::string result(written ? committed.text : "", written);
 
   record->msgFlags |= kMsgComposition;
   record->compChar = 0;
@@ -237,7 +267,7 @@ void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
 }
 
 void CloseCandidates(LPINPUTCONTEXT context, PrivateRecord* record) {
-  if ((record->msgFlags & kMsgCandidateOpen) || !engine.associationPrefix.empty()) {
+  if (IsListUp(record)) {
     ResetCandidateBlock(context);
     RaiseCloseCandidate(record);
     // The emptied list must not keep taking the list keys.

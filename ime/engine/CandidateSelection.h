@@ -6,6 +6,9 @@
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/PrivateRecord.h"
 
+// Whether a candidate or an association list is up, taking the list keys.
+bool IsListUp(const PrivateRecord* record);
+
 // The candidate path of ImeToAsciiEx; the number of messages.
 UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateRecord* record,
                    LPTRANSMSGLIST list);
@@ -14,6 +17,10 @@ UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateReco
 // "=" page, Esc (27) closes; candidateBlock is the locked candidate block or nullptr.
 void CandidateKey(unsigned code, LPINPUTCONTEXT context, void* candidateBlock,
                   PrivateRecord* record);
+
+// The automatic commits: the first candidate of the page shown, whether or not the window
+// has drawn it yet (it draws the first row of every page).
+void CommitPageStart(LPINPUTCONTEXT context, void* candidateBlock, PrivateRecord* record);
 
 // Writes the result string (the candidate at dwSelection when the candidate-chosen flag is
 // set, else the typed code) and ends the list; the word association may replace it.

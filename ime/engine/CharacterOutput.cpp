@@ -43,8 +43,7 @@ UINT CharacterStep(unsigned ch, UINT scanWord, HIMC himc, LPINPUTCONTEXT context
                    PrivateRecord* record, LPTRANSMSGLIST list) {
   if (record->msgFlags & kMsgCandidateOpen) {
     RaiseCloseCandidate(record);
-    record->msgFlags &= ~kMsgInTranslation;
-    GenerateMessages(himc, context, record);
+    GenerateMessagesNow(himc, context, record);
   }
   if (context->fdwConversion & IME_CMODE_SYMBOL) {
     const std::string_view punctuation = ChinesePunctuation(static_cast<char>(ch), *record);

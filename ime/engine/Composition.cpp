@@ -47,12 +47,12 @@ void MarkCodeChanged(PrivateRecord* record, unsigned compChar) {
   record->gcsFlags |= kGcsCodeChanged;
 }
 
-// The first candidate drawn on the page is committed as by the key "1". When nothing could
-// be committed (no row drawn yet) the code is still being typed.
+// The first candidate of the page is committed. When nothing could be committed the code
+// is still being typed.
 void CommitFirstCandidate(LPINPUTCONTEXT context, PrivateRecord* record) {
   record->state = kStateChoosing;
   auto* candidates = LockBlock<void>(context->hCandInfo);
-  CandidateKey('1', context, candidates, record);
+  CommitPageStart(context, candidates, record);
   UnlockBlock(context->hCandInfo, candidates);
   if (record->state == kStateChoosing) record->state = kStateComposing;
 }
@@ -65,9 +65,18 @@ void RaiseUserDictionaryNotice(PrivateRecord* record) {
   record->msgFlags |= kMsgUserDictionaryNotice;
 }
 
+// Whether the key commits the code typed so far before it starts a code of its own: a code
+// letter on a full code, and in zx "," and ";" on any code, since codes only begin with
+// them. Backspace and Esc edit the code instead.
+bool CommitsTheCodeBefore(unsigned ch, DWORD codeLength) {
+  if (codeLength == 0 || !IsComposingKey(ch)) return false;
+  const bool letter = ch >= 'a' && ch <= 'z';
+  return codeLength == engine.maxCodeLength || !letter;
+}
+
 }  // namespace
 
-UINT ComposeStep(unsigned ch, LPINPUTCONTEXT context, PrivateRecord* record,
+UINT ComposeStep(unsigned ch, HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record,
                  LPTRANSMSGLIST list) {
   auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
   auto* guideline = LockBlock<GUIDELINE>(context->hGuideLine);
@@ -76,14 +85,16 @@ UINT ComposeStep(unsigned ch, LPINPUTCONTEXT context, PrivateRecord* record,
     UnlockBlock(context->hGuideLine, guideline);
     return 0;
   }
-  // A full code is committed before the key starts the next one. The next code's list
-  // replaces the committed one's at once, so the list stays open for its keys; where the
-  // commit ends the composition, the next code starts a new one.
-  if (composition->dwCursorPos == engine.maxCodeLength) {
+  // The next code's list replaces the committed one's at once, so the list stays open for
+  // its keys.
+  if (CommitsTheCodeBefore(ch, composition->dwCursorPos)) {
     CommitFirstCandidate(context, record);
     record->state = kStateComposing;
     record->msgFlags &= ~kMsgCloseCandidate;
-    if (record->msgFlags & kMsgEndComposition) record->msgFlags |= kMsgStartComposition;
+    // Where the commit ends the composition, the next code starts a new one, and the result
+    // goes out first: the EDIT that needs the end posts the committed characters while it
+    // handles the result, and places a composition where the caret is when it starts.
+    if (record->msgFlags & kMsgEndComposition) GenerateMessagesNow(himc, context, record);
   }
   ComposeKey(ch, context, composition, guideline, record);
   if (engine.foundCount == 0) DeleteCodeChar(context, composition, record);

@@ -9,7 +9,7 @@ constexpr unsigned kBackspaceChar = 8;
 constexpr unsigned kEscChar = 27;
 
 // The composition step of ImeToAsciiEx for a compose key; the number of messages.
-UINT ComposeStep(unsigned ch, LPINPUTCONTEXT context, PrivateRecord* record,
+UINT ComposeStep(unsigned ch, HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record,
                  LPTRANSMSGLIST list);
 
 // One key on the code: Esc cancels, Backspace deletes, any other character but Space is

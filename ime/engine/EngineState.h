@@ -11,7 +11,7 @@ constexpr std::uint16_t kZxMaxCodeLength = 4;
 constexpr std::size_t kSearchTextSize = 64;
 
 struct EngineValues {
-  std::uint16_t maxCodeLength = kSxMaxCodeLength;    // M
+  std::uint16_t maxCodeLength = kSxMaxCodeLength;    // M, by the scheme
   std::uint16_t codeLengthLimit = kSxMaxCodeLength;  // how long the code may still grow
   std::uint32_t foundCount = 0;                      // candidates of the last code lookup
   char searchText[kSearchTextSize] = {};
@@ -20,8 +20,8 @@ struct EngineValues {
   std::uint32_t searchMode = 0;
   std::string associationPrefix;  // the committed text while an association list is up
   std::uint8_t candidateChosen = 0;
-  // 0: candidates are converted to traditional. Simplified until the status window reads
-  // the conversion mode, so that nothing typed before it draws comes out traditional.
+  // 0: candidates are converted to traditional; follows the conversion mode's traditional
+  // bit at each change of the mode.
   std::uint8_t simplifiedOutput = 1;
   std::uint32_t softKeyboardIndex = 0;
   std::uint32_t capsForcedEnglish = 0;
@@ -38,3 +38,7 @@ struct EngineValues {
 };
 
 extern EngineValues engine;
+
+// The code length of a scheme (sx 1: 8 letters, zx: 4), as maxCodeLength and
+// codeLengthLimit; at start-up and whenever the scheme changes.
+void UseSchemeCodeLength(std::uint8_t sxScheme);

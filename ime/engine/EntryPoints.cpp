@@ -4,15 +4,17 @@
 #include <initializer_list>
 #include <string>
 
+#include "ime/common/Guarded.h"
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
-#include "ime/ui/AboutBox.h"
 #include "ime/settings/Updater.h"
+#include "ime/ui/AboutBox.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/UiChildren.h"
 
@@ -86,7 +88,8 @@ bool IsFocusContext(HIMC himc) {
   return focusContext == himc;
 }
 
-void SelectOutOf() {
+void SelectOutOf(HIMC himc) {
+  ReleaseInput(himc);
   FreeSoftKeyMenu();
   for (HWND* dialog : {&globals.settingsDialog, &globals.aboutDialog}) {
     if (*dialog) SendMessageA(*dialog, WM_CLOSE, 0, 0);
@@ -94,9 +97,7 @@ void SelectOutOf() {
   }
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
+BOOL Inquire(LPIMEINFO info, LPSTR classBuffer) {
   if (!info) return FALSE;
   info->dwPrivateDataSize = kPrivateRecordSize;
   info->fdwProperty = kImeProperties;
@@ -111,17 +112,7 @@ extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
   return kImeTrue;
 }
 
-extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
-  return 0;
-}
-
-// Nothing can fail here; the documented answer for success is TRUE.
-extern "C" BOOL WINAPI ImeDestroy(UINT) {
-  DestroyProcessWindows();
-  return kImeTrue;
-}
-
-extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
+LRESULT Escape(UINT function, LPVOID data) {
   switch (function) {
     case IME_ESC_QUERY_SUPPORT:
     case kEscUnsupported22:
@@ -140,7 +131,7 @@ extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
   }
 }
 
-extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
+BOOL Select(HIMC himc, BOOL select) {
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return FALSE;
   if (select) {
@@ -163,7 +154,7 @@ extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
   if (select) {
     SelectInto(himc, context, record);
   } else {
-    SelectOutOf();
+    SelectOutOf(himc);
   }
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
@@ -171,27 +162,68 @@ extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
   return kImeTrue;
 }
 
-extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
-  if (!active || !himc) return kImeTrue;
+// A context losing the focus closes its lists and drops its code: what is listed for one
+// window must not take the keys typed into the next, even where both share the context.
+BOOL SetActiveContext(HIMC himc, BOOL active) {
+  if (!himc) return kImeTrue;
   LPINPUTCONTEXT context = ImmLockIMC(himc);
-  if (!context) return FALSE;
-  InitContextPositions(context);
+  if (!context) return active ? FALSE : kImeTrue;
+  if (active) {
+    InitContextPositions(context);
+  } else {
+    CancelInput(himc, context);
+  }
   ImmUnlockIMC(himc);
-  AttachUiWindow(himc);
+  if (active) AttachUiWindow(himc);
   return kImeTrue;
 }
 
 // Only clearing the composition is carried out: a composition string set from outside is
 // not supported.
-extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD compLength,
-                                               LPVOID, DWORD readLength) {
+BOOL SetCompositionString(HIMC himc, DWORD compLength, DWORD readLength) {
   if (!himc) return FALSE;
   if (readLength == 0) readLength = compLength;
   if (readLength != 0) return FALSE;
   LPINPUTCONTEXT context = ImmLockIMC(himc);
-  if (context) {
-    CancelInput(himc, context);
-    ImmUnlockIMC(himc);
-  }
+  if (!context) return FALSE;
+  CancelInput(himc, context);
+  ImmUnlockIMC(himc);
   return kImeTrue;
+}
+
+}  // namespace
+
+extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
+  return 0;
+}
+
+// The process's windows go before the module that draws them; the documented answer for
+// success is TRUE.
+extern "C" BOOL WINAPI ImeDestroy(UINT) {
+  return Guarded<BOOL>(kImeTrue, [] {
+    DestroyProcessWindows();
+    return kImeTrue;
+  });
+}
+
+extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {
+  return Guarded<BOOL>(FALSE, [&] { return Inquire(info, classBuffer); });
+}
+
+extern "C" LRESULT WINAPI ImeEscape(HIMC, UINT function, LPVOID data) {
+  return Guarded<LRESULT>(0, [&] { return Escape(function, data); });
+}
+
+extern "C" BOOL WINAPI ImeSelect(HIMC himc, BOOL select) {
+  return Guarded<BOOL>(FALSE, [&] { return Select(himc, select); });
+}
+
+extern "C" BOOL WINAPI ImeSetActiveContext(HIMC himc, BOOL active) {
+  return Guarded<BOOL>(FALSE, [&] { return SetActiveContext(himc, active); });
+}
+
+extern "C" BOOL WINAPI ImeSetCompositionString(HIMC himc, DWORD, LPVOID, DWORD compLength,
+                                               LPVOID, DWORD readLength) {
+  return Guarded<BOOL>(FALSE,
+                       [&] { return SetCompositionString(himc, compLength, readLength); });
 }

@@ -15,7 +15,10 @@ struct HostQuirks {
   // The EDIT control shows the composition inline and forgets where it stands only at
   // WM_IME_ENDCOMPOSITION: a result reported inside a composition that stays started lands
   // in the control as WM_CHAR, and the next code then overwrites it. A commit must end the
-  // composition here.
+  // composition here. The result reaches the control through DefWindowProc, which posts
+  // its characters, while the control places a new composition where the caret is at
+  // WM_IME_STARTCOMPOSITION: a key that commits and starts the next code must send the
+  // commit before returning the start.
   bool endCompositionAtCommit = false;
   // The same control keeps WM_IME_STARTCOMPOSITION, WM_IME_ENDCOMPOSITION and every
   // WM_IME_COMPOSITION without a result from DefWindowProc, so the UI window hears of a new

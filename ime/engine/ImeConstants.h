@@ -20,6 +20,11 @@
 #define IMC_SETOPENSTATUS 0x0006
 #endif
 
+// Conversion-mode bits of the module's own: traditional output, and the bit the status
+// window toggles when it switches the coding scheme.
+constexpr DWORD kModeTraditional = 0x1000;
+constexpr DWORD kModeScheme = 0x2000;
+
 // The entry points answer TRUE with all bits set.
 constexpr BOOL kImeTrue = static_cast<BOOL>(0xFFFFFFFF);
 

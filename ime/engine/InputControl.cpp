@@ -3,14 +3,17 @@
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/Composition.h"
 #include "ime/engine/ContextLocks.h"
+#include "ime/engine/EngineState.h"
 #include "ime/engine/ImeConstants.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/engine/Messages.h"
 
 void CancelInput(HIMC himc, LPINPUTCONTEXT context) {
+  ClaimInput(himc);
   PrivateRecord* record = LockPrivateRecord(context);
   if (!record) return;
   record->gcsFlags = 0;
-  if (record->msgFlags & kMsgCandidateOpen) {
+  if (IsListUp(record)) {
     CloseCandidates(context, record);
     GenerateMessages(himc, context, record);
   } else if (record->msgFlags & kMsgCompositionStarted) {
@@ -46,6 +49,7 @@ void RaiseRequests(HIMC himc, LPINPUTCONTEXT context, DWORD bits) {
 
 void ReactToModeChange(HIMC himc, LPINPUTCONTEXT context, DWORD previousMode) {
   DWORD& mode = context->fdwConversion;
+  engine.simplifiedOutput = (mode & kModeTraditional) ? 0 : 1;
   if ((mode | previousMode) & IME_CMODE_CHARCODE) {
     mode &= ~IME_CMODE_CHARCODE;
     MessageBeep(kBeep);

@@ -4,7 +4,7 @@
 
 #include "ime/common/ImmDev.h"
 
-// Drops the code and any candidate list, sending the messages that say so.
+// Drops the code and any candidate or association list, sending the messages that say so.
 void CancelInput(HIMC himc, LPINPUTCONTEXT context);
 
 // Raises the request bits (keeping open/close and start/end exclusive) and sends them.

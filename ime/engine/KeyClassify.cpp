@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ime/engine/CandidateSelection.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
@@ -12,10 +13,6 @@ constexpr unsigned kEnter = 13;
 constexpr unsigned kEsc = 27;
 
 bool IsPrintable(unsigned ch) { return ch >= 0x21 && ch <= 0x7E; }
-
-bool IsListUp(const PrivateRecord* record) {
-  return (record->msgFlags & kMsgCandidateOpen) || !engine.associationPrefix.empty();
-}
 
 bool IsCandidateKey(unsigned ch, unsigned vk) {
   switch (vk) {

@@ -1,5 +1,6 @@
 // ImeProcessKey and ImeToAsciiEx: whether the input method takes a key, and what it does
 // with a taken one.
+#include "ime/common/Guarded.h"
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/CharacterOutput.h"
 #include "ime/engine/Composition.h"
@@ -8,6 +9,7 @@
 #include "ime/engine/EngineState.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/engine/KeyClassify.h"
 #include "ime/engine/Messages.h"
 
@@ -55,9 +57,8 @@ void ForgetReportedResult(LPINPUTCONTEXT context, PrivateRecord* record) {
   record->gcsFlags = 0;
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST LPBYTE keyState) {
+BOOL TakesKey(HIMC himc, UINT vk, LPARAM keyData, const BYTE* keyState) {
+  ClaimInput(himc);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return FALSE;
   PrivateRecord* record = LockPrivateRecord(context);
@@ -85,10 +86,11 @@ extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST L
   return taken;
 }
 
-extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LPBYTE keyState,
-                                    LPTRANSMSGLIST list, UINT, HIMC himc) {
+UINT TranslateKey(UINT virtualKeyWord, UINT scanWord, const BYTE* keyState, LPTRANSMSGLIST list,
+                  HIMC himc) {
   const unsigned ch = KeyCharacter(virtualKeyWord);
   const unsigned vk = virtualKeyWord & 0xFF;
+  ClaimInput(himc);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return PlainCharacter(ch, scanWord, nullptr, list);
   PrivateRecord* record = LockPrivateRecord(context);
@@ -113,7 +115,7 @@ extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LP
       count = CandidateStep(ch, vk, context, record, list);
       break;
     case kKeyCompose:
-      count = ComposeStep(ch, context, record, list);
+      count = ComposeStep(ch, himc, context, record, list);
       break;
     case kKeyInvalid:
       MessageBeep(kBeep);
@@ -128,4 +130,16 @@ extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LP
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
   return count;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI ImeProcessKey(HIMC himc, UINT vk, LPARAM keyData, CONST LPBYTE keyState) {
+  return Guarded<BOOL>(FALSE, [&] { return TakesKey(himc, vk, keyData, keyState); });
+}
+
+extern "C" UINT WINAPI ImeToAsciiEx(UINT virtualKeyWord, UINT scanWord, CONST LPBYTE keyState,
+                                    LPTRANSMSGLIST list, UINT, HIMC himc) {
+  return Guarded<UINT>(
+      0, [&] { return TranslateKey(virtualKeyWord, scanWord, keyState, list, himc); });
 }

@@ -88,6 +88,13 @@ void GenerateMessages(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) 
   ImmGenerateMessage(himc);
 }
 
+void GenerateMessagesNow(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
+  const DWORD inTranslation = record->msgFlags & kMsgInTranslation;
+  record->msgFlags &= ~kMsgInTranslation;
+  GenerateMessages(himc, context, record);
+  record->msgFlags |= inTranslation;
+}
+
 void RaiseOpenCandidate(PrivateRecord* record) {
   record->msgFlags = (record->msgFlags | kMsgOpenCandidate) & ~kMsgCloseCandidate;
 }

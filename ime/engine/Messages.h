@@ -20,6 +20,10 @@ UINT BuildMessages(LPTRANSMSGLIST list, LPINPUTCONTEXT context, PrivateRecord* r
 // gcsFlags and has the manager send the messages.
 void GenerateMessages(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record);
 
+// Inside ImeToAsciiEx: has the manager send what is requested so far at once, ahead of the
+// messages the key returns, which it posts.
+void GenerateMessagesNow(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record);
+
 // The request bits raised with the open/close and start/end pairs kept exclusive.
 void RaiseOpenCandidate(PrivateRecord* record);
 void RaiseCloseCandidate(PrivateRecord* record);

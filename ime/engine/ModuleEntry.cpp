@@ -1,19 +1,21 @@
 // The module's entry point: start-up on attach, shutdown on detach.
 #include <windows.h>
 
+#include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
-#include "ime/ui/WindowClasses.h"
+#include "ime/settings/Startup.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
       DisableThreadLibraryCalls(instance);
-      InitGlobals(instance);
-      RegisterWindowClasses();
-      LoadSettings();
-      break;
+      // A start-up that fails refuses the load; the detach that follows frees what it made.
+      return Guarded<BOOL>(FALSE, [&] {
+        StartModule(instance);
+        return TRUE;
+      });
     case DLL_PROCESS_DETACH:
-      FreeGlobals();
+      Guarded([] { FreeGlobals(); });
       break;
     default:
       break;

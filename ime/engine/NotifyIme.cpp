@@ -1,10 +1,12 @@
 // NotifyIME: the application's and the windows' changes to a context.
+#include "ime/common/Guarded.h"
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/Composition.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/engine/Messages.h"
 
 namespace {
@@ -172,13 +174,18 @@ BOOL Dispatch(HIMC himc, LPINPUTCONTEXT context, DWORD action, DWORD index, DWOR
   }
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD value) {
+BOOL Notify(HIMC himc, DWORD action, DWORD index, DWORD value) {
   if (!himc || !IsAccepted(action, index, value)) return FALSE;
+  ClaimInput(himc);
   LPINPUTCONTEXT context = ImmLockIMC(himc);
   if (!context) return FALSE;
   const BOOL result = Dispatch(himc, context, action, index, value);
   ImmUnlockIMC(himc);
   return result;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD value) {
+  return Guarded<BOOL>(FALSE, [&] { return Notify(himc, action, index, value); });
 }

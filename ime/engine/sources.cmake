@@ -16,6 +16,7 @@ if(WIN32)
                                     ${CMAKE_CURRENT_LIST_DIR}/EntryPoints.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/HostQuirks.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/InputControl.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/InputOwner.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/KeyClassify.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/KeyProcessing.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/Messages.cpp

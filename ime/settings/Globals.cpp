@@ -5,7 +5,6 @@
 #include "ime/resources/resource.h"
 #include "ime/settings/CaretPlacement.h"
 #include "ime/settings/ListFiles.h"
-#include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
 
 ImeGlobals globals;
@@ -78,7 +77,6 @@ void InitGlobals(HINSTANCE module) {
 
   MeasureCharacterCell();
   ReadWorkArea();
-  ComputeWindowMetrics();
 
   globals.errorTitleLength =
       LoadStringA(module, IDS_ERROR_TITLE, globals.errorTitle, sizeof globals.errorTitle);

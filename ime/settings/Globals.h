@@ -60,7 +60,8 @@ struct ImeGlobals {
 
 extern ImeGlobals globals;
 
-// Start-up step 1: strings, metrics, composing keys, candidate pool, caret placement.
+// Start-up step 1: strings, metrics, composing keys, candidate pool, caret placement
+// (StartModule runs the whole start-up).
 void InitGlobals(HINSTANCE module);
 // Start-up step 3: settings with their defaults, dictionary directory, list files.
 void LoadSettings();

@@ -7,6 +7,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Updater.cpp)
 endif()
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ListFileText.cpp

@@ -12,6 +12,7 @@
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineState.h"
 #include "ime/engine/ImeConstants.h"
+#include "ime/engine/InputOwner.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/settings/WebSearch.h"
@@ -230,6 +231,7 @@ void ChooseCandidate(HWND window, UiPoint p, bool commit) {
   if (index < 0) {
     MessageBeep(kBeep);
   } else if (commit) {
+    ClaimInput(himc);
     engine.candidateChosen = 1;
     NotifyIME(himc, NI_SELECTCANDIDATESTR, 0, static_cast<DWORD>(index));
   }

@@ -4,11 +4,14 @@
 
 #include <imm.h>
 
+#include "ime/common/Guarded.h"
 #include "ime/settings/Timers.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/WindowDrag.h"
 
-LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT CandidateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -55,4 +58,10 @@ LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK CandCompWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(CandidateMessage, window, message, wParam, lParam);
 }

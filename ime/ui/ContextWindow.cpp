@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/settings/WebSearch.h"
@@ -182,9 +183,7 @@ void ContextMouse(HWND window, UINT mouseMessage) {
   ShowWindow(window, SW_HIDE);
 }
 
-}  // namespace
-
-LRESULT CALLBACK ContextWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ContextMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       PaintContext(window);
@@ -203,4 +202,10 @@ LRESULT CALLBACK ContextWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ContextWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(ContextMessage, window, message, wParam, lParam);
 }

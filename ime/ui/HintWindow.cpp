@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiState.h"
@@ -54,9 +55,7 @@ void PaintHint(HWND window) {
   SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-}  // namespace
-
-LRESULT CALLBACK HintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HintMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       PaintHint(window);
@@ -70,6 +69,12 @@ LRESULT CALLBACK HintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+}  // namespace
+
+LRESULT CALLBACK HintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(HintMessage, window, message, wParam, lParam);
 }
 
 void HideHint() {

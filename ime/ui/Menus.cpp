@@ -4,6 +4,7 @@
 
 #include <imm.h>
 
+#include "ime/common/Guarded.h"
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineState.h"
@@ -127,7 +128,9 @@ void ShowStatusMenu(HWND statusWindow, StatusMenu which) {
   kind.busy = false;
 }
 
-LRESULT CALLBACK ContextMenuOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT ContextMenuOwnerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
     try {
       RunContextMenuCommand(window, reinterpret_cast<HWND>(GetSlot(window, 0)), LOWORD(wParam));
@@ -140,7 +143,7 @@ LRESULT CALLBACK ContextMenuOwnerProc(HWND window, UINT message, WPARAM wParam, 
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK SoftKeyMenuOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SoftKeyMenuOwnerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
       const UINT item = LOWORD(wParam);
@@ -157,6 +160,16 @@ LRESULT CALLBACK SoftKeyMenuOwnerProc(HWND window, UINT message, WPARAM wParam, 
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ContextMenuOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(ContextMenuOwnerMessage, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SoftKeyMenuOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(SoftKeyMenuOwnerMessage, window, message, wParam, lParam);
 }
 
 void LoadSoftKeyMenuOnce() {

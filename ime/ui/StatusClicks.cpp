@@ -19,8 +19,6 @@
 namespace {
 
 constexpr DWORD kNotNativeMask = 0x221;  // NATIVE, CHARCODE, EUDC
-constexpr DWORD kTraditionalBit = 0x1000;
-constexpr DWORD kSchemeBit = 0x2000;
 
 void Apply(HIMC himc, DWORD mode) {
   DWORD conversion = 0;
@@ -81,12 +79,13 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
     case 1:
       if (charCode) return Beep();
       globals.sxScheme = globals.sxScheme ? 0 : 1;
+      UseSchemeCodeLength(globals.sxScheme);
       StoreScheme(globals.sxScheme);
-      Apply(himc, m ^ kSchemeBit);
+      Apply(himc, m ^ kModeScheme);
       break;
     case 2:
       if (charCode) return Beep();
-      Apply(himc, m ^ kTraditionalBit);
+      Apply(himc, m ^ kModeTraditional);
       break;
     case 3:
       if (!OpenCodeLookupFile()) Beep();

@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "ime/common/Guarded.h"
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/HintWindow.h"
@@ -21,13 +21,10 @@
 
 namespace {
 
-constexpr DWORD kTraditionalBit = 0x1000;
-
 HIMC StatusContext(HWND window) { return ContextOfUi(OwnerUi(window)); }
 
 // The images of the nine buttons for the context's modes; a closed context shows only
-// button 0. Choosing the scheme and output images also sets the code length and the
-// simplified-output flag, so the engine follows what the bar shows.
+// button 0.
 void ChooseImages(const INPUTCONTEXT& context, const char* (&images)[kStatusButtonCount]) {
   for (const char*& image : images) image = nullptr;
   images[0] = "Chinese";
@@ -35,10 +32,7 @@ void ChooseImages(const INPUTCONTEXT& context, const char* (&images)[kStatusButt
   const DWORD m = context.fdwConversion;
   images[0] = (m & IME_CMODE_NATIVE) ? "Chinese" : "English";
   images[1] = globals.sxScheme ? "IMESX" : "IMEZX";
-  engine.maxCodeLength = globals.sxScheme ? kSxMaxCodeLength : kZxMaxCodeLength;
-  engine.codeLengthLimit = engine.maxCodeLength;
-  images[2] = (m & kTraditionalBit) ? "FanTi" : "JianTi";
-  engine.simplifiedOutput = (m & kTraditionalBit) ? 0 : 1;
+  images[2] = (m & kModeTraditional) ? "FanTi" : "JianTi";
   images[3] = "CoName";
   images[4] = (m & IME_CMODE_FULLSHAPE) ? "FullShape" : "HalfShape";
   images[5] = (m & IME_CMODE_SYMBOL) ? "Symbol" : "NoSymbol";
@@ -86,7 +80,7 @@ void UpdateStatusTooltip(HWND window, int button) {
   switch (button) {
     case 0: line = std::string("中/英文切换") + ((m & IME_CMODE_NATIVE) ? "(中文)" : "(英文)"); break;
     case 1: line = std::string("声/字型切换") + (globals.sxScheme ? "(声型)" : "(字型)"); break;
-    case 2: line = std::string("简/繁输出") + ((m & kTraditionalBit) ? "(繁体)" : "(简体)"); break;
+    case 2: line = std::string("简/繁输出") + ((m & kModeTraditional) ? "(繁体)" : "(简体)"); break;
     case 3: line = globals.sxScheme ? "查声型编码" : "查字型编码"; break;
     case 4: line = "全/半角切换"; break;
     case 5: line = "中/英文标点切换"; break;
@@ -155,7 +149,9 @@ RECT StatusButtonAreaForRedraw() {
   return r;
 }
 
-extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT StatusMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       PaintStatus(window);
@@ -198,4 +194,10 @@ extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wPar
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+extern "C" LRESULT CALLBACK StatusWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(StatusMessage, window, message, wParam, lParam);
 }

@@ -4,13 +4,16 @@
 
 #include <imm.h>
 
+#include "ime/common/Guarded.h"
 #include "ime/ui/UiOperations.h"
 #include "ime/ui/UiRecord.h"
 
 // The manager sends every WM_IME_* message of the context here. None may reach
 // DefWindowProc: for an IME window it hands them back to the default IME window, which
 // sends them here again.
-extern "C" LRESULT CALLBACK UIWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT UiMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       UiCreate(window);
@@ -49,4 +52,10 @@ extern "C" LRESULT CALLBACK UIWndProc(HWND window, UINT message, WPARAM wParam, 
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+}  // namespace
+
+extern "C" LRESULT CALLBACK UIWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(UiMessage, window, message, wParam, lParam);
 }

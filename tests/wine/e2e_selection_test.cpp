@@ -47,8 +47,8 @@ TEST_F(CandidateWindowTest, NinthLetterOfAFullSxCodeCommitsTheFirstCandidate) {
   SetDword(kSettingsKeyPath, "声型", 1);
   TypeLetters("abcdefgh");
   EXPECT_EQ(Text(), L"abcdefgh") << "eight letters stay a code";
-  TypeLetters("a");  // commits 东 and starts a new code with the letter
-  EXPECT_EQ(Text(), L"\u4E1C");
+  TypeLetters("a");  // commits 东 and starts a new code with the letter, shown after it
+  EXPECT_EQ(Text(), L"\u4E1Ca");
   Press(VK_SPACE);  // the new code's list is up: its first candidate
   EXPECT_EQ(Text(), L"\u4E1C\u4E1C");
 }

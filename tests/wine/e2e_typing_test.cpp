@@ -1,4 +1,5 @@
 // Typing through the real input method manager into an EDIT control.
+#include "ime/engine/PunctuationTable.h"
 #include "tests/wine/support/TypingFixture.h"
 
 namespace {
@@ -67,6 +68,42 @@ TEST_F(TypingTest, ChinesePunctuationPairsQuotesAndAngles) {
   EXPECT_EQ(Text(), L"\u201C\u201D\u201C\u300A\u3008\u3009\u300B\u2014\u2014\u3002");
 }
 
+// Every key of the punctuation table gives the mark the module's table has for it, one
+// after the other. In zx "," and ";" are codes that give their marks, as shipped; a code
+// they left behind would refuse the keys after them.
+TEST_F(TypingTest, EveryPunctuationKeyArrives) {
+  AddZxRows(',', {{",", "，"}});
+  AddZxRows(';', {{";", "；"}});
+  SetMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
+  struct Key {
+    char character;
+    WORD vk;
+    bool shift;
+  };
+  const Key keys[] = {{'.', VK_OEM_PERIOD, false}, {',', VK_OEM_COMMA, false},
+                      {';', VK_OEM_1, false},      {':', VK_OEM_1, true},
+                      {'?', VK_OEM_2, true},       {'!', '1', true},
+                      {'(', '9', true},            {')', '0', true},
+                      {'\\', VK_OEM_5, false},     {'@', '2', true},
+                      {'&', '7', true},            {'$', '4', true},
+                      {'_', VK_OEM_MINUS, true},   {'^', '6', true},
+                      {'"', VK_OEM_7, true},       {'\'', VK_OEM_7, false},
+                      {'<', VK_OEM_COMMA, true},   {'>', VK_OEM_PERIOD, true}};
+  PrivateRecord state = {};  // the quote and angle states, as the context keeps them
+  std::wstring expected;
+  for (const Key& key : keys) {
+    SCOPED_TRACE(key.character);
+    const std::string_view gbk = ChinesePunctuation(key.character, state);
+    ASSERT_FALSE(gbk.empty());
+    wchar_t wide[4] = {};
+    const int length = MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()),
+                                           wide, 4);
+    expected.append(wide, length);
+    Press(key.vk, key.shift);
+    EXPECT_EQ(Text(), expected);
+  }
+}
+
 TEST_F(TypingTest, FullWidthOutput) {
   SetMode(IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE);
   Press('3', true);  // #
@@ -84,6 +121,34 @@ TEST_F(TypingTest, CapsLockSwitchesToEnglishAndBack) {
   TypeLetters("a");
   Press(VK_RETURN);
   EXPECT_EQ(Text(), L"ABa");
+}
+
+// A list belongs to the control it was opened for: moving the focus closes it, to another
+// control sharing the context as to one with a context of its own.
+TEST_F(TypingTest, AListLeftOpenDoesNotFollowTheFocus) {
+  SetDword(kSettingsKeyPath, "词语联想", 1);
+  AddZxRows('k', {{"khlg", "中国"}, {"khlg", "咖喱"}, {"khlgh", "中国菜"}});
+  HWND shared = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 360, 30,
+                              window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND own = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 90, 360, 30,
+                           window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HIMC ownContext = ImmCreateContext();
+  ImmAssociateContext(own, ownContext);
+  for (HWND other : {shared, own}) {
+    SetFocus(edit_);
+    Pump(100);
+    TypeLetters("khlg");
+    Press(VK_SPACE);  // commits 中国 and lists 中国菜 after it
+    SetFocus(other);
+    Pump(100);
+    Press('1');
+    wchar_t text[16] = {};
+    GetWindowTextW(other, text, 16);
+    EXPECT_STREQ(text, L"1");
+  }
+  EXPECT_EQ(Text(), L"中国中国");
+  ImmAssociateContext(own, nullptr);
+  ImmDestroyContext(ownContext);
 }
 
 TEST_F(TypingTest, BackspaceReachesTheApplicationAfterTheCodeIsGone) {

@@ -155,7 +155,7 @@ TEST_F(EntryTest, SelectCandidateStrOutsideTheListOrClosedContext) {
 }
 
 TEST_F(EntryTest, CompositionStrCancelDropsCodeAndList) {
-  Type("ab");
+  Type("a");
   SentMessages().clear();
   EXPECT_EQ(NotifyIME(himc_, NI_COMPOSITIONSTR, CPS_CANCEL, 0), kAllBits);
   EXPECT_EQ(SentImeMessages(),
@@ -165,7 +165,7 @@ TEST_F(EntryTest, CompositionStrCancelDropsCodeAndList) {
 }
 
 TEST_F(EntryTest, CompositionStrCompleteWhileComposingCancelsTheCode) {
-  Type("ab");
+  Type("a");
   SentMessages().clear();
   EXPECT_EQ(NotifyIME(himc_, NI_COMPOSITIONSTR, CPS_COMPLETE, 0), kAllBits);
   EXPECT_EQ(CompositionString(), "");
@@ -209,6 +209,16 @@ TEST_F(EntryTest, ModeChangeCancelsTheInputAndUndoesCharcode) {
   EXPECT_EQ(ConversionMode(), static_cast<DWORD>(IME_CMODE_NATIVE));
 }
 
+// Where the mode changes, not where the status bar paints, which may never happen.
+TEST_F(EntryTest, ModeChangeSetsTraditionalOrSimplifiedOutput) {
+  SetConversionMode(IME_CMODE_NATIVE | kModeTraditional);
+  NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE, IMC_SETCONVERSIONMODE);
+  EXPECT_EQ(engine.simplifiedOutput, 0);
+  SetConversionMode(IME_CMODE_NATIVE);
+  NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE | kModeTraditional, IMC_SETCONVERSIONMODE);
+  EXPECT_EQ(engine.simplifiedOutput, 1);
+}
+
 TEST_F(EntryTest, ModeChangeToNoConversionKeepsNativeAndAsksForTheSoftKeyboard) {
   SetConversionMode(IME_CMODE_NOCONVERSION | IME_CMODE_SYMBOL | IME_CMODE_SOFTKBD);
   SentMessages().clear();
@@ -234,6 +244,10 @@ TEST_F(EntryTest, SetCompositionStringOnlyClears) {
   char text[] = "ab";
   EXPECT_FALSE(ImeSetCompositionString(himc_, SCS_SETSTR, text, 2, text, 2));
   EXPECT_EQ(CompositionString(), "a");
+  // A context that cannot be locked is a failure.
+  HIMC gone = ImmCreateContext();
+  ImmDestroyContext(gone);
+  EXPECT_FALSE(ImeSetCompositionString(gone, SCS_SETSTR, nullptr, 0, nullptr, 0));
 }
 
 TEST_F(EntryTest, MessagesBeyondTheListsCapacityGoToTheMessageBuffer) {

@@ -131,18 +131,23 @@ void EngineContextTest::SetUp() {
   ASSERT_NE(window_, nullptr);
   SetForegroundWindow(window_);
   SetFocus(window_);
-  himc_ = ImmCreateContext();
+  himc_ = SelectedContext();
   ASSERT_NE(himc_, nullptr);
   ImmAssociateContext(window_, himc_);
+  sent.clear();
+}
+
+HIMC EngineContextTest::SelectedContext() {
+  HIMC himc = ImmCreateContext();
+  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  if (!context) return nullptr;
   // The manager sizes the private block from ImeInquire's answer.
-  LPINPUTCONTEXT context = ImmLockIMC(himc_);
-  ASSERT_NE(context, nullptr);
   context->hPrivate = context->hPrivate ? ImmReSizeIMCC(context->hPrivate, kPrivateRecordSize)
                                         : ImmCreateIMCC(kPrivateRecordSize);
   context->hWnd = window_;
-  ImmUnlockIMC(himc_);
-  ASSERT_TRUE(ImeSelect(himc_, TRUE));
-  sent.clear();
+  ImmUnlockIMC(himc);
+  EXPECT_TRUE(ImeSelect(himc, TRUE));
+  return himc;
 }
 
 void EngineContextTest::TearDown() {
@@ -154,12 +159,14 @@ void EngineContextTest::TearDown() {
   if (window_) DestroyWindow(window_);
 }
 
-KeyResult EngineContextTest::Press(UINT vk, bool shift) {
+KeyResult EngineContextTest::Press(UINT vk, bool shift) { return PressIn(himc_, vk, shift); }
+
+KeyResult EngineContextTest::PressIn(HIMC himc, UINT vk, bool shift) {
   BYTE state[256] = {};
   if (shift) state[VK_SHIFT] = 0x80;
   const UINT scan = MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
   const LPARAM keyData = static_cast<LPARAM>(scan << 16) | 1;
-  KeyResult result{ImeProcessKey(himc_, vk, keyData, state) != FALSE, {}, 0};
+  KeyResult result{ImeProcessKey(himc, vk, keyData, state) != FALSE, {}, 0};
   if (!result.taken) return result;
   WORD chars[2] = {};
   const UINT ch = ToAscii(vk, scan, state, chars, 0) > 0 ? chars[0] & 0xFF : 0;
@@ -168,7 +175,7 @@ KeyResult EngineContextTest::Press(UINT vk, bool shift) {
     TRANSMSG TransMsg[10];
   } buffer = {10, {}};
   auto* list = reinterpret_cast<LPTRANSMSGLIST>(&buffer);
-  result.returned = ImeToAsciiEx(vk | (ch << 8), scan, state, list, 0, himc_);
+  result.returned = ImeToAsciiEx(vk | (ch << 8), scan, state, list, 0, himc);
   for (UINT i = 0; i < result.returned && i < 10; ++i)
     result.messages.push_back({list->TransMsg[i].message, list->TransMsg[i].wParam,
                                list->TransMsg[i].lParam});
@@ -185,6 +192,13 @@ void EngineContextTest::Type(const std::string& letters) {
 void EngineContextTest::SetRowsDrawn(DWORD rows) {
   WithBlock<int>(himc_, &INPUTCONTEXT::hCandInfo, [&](void* block, LPINPUTCONTEXT) {
     CandidateListOf(block)->rowsDrawn = rows;
+    return 0;
+  });
+}
+
+void EngineContextTest::EmptyCandidateList() {
+  WithBlock<int>(himc_, &INPUTCONTEXT::hCandInfo, [&](void* block, LPINPUTCONTEXT) {
+    CandidateListOf(block)->dwCount = 0;
     return 0;
   });
 }

@@ -80,9 +80,13 @@ protected:
   void TearDown() override;
 
   KeyResult Press(UINT vk, bool shift = false);
+  KeyResult PressIn(HIMC himc, UINT vk, bool shift = false);
+  // Another context of the test window, made and selected as the manager does.
+  HIMC SelectedContext();
   void Type(const std::string& letters);
 
   void SetRowsDrawn(DWORD rows);
+  void EmptyCandidateList();
   CandidateList Candidates();
   std::string CandidateText(DWORD index);  // the record without its marker
   std::string ResultString();

@@ -14,14 +14,16 @@ constexpr LPARAM kCodeChanged = 0x1BF;
 constexpr LPARAM kCommitted = 0x1FBF;
 
 // zx dictionaries: twelve candidates for "a", two for "ab", two full codes "aaaa", a single
-// one for "b", and 中国 with two continuations.
+// one for "b" and for ",", and two for "zg", 中国 first, with two continuations.
 std::vector<DictionaryFileRows> ZxRows() {
   return {{"lmtsys_a.db", "lmt_zx",
            {{"a", "工"}, {"aa", "式"}, {"ab", "节"}, {"ac", "芭"}, {"ad", "基"}, {"ae", "菜"},
             {"af", "革"}, {"ag", "七"}, {"ah", "牙"}, {"ai", "东"}, {"abc", "划"}, {"aaaa", "戒"},
             {"aaaa", "械"}}},
           {"lmtsys_b.db", "lmt_zx", {{"bx", "了"}}},
-          {"lmtsys_z.db", "lmt_zx", {{"zg", "中国"}, {"zgr", "中国人"}, {"zgh", "中国话"}}}};
+          {"lmtsys_,.db", "lmt_zx", {{",", "，"}}},
+          {"lmtsys_z.db", "lmt_zx",
+           {{"zg", "中国"}, {"zg", "仲"}, {"zgr", "中国人"}, {"zgh", "中国话"}}}};
 }
 
 class KeyTest : public EngineContextTest {
@@ -92,19 +94,22 @@ TEST_F(KeyTest, SelectionKeysAreCharactersWhenSwitchedOff) {
   EXPECT_EQ(CompositionString(), "a");
 }
 
+// Also before the window drew any row: it draws the first row of every page.
 TEST_F(KeyTest, ALetterLeavingOneCandidateCommitsIt) {
-  SetRowsDrawn(7);
   EXPECT_EQ(Press('B').messages, (Trace{Start(), Composition(0, kCommitted),
                                         Notify(IMN_OPENCANDIDATE, 1)}));
   EXPECT_EQ(ResultString(), "了");
   EXPECT_EQ(Private().state, kStateIdle);
 }
 
-TEST_F(KeyTest, OneCandidateStaysListedWhileNoRowWasDrawn) {
-  EXPECT_EQ(Press('B').messages,
-            (Trace{Start(), Composition('b', kCodeChanged), Notify(IMN_OPENCANDIDATE, 1)}));
-  EXPECT_EQ(CompositionString(), "b");
-  EXPECT_EQ(Candidates().dwCount, 1u);
+// "," only begins codes: typed after one, it commits it and then its own single candidate,
+// both in the key's result where the host does not need the composition ended.
+TEST_F(KeyTest, CommaAfterACodeCommitsItAndThenItsMark) {
+  Type("aa");
+  Press(VK_OEM_COMMA);
+  EXPECT_EQ(ResultString(), "式，");
+  EXPECT_EQ(CompositionString(), "");
+  EXPECT_EQ(Private().state, kStateIdle);
 }
 
 TEST_F(KeyTest, PagingInTheVerticalLayout) {
@@ -169,8 +174,9 @@ TEST_F(KeyTest, BackspaceThroughTheCodeAndPastIt) {
   EXPECT_FALSE(Press(VK_BACK).taken);
 }
 
-TEST_F(KeyTest, ALetterOnAFullCodeThatCannotBeCommittedIsRefusedWithTheGuideline) {
-  Type("aaaa");  // no row drawn yet: the full code cannot be committed
+TEST_F(KeyTest, ALetterOnAFullCodeWithNothingListedIsRefusedWithTheGuideline) {
+  Type("aaaa");
+  EmptyCandidateList();  // as a lookup that could not read its file leaves it
   // The code did not change: the composition message carries no GCS flags.
   EXPECT_EQ(Press('A').messages, (Trace{Composition('a', 0), Notify(IMN_GUIDELINE, 0),
                                         Notify(IMN_CHANGECANDIDATE, 1)}));
@@ -214,6 +220,20 @@ TEST_F(KeyTest, AnUnreadableUserDictionaryIsToldOnceAndTheSystemCandidatesStillC
   EXPECT_EQ(Press('B').messages,
             (Trace{Composition('b', kCodeChanged), Notify(IMN_CHANGECANDIDATE, 1)}));
   EXPECT_EQ(Candidates().dwCount, 2u);
+}
+
+// The association list belongs to the context it was offered in: in another context the
+// digit is a character.
+TEST_F(KeyTest, AnotherContextsKeysDoNotReachTheList) {
+  globals.wordAssociation = 1;
+  Type("zg");
+  SetRowsDrawn(7);
+  Press(VK_SPACE);
+  ASSERT_EQ(engine.associationPrefix, "中国");
+  const HIMC other = SelectedContext();
+  EXPECT_EQ(PressIn(other, '1').messages, (Trace{Char('1', MapVirtualKeyA('1', 0) * 65536 + 1)}));
+  ImeSelect(other, FALSE);
+  ImmDestroyContext(other);
 }
 
 TEST_F(KeyTest, TraditionalOutputListsAndCommitsTraditionalText) {
@@ -374,9 +394,14 @@ TEST_F(FullCodeTest, WhereACommitEndsTheCompositionTheNinthLetterStartsANewOne) 
   ImeSelect(himc_, TRUE);
   Type("abcdefgh");
   SetRowsDrawn(7);
-  EXPECT_EQ(Press('A').messages,
-            (Trace{End(), Start(), Composition('a', kCommitted),
-                   Notify(IMN_CHANGECANDIDATE, 1)}));
+  SentMessages().clear();
+  // The result goes out at once, before the messages the key returns (which are posted):
+  // the EDIT posts the committed characters as it handles it, and they must be in before
+  // it places the new composition.
+  EXPECT_EQ(Press('A').messages, (Trace{Start(), Composition('a', kCodeChanged),
+                                        Notify(IMN_CHANGECANDIDATE, 1)}));
+  EXPECT_EQ(SentImeMessages(), (Trace{End(), Composition(0, kCommitted)}));
+  EXPECT_EQ(ResultString(), "甲");
   EXPECT_EQ(CompositionString(), "a");
 }
 

@@ -64,6 +64,22 @@ TEST(ModuleLoadTest, EachProcessStartsTheUpdaterOnceAtItsFirstUse) {
   DeleteKeyTree(kSettingsKeyPath);
 }
 
+// A file named like the SQLite library in the application's folder is never loaded into it:
+// the module loads the library from its own folder.
+TEST(ModuleLoadTest, ALibraryNamedLikeTheSqliteLibraryBesideTheApplicationIsNeverLoaded) {
+  TempFolder application;
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("load_module.exe").c_str(),
+                        application.File("load_module.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(BesideThisProgram("planted_library.dll").c_str(),
+                        application.File("lmtdbmanger.dll").c_str(), FALSE));
+  EXPECT_EQ(RunAndWait("\"" + application.File("load_module.exe") + "\" \"" +
+                           BesideThisProgram("lumatori.ime") + "\"",
+                       30000),
+            0u);
+  EXPECT_EQ(GetFileAttributesA(application.File("planted-loaded").c_str()),
+            INVALID_FILE_ATTRIBUTES);
+}
+
 TEST(ModuleLoadTest, NotInstalledStartsNothingAndCreatesNothingHere) {
   TempFolder cwd;
   ASSERT_TRUE(CopyFileA(BesideThisProgram("record_start.exe").c_str(),

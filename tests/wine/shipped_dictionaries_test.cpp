@@ -85,6 +85,14 @@ TEST_F(ShippedDictionariesTest, ShapeSchemeOffersTheWubiCandidates) {
   EXPECT_EQ(PhraseCode("中国"), "khlg");
 }
 
+// "," and ";" are zx code letters: each alone is the code of its Chinese mark, the sole
+// candidate, which the engine commits at once.
+TEST_F(ShippedDictionariesTest, ShapeSchemeCodesCommaAndSemicolonAsTheirChineseMarks) {
+  UseScheme(0);
+  EXPECT_EQ(Lookup(","), std::vector<std::string>{"，"});
+  EXPECT_EQ(Lookup(";"), std::vector<std::string>{"；"});
+}
+
 TEST_F(ShippedDictionariesTest, SoundAndShapeCodesFollowThePhraseRule) {
   UseScheme(1);
   EXPECT_EQ(PhraseCode("中"), "vskk") << "zhong in Ziranma, then 中's first and last Wubi letters";

@@ -15,6 +15,7 @@
 #include "ime/engine/PrivateRecord.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
+#include "ime/settings/Startup.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
@@ -50,23 +51,18 @@ inline void MouseAt(HWND window, int x, int y, UINT mouseMessage) {
 
 class UiWindowsTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    InitGlobals(GetModuleHandleA(nullptr));
-    RegisterWindowClasses();
-    ComputeWindowMetrics();
-  }
+  // "竖向排列" as stored when the module starts.
+  virtual DWORD StartupLayout() const { return 0; }
 
+  // Each test starts the module as a fresh process does, with the settings' defaults.
   void SetUp() override {
     DeleteKeyTree(kSettingsKeyPath);
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kCaretKeyPath, "show status");
-    SetDword(kSettingsKeyPath, "竖向排列", 0);
-    globals.verticalLayout = 0;
-    globals.followCaret = 1;
-    globals.sxScheme = 0;
-    ui.lastLayout = 0;
-    ResetCandidateLayout(false);
+    SetDword(kSettingsKeyPath, "竖向排列", StartupLayout());
+    globals = ImeGlobals{};
     engine = EngineValues{};
     queryList = QueryList{};
+    StartModule(GetModuleHandleA(nullptr));
 
     app = CreateWindowExA(0, "STATIC", "app", WS_POPUP | WS_VISIBLE, 300, 200, 200, 100, nullptr,
                           nullptr, nullptr, nullptr);
@@ -103,6 +99,7 @@ class UiWindowsTest : public testing::Test {
     ImmDestroyContext(himc);
     DestroyWindow(app);
     Pump();
+    FreeGlobals();
     DeleteKeyTree(kSettingsKeyPath);
   }
 

@@ -6,9 +6,36 @@
 
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/StatusClicks.h"
+#include "tests/wine/support/AllocationFailure.h"
 #include "tests/wine/ui_fixture.h"
 
+extern "C" UINT WINAPI ImeToAsciiEx(UINT, UINT, CONST LPBYTE, LPTRANSMSGLIST, UINT, HIMC);
+
 namespace {
+
+// Allocations failing inside the module (a host out of memory, a row too large to hold) end
+// the call as a refusal: nothing escapes an entry point or a window procedure to the host.
+TEST_F(UiWindowsTest, FailedAllocationsAreAnsweredNotThrown) {
+  Activate();
+  HWND status = Record().statusWnd;
+  ASSERT_NE(status, nullptr);
+  const UiRect& button = ui.status.buttons[0];
+  struct {
+    UINT count;
+    TRANSMSG entries[10];
+  } buffer = {10, {}};
+  BYTE keys[256] = {};
+  UINT messages = 1;
+  {
+    AllocationsFail failing;
+    messages = ImeToAsciiEx('A' | ('a' << 8), 0x1E, keys,
+                            reinterpret_cast<LPTRANSMSGLIST>(&buffer), 0, himc);
+    // Over a button the bar builds the button's tooltip text.
+    MouseAt(status, (button.left + button.right) / 2, (button.top + button.bottom) / 2,
+            WM_MOUSEMOVE);
+  }
+  EXPECT_EQ(messages, 0u);
+}
 
 TEST_F(UiWindowsTest, ControlsWithoutChildren) {
   COMPOSITIONFORM form = {};
@@ -68,8 +95,10 @@ TEST_F(UiWindowsTest, DeactivationHidesTheChildren) {
 
 TEST_F(UiWindowsTest, SchemeButtonWritesTheSchemeAtOnce) {
   Activate();
+  EXPECT_EQ(engine.maxCodeLength, 4);
   StatusButtonClick(Record().statusWnd, himc, 1);
   EXPECT_EQ(globals.sxScheme, 1);
+  EXPECT_EQ(engine.maxCodeLength, 8);
   HKEY key;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
   DWORD value = 0, size = sizeof value;
@@ -135,6 +164,24 @@ TEST_F(UiWindowsTest, HorizontalPageShowsSevenRows) {
   const RECT r = WindowRect(Record().candCompWnd);
   EXPECT_GT(r.right - r.left, ui.candidate.baseWidth - 1);
   EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);
+}
+
+// Started with "竖向排列" = 1, its default: the first activation finds no change of
+// orientation, which would cancel the input and open a context the application closed.
+class UiStartedVerticalTest : public UiWindowsTest {
+ protected:
+  DWORD StartupLayout() const override { return 1; }
+};
+
+TEST_F(UiStartedVerticalTest, FirstActivationLeavesTheContextAsItWas) {
+  EXPECT_TRUE(ui.candidate.vertical);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->fOpen = FALSE;
+  ImmUnlockIMC(himc);
+  Activate();
+  context = ImmLockIMC(himc);
+  EXPECT_FALSE(context->fOpen);
+  ImmUnlockIMC(himc);
 }
 
 TEST_F(UiWindowsTest, LayoutSwitchAtActivationDropsTheWindowAndPlacesTheBar) {

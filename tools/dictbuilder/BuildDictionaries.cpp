@@ -4,6 +4,7 @@
 #include "tools/dictbuilder/DictionaryFiles.h"
 #include "tools/dictbuilder/ListFiles.h"
 #include "tools/dictbuilder/PinyinTable.h"
+#include "tools/dictbuilder/PunctuationCodes.h"
 #include "tools/dictbuilder/RimeDict.h"
 #include "tools/dictbuilder/WubiTable.h"
 
@@ -14,7 +15,7 @@ BuildReport BuildDictionaries(const BuildInputs& inputs) {
   const RimeDict wubi = ReadRimeDict(inputs.wubiPath);
   const RimeDict pinyin = ReadRimeDict(inputs.pinyinPath);
   const FullCodes fullCodes = WubiFullCodes(wubi);
-  const SchemeTables zx = BuildZxTables(wubi, fullCodes, report.zx);
+  const SchemeTables zx = WithZxPunctuationCodes(BuildZxTables(wubi, fullCodes, report.zx));
   const SchemeTables sx = BuildSxTables(pinyin, fullCodes, report.sx);
   report.files = WriteDictionaryFiles(inputs.dictionaryDir, sx, zx);
   WriteCodeDocument(inputs.dictionaryDir + "/sxzd.txt", sx, CodeScheme::sx);

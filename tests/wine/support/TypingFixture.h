@@ -10,6 +10,7 @@
 #include <imm.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ime/engine/ImeConstants.h"
@@ -79,6 +80,15 @@ protected:
     wchar_t text[256] = {};
     GetWindowTextW(edit_, text, 256);
     return text;
+  }
+
+  // A system dictionary file of zx codes (code, text), all beginning with `initial`.
+  void AddZxRows(char initial, const std::vector<std::pair<std::string, std::string>>& rows) {
+    std::vector<std::string> statements = {"create table lmt_zx(mbcode text, hzcode text)",
+                                           "create table lmt_sx(mbcode text, hzcode text)"};
+    for (const auto& [code, text] : rows)
+      statements.push_back("insert into lmt_zx values('" + code + "','" + text + "')");
+    MakeDictionary(install_.File("lumatoridb") + "\\lmtsys_" + initial + ".db", statements);
   }
 
   // Wine selects the module into the context at the first key; a mode set before that is

@@ -32,6 +32,13 @@ protected:
     db.Execute("insert into lmt_zx values(" + SqlQuote(code) + "," + SqlQuote(text) + ")");
   }
 
+  std::vector<std::string> Codes(TSQLiteDatabase& db, const std::string& condition) {
+    auto table = db.Query("select mbcode from lmt_zx where " + condition + " order by mbcode");
+    std::vector<std::string> codes;
+    for (; !table->AtEnd(); table->MoveNext()) codes.push_back(table->FieldTextOrEmpty(0));
+    return codes;
+  }
+
   TempFolder folder;
   std::string path;
 };

@@ -245,8 +245,10 @@ TEST(ConcurrentWritersTest, TwoProcessesLoseNoPhraseAndStoreNoneTwice) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 6 && std::string(argv[1]) == kWriterArgument)
-    return RunWriter(std::atoi(argv[2]), argv[3], std::atoi(argv[4]), argv[5]);
+  // A writer never runs the test itself, whatever its command line: that would start
+  // writers of its own.
+  if (argc > 1 && std::string(argv[1]) == kWriterArgument)
+    return argc == 6 ? RunWriter(std::atoi(argv[2]), argv[3], std::atoi(argv[4]), argv[5]) : 2;
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -103,8 +103,14 @@ inline IsolatedOutcome RunCasesIsolated(const char* program, int count, const st
                                       failures + "\"",
                                   progress, caseTimeoutMs);
     if (code == 0) break;
-    int reached = first;
+    int reached = -1;
     std::ifstream(progress) >> reached;
+    if (reached < first) {  // it never began a case: the next child would not either
+      outcome.failures.push_back("case " + std::to_string(first) +
+                                 ": the child process never began (" + std::to_string(code) + ")");
+      ++outcome.crashes;
+      break;
+    }
     char what[80];
     std::snprintf(what, sizeof what,
                   code == WAIT_TIMEOUT ? "case %d: no answer for a minute (0x%lX)"

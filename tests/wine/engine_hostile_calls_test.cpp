@@ -349,29 +349,27 @@ std::vector<Call> Calls(const Module& m, const std::vector<HIMC>& contexts) {
   return calls;
 }
 
-// Closes, from a thread of its own, whatever a call opened: dialogs and message boxes,
-// and menus (a menu's modal loop ends on Esc). When the calling thread has gone (the system
-// ends a thread that an exception left unhandled in a window procedure), ends the process
-// with the thread's exit code, the exception's.
-DWORD WINAPI CloseWhatOpens(LPVOID callingThread) {
-  while (WaitForSingleObject(callingThread, 30) == WAIT_TIMEOUT) {
-    EnumWindows(
-        [](HWND window, LPARAM) -> BOOL {
-          DWORD process = 0;
-          GetWindowThreadProcessId(window, &process);
-          if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-          char name[32] = {};
-          GetClassNameA(window, name, sizeof name);
-          if (std::string(name) == "#32770") {
-            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-            PostMessageA(window, WM_CLOSE, 0, 0);
-          } else if (std::string(name) == "#32768") {
-            PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-          }
-          return TRUE;
-        },
-        0);
+// Closes a dialog, message box or menu of this process (a menu's modal loop ends on Esc).
+BOOL CALLBACK CloseIfOpened(HWND window, LPARAM) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32770") {
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  } else if (std::string(name) == "#32768") {
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
   }
+  return TRUE;
+}
+
+// Closes, from a thread of its own, whatever a call opened. When the calling thread has
+// gone (the system ends a thread that an exception left unhandled in a window procedure),
+// ends the process with the thread's exit code, the exception's.
+DWORD WINAPI CloseWhatOpens(LPVOID callingThread) {
+  while (WaitForSingleObject(callingThread, 30) == WAIT_TIMEOUT) EnumWindows(CloseIfOpened, 0);
   DWORD code = 0;
   GetExitCodeThread(callingThread, &code);
   TerminateProcess(GetCurrentProcess(), code ? code : 1);

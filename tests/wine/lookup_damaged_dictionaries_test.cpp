@@ -396,8 +396,12 @@ TEST(DamagedDictionariesTest, TheApplicationTypingThroughTheModuleKeepsRunning) 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == "--type") return TypeThroughTheModule(argv[3], std::atoi(argv[2]));
+  // A child never runs the tests itself, whatever its command line: they would start
+  // children of their own.
+  if (argc > 1 && std::string(argv[1]) == "--type")
+    return argc == 4 ? TypeThroughTheModule(argv[3], std::atoi(argv[2])) : 2;
   if (argc > 1 && std::string(argv[1]) == kCasesArgument) {
+    if (argc != 5) return 2;
     InstallCountedAllocator();
     const Workspace work = ChildWorkspace(CasesFolder(argv));
     const FencedPool pool;

@@ -2,20 +2,17 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "ime/dictionary/CandidateMerge.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/DictionaryFiles.h"
+#include "ime/dictionary/DictionaryRows.h"
 #include "ime/dictionary/LookupStatements.h"
-#include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
 
 namespace {
-
-constexpr char kUserDictionary[] = "lmtsys_User.db";
 
 static_assert(kMaxCandidates == kCandidateCount);
 static_assert(kCandidateRecordSize == kCandidateBufferSize);
@@ -23,22 +20,6 @@ static_assert(kCandidateRecordSize == kCandidateBufferSize);
 CandidateStore StoreFor(CandidateList* list) {
   return {list, globals.candidatePool, engine.associationPrefix, globals.gb2312Only == 1,
           engine.simplifiedOutput ? nullptr : ToTraditional};
-}
-
-// The rows of sql in the dictionary file name, or no rows when the file cannot be read
-// (missing, damaged, without the table): one file's fault never takes the rows of the
-// other with it. readable, when given, tells which.
-std::unique_ptr<TSQLiteTable> RowsOrNone(const std::string& name, const std::string& sql,
-                                         bool* readable = nullptr) {
-  try {
-    TSQLiteDatabase db(DictionaryFile(name), kDictionaryPassword);
-    std::unique_ptr<TSQLiteTable> rows = db.Query(sql);
-    if (readable) *readable = true;
-    return rows;
-  } catch (const ESQLiteException&) {
-    if (readable) *readable = false;
-    return std::make_unique<TSQLiteTable>();
-  }
 }
 
 // The typed code: the composition string up to its zero byte (within the block), at most
@@ -67,10 +48,12 @@ bool LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list) {
   list->dwCount = 0;
   const std::string sql = CodeLookupStatement(ActiveWordTable(), code);
   bool userReadable = true;
-  const std::unique_ptr<TSQLiteTable> systemRows =
-      RowsOrNone("lmtsys_" + code.substr(0, 1) + ".db", sql);
-  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone(kUserDictionary, sql, &userReadable);
-  MergeCandidateRows(*systemRows, *userRows, StoreFor(list), code.size());
+  {
+    DictionaryRows systemRows([&] { return OpenSystemDictionary(code.substr(0, 1)); }, sql);
+    DictionaryRows userRows(OpenUserDictionary, sql);
+    MergeCandidateRows(systemRows, userRows, StoreFor(list), code.size());
+    userReadable = userRows.Readable();
+  }  // the user file is closed first, then the system file
 
   list->dwSelection = 0;
   engine.searchTextFollowsList = 1;
@@ -95,8 +78,8 @@ DWORD LookupAssociations(const std::string& firstChar, const std::string& commit
   list->dwCount = 0;
   const std::string sql = AssociationStatement(ActiveWordTable(), committed);
   // The user dictionary is queried first.
-  const std::unique_ptr<TSQLiteTable> userRows = RowsOrNone("lmtsys_user.db", sql);
-  const std::unique_ptr<TSQLiteTable> systemRows = RowsOrNone("lmtsys_" + firstChar + ".db", sql);
-  MergeCandidateRows(*systemRows, *userRows, StoreFor(list), 0);
+  DictionaryRows userRows(OpenUserDictionary, sql);
+  DictionaryRows systemRows([&] { return OpenSystemDictionary(firstChar); }, sql);
+  MergeCandidateRows(systemRows, userRows, StoreFor(list), 0);
   return list->dwCount;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ime/dictionary/CandidateText.h"
+#include "ime/dictionary/DictionaryRows.h"
 
 namespace {
 
@@ -31,13 +32,14 @@ void StoreCandidate(const CandidateStore& store, std::string_view text,
   AppendCandidateEntry(store.list, buffer);
 }
 
-void MergeCandidateRows(TSQLiteTable& system, TSQLiteTable& user, const CandidateStore& store,
+template <typename Rows>
+void MergeCandidateRows(Rows& system, Rows& user, const CandidateStore& store,
                         std::size_t typedLength) {
   std::string held;  // the code of the last user row read, or its display code once stored
   while (!system.AtEnd() && store.list->dwCount < kMaxCandidates) {
     const std::string systemText = system.FieldTextOrEmpty(0);
     const std::string systemCode = system.FieldTextOrEmpty(1);
-    while (!user.AtEnd() &&
+    while (!user.AtEnd() && store.list->dwCount < kMaxCandidates &&
            ((systemCode >= held && systemCode.size() == held.size()) || held.empty())) {
       const std::string userText = user.FieldTextOrEmpty(0);
       held = user.FieldTextOrEmpty(1);
@@ -62,3 +64,7 @@ void MergeCandidateRows(TSQLiteTable& system, TSQLiteTable& user, const Candidat
     user.MoveNext();
   }
 }
+
+template void MergeCandidateRows(TSQLiteTable&, TSQLiteTable&, const CandidateStore&, std::size_t);
+template void MergeCandidateRows(DictionaryRows&, DictionaryRows&, const CandidateStore&,
+                                 std::size_t);

@@ -22,9 +22,11 @@ struct CandidateStore {
 void StoreCandidate(const CandidateStore& store, std::string_view text,
                     std::string_view displayCode, bool user);
 
-// Merges the (hzcode, mbcode) rows of both tables, each sorted by code: user rows whose
+// Merges the (hzcode, mbcode) rows of both sources, each sorted by code: user rows whose
 // code sorts at or before a system row's come before it; once a user row with a code
 // longer than the typed one is stored, the remaining user rows follow all system rows.
-// typedLength characters are taken off each code to give its display code.
-void MergeCandidateRows(TSQLiteTable& system, TSQLiteTable& user, const CandidateStore& store,
+// typedLength characters are taken off each code to give its display code. No row is read
+// once the list is full. Rows is TSQLiteTable or DictionaryRows.
+template <typename Rows>
+void MergeCandidateRows(Rows& system, Rows& user, const CandidateStore& store,
                         std::size_t typedLength);

@@ -12,7 +12,8 @@ std::string SelectFrom(const std::string& table) {
 
 std::string CodeLookupStatement(const std::string& table, const std::string& code) {
   return SelectFrom(table) + SqlPrefixRange("mbcode", code) +
-         " order by length(mbcode), mbcode asc limit 0," + std::to_string(kLookupRowsPerFile);
+         " order by length(mbcode), mbcode asc, rowid limit 0," +
+         std::to_string(kLookupRowsPerFile);
 }
 
 std::string AssociationStatement(const std::string& table, const std::string& committed) {

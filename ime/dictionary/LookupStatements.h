@@ -7,8 +7,9 @@
 constexpr int kLookupRowsPerFile = 999;
 
 // (hzcode, mbcode) of every code in table (lmt_sx or lmt_zx) that begins with code: the
-// shortest codes first, codes of one length in byte order (the files' lookup index puts
-// the more frequent entry of one code first); at most kLookupRowsPerFile rows.
+// shortest codes first, codes of one length in byte order, the rows of one code in the
+// table's own order (the system files keep the more frequent entry first, the user file
+// the order added); at most kLookupRowsPerFile rows.
 std::string CodeLookupStatement(const std::string& table, const std::string& code);
 
 // (hzcode, mbcode) of every row of table whose text begins with the bytes of committed,

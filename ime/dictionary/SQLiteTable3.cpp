@@ -83,10 +83,43 @@ std::int64_t TruncatedInt64(double value) {
 
 std::string BlobText(const SQLiteBlob& blob) { return std::string(blob.begin(), blob.end()); }
 
+// A value as text by its column's type.
+std::string CellText(const SQLiteCell& cell, int type) {
+  if (std::holds_alternative<std::monostate>(cell))
+    return type == kColumnInteger || type == kColumnFloat ? "0" : "";
+  switch (type) {
+    case kColumnInteger:
+      return std::to_string(std::get<std::int64_t>(cell));
+    case kColumnFloat:
+      return FloatText(std::get<double>(cell));
+    case kColumnBlob:
+      return BlobText(std::get<SQLiteBlob>(cell));
+    case kColumnNull:
+      return std::string();
+    default:
+      return std::get<std::string>(cell);
+  }
+}
+
+std::string CellTextOrEmpty(const SQLiteCell& cell, int type) {
+  return std::holds_alternative<std::monostate>(cell) ? std::string() : CellText(cell, type);
+}
+
 const char kNotNumeric[] = "Not an integer or numeric field";
 const char kNotBlob[] = "Not a Blob field";
 const char kBusyMessage[] = "Could not prepare SQL statement";
 const char kOutOfMemoryMessage[] = "Could not retrieve data.\rError [7]: A malloc() failed.";
+
+// Runs read; an allocation failing in it (a row or result larger than the memory left) is
+// the layer's error, like any other failure to read, and never reaches the application.
+template <typename Read>
+void ReadingRows(const Read& read) {
+  try {
+    read();
+  } catch (const std::bad_alloc&) {
+    throw ESQLiteException(kOutOfMemoryMessage);
+  }
+}
 
 }  // namespace
 
@@ -138,43 +171,70 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql) {
   return std::make_unique<TSQLiteTable>(*this, sql);
 }
 
-TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
-  sqlite3_stmt* prepared = nullptr;
-  const int result = sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &prepared, nullptr);
-  Statement statement(prepared);
+TSQLiteCursor::TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql) : db(db), sql(sql) {
+  const int result = sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &statement, nullptr);
   if (result != SQLITE_OK) db.ReportError("Error executing SQL", sql);
   if (!statement) db.ReportError("Could not prepare SQL statement", sql);
-
-  // Every row is held in memory: a result larger than the memory left is the layer's error,
-  // like any other failure to read it, and never reaches the application.
   try {
-    ReadRows(db, statement.get(), sql);
-  } catch (const std::bad_alloc&) {
-    throw ESQLiteException(kOutOfMemoryMessage);
+    Step();
+  } catch (const ESQLiteException&) {
+    sqlite3_finalize(statement);  // no destructor runs for an object never made
+    throw;
   }
-  currentRow = 0;
 }
 
-void TSQLiteTable::ReadRows(TSQLiteDatabase& db, sqlite3_stmt* statement, const std::string& sql) {
-  for (;;) {
+TSQLiteCursor::~TSQLiteCursor() { sqlite3_finalize(statement); }
+
+bool TSQLiteCursor::MoveNext() {
+  if (atEnd) return false;
+  Step();
+  return !atEnd;
+}
+
+void TSQLiteCursor::Step() {
+  ReadingRows([this] {
+    row.clear();
     const int step = sqlite3_step(statement);
-    if (step == SQLITE_DONE) break;
+    if (step == SQLITE_DONE) {
+      atEnd = true;
+      return;
+    }
     if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
     if (step != SQLITE_ROW) {
       sqlite3_reset(statement);
       db.ReportError("Could not retrieve data", sql);
     }
-    if (rowCount == 0) {
-      columnCount = static_cast<std::uint32_t>(sqlite3_column_count(statement));
-      for (int c = 0; c < static_cast<int>(columnCount); ++c) {
+    const int count = sqlite3_column_count(statement);
+    if (columnTypes.empty()) {
+      for (int c = 0; c < count; ++c) {
         columnNames.push_back(UpperCaseName(sqlite3_column_name(statement, c)));
         columnTypes.push_back(ColumnTypeOf(statement, c));
       }
     }
-    ++rowCount;
-    for (int c = 0; c < static_cast<int>(columnCount); ++c)
-      cells.push_back(ReadCell(statement, c, columnTypes[static_cast<size_t>(c)]));
-  }
+    for (int c = 0; c < count; ++c)
+      row.push_back(ReadCell(statement, c, columnTypes[static_cast<size_t>(c)]));
+  });
+}
+
+std::string TSQLiteCursor::FieldTextOrEmpty(std::uint32_t column) const {
+  if (atEnd) throw ESQLiteException("Table is at End of File");
+  if (column >= row.size()) throw ESQLiteException("Column index out of range");
+  return CellTextOrEmpty(row[column], columnTypes[column]);
+}
+
+TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
+  TSQLiteCursor cursor(db, sql);
+  // Every row is held in memory.
+  ReadingRows([&] {
+    columnNames = cursor.ColumnNames();
+    columnTypes = cursor.ColumnTypes();
+    columnCount = static_cast<std::uint32_t>(columnTypes.size());
+    for (; !cursor.AtEnd(); cursor.MoveNext()) {
+      ++rowCount;
+      for (SQLiteCell& cell : cursor.Row()) cells.push_back(std::move(cell));
+    }
+  });
+  currentRow = 0;
 }
 
 bool TSQLiteTable::MoveNext() {
@@ -190,27 +250,13 @@ const SQLiteCell& TSQLiteTable::CurrentCell(std::uint32_t column) const {
 }
 
 std::string TSQLiteTable::FieldTextOrEmpty(std::uint32_t column) const {
-  if (std::holds_alternative<std::monostate>(CurrentCell(column))) return std::string();
-  return FieldText(column);
+  const SQLiteCell& cell = CurrentCell(column);  // checks the column first
+  return CellTextOrEmpty(cell, columnTypes[column]);
 }
 
 std::string TSQLiteTable::FieldText(std::uint32_t column) const {
   const SQLiteCell& cell = CurrentCell(column);
-  const int type = columnTypes[column];
-  if (std::holds_alternative<std::monostate>(cell))
-    return type == kColumnInteger || type == kColumnFloat ? "0" : "";
-  switch (type) {
-    case kColumnInteger:
-      return std::to_string(std::get<std::int64_t>(cell));
-    case kColumnFloat:
-      return FloatText(std::get<double>(cell));
-    case kColumnBlob:
-      return BlobText(std::get<SQLiteBlob>(cell));
-    case kColumnNull:
-      return std::string();
-    default:
-      return std::get<std::string>(cell);
-  }
+  return CellText(cell, columnTypes[column]);
 }
 
 std::int64_t TSQLiteTable::FieldInt64(std::uint32_t column) const {

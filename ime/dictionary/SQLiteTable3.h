@@ -1,5 +1,6 @@
 // Thin access layer over SQLite for the dictionary files: one connection per operation,
-// results read completely into memory, every failure raised as ESQLiteException.
+// results read completely into memory (TSQLiteTable) or a row at a time (TSQLiteCursor),
+// every failure raised as ESQLiteException.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,6 @@
 #include <vector>
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 // Every dictionary file is opened with this password; the codec receives only its first
 // kDictionaryKeyLength bytes as the key.
@@ -33,6 +33,7 @@ private:
 };
 
 class TSQLiteTable;
+struct sqlite3_stmt;
 
 class TSQLiteDatabase {
 public:
@@ -51,7 +52,7 @@ public:
   [[noreturn]] void ReportError(const std::string& context, const std::string& sql);
 
 private:
-  friend class TSQLiteTable;
+  friend class TSQLiteCursor;
   sqlite3* handle = nullptr;
 };
 
@@ -67,6 +68,39 @@ enum SQLiteColumnType : int {
 using SQLiteBlob = std::vector<unsigned char>;
 // monostate: absent (SQL NULL or a zero-length blob).
 using SQLiteCell = std::variant<std::monostate, std::int64_t, double, std::string, SQLiteBlob>;
+
+// The rows of one query read one at a time, as the caller asks for them, so that a caller
+// that stops early never has the rest read. It keeps its statement on db until destroyed.
+// Failures raise ESQLiteException as TSQLiteTable's do.
+class TSQLiteCursor {
+public:
+  // Prepares sql on db and reads its first row.
+  TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql);
+  ~TSQLiteCursor();
+  TSQLiteCursor(const TSQLiteCursor&) = delete;
+  TSQLiteCursor& operator=(const TSQLiteCursor&) = delete;
+
+  bool AtEnd() const { return atEnd; }
+  // Reads the next row; false at the end.
+  bool MoveNext();
+  // The values of the current row, as TSQLiteTable reads them.
+  std::vector<SQLiteCell>& Row() { return row; }
+  std::string FieldTextOrEmpty(std::uint32_t column) const;
+  // Known once the first row has been read.
+  const std::vector<std::string>& ColumnNames() const { return columnNames; }
+  const std::vector<int>& ColumnTypes() const { return columnTypes; }
+
+private:
+  void Step();
+
+  TSQLiteDatabase& db;
+  std::string sql;
+  sqlite3_stmt* statement = nullptr;
+  std::vector<std::string> columnNames;
+  std::vector<int> columnTypes;
+  std::vector<SQLiteCell> row;
+  bool atEnd = false;
+};
 
 class TSQLiteTable {
 public:
@@ -93,7 +127,6 @@ public:
   const std::vector<int>& ColumnTypes() const { return columnTypes; }
 
 private:
-  void ReadRows(TSQLiteDatabase& db, sqlite3_stmt* statement, const std::string& sql);
   const SQLiteCell& CurrentCell(std::uint32_t column) const;
 
   std::vector<SQLiteCell> cells;

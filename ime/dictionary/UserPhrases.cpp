@@ -11,21 +11,15 @@
 
 namespace {
 
-constexpr char kUserDictionary[] = "lmtsys_User.db";
-
 std::string PairCondition(const std::string& code, const std::string& text) {
   return "mbcode=" + SqlQuote(code) + " and hzcode=" + SqlQuote(text);
 }
 
 std::unique_ptr<TSQLiteTable> QueryUserDictionary(const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  return db.Query(sql);
+  return OpenUserDictionary()->Query(sql);
 }
 
-void ExecuteOnUserDictionary(const std::string& sql) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  db.Execute(sql);
-}
+void ExecuteOnUserDictionary(const std::string& sql) { OpenUserDictionary()->Execute(sql); }
 
 std::string InsertStatement(const std::string& code, const std::string& text) {
   return "insert into " + ActiveWordTable() + " values(" + SqlQuote(code) + "," +
@@ -54,12 +48,12 @@ void ShowPhraseError(const char* message) {
 template <typename First>
 const char* StoreUnlessRefused(const std::string& code, const std::string& text, First first) {
   if (TextValue(code).empty() || TextValue(text).empty()) return "设置词组错误";
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  db.Execute("begin immediate");
-  if (PairStored(db, code, text)) return "已存在此词组";
-  first(db);
-  db.Execute(InsertStatement(code, text));
-  db.Execute("commit");
+  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary();
+  db->Execute("begin immediate");
+  if (PairStored(*db, code, text)) return "已存在此词组";
+  first(*db);
+  db->Execute(InsertStatement(code, text));
+  db->Execute("commit");
   return nullptr;
 }
 
@@ -71,8 +65,7 @@ bool Refused(const char* refusal) {
 }  // namespace
 
 bool UserPhraseExists(const std::string& code, const std::string& text) {
-  TSQLiteDatabase db(DictionaryFile(kUserDictionary), kDictionaryPassword);
-  return PairStored(db, code, text);
+  return PairStored(*OpenUserDictionary(), code, text);
 }
 
 bool AddUserPhrase(const std::string& code, const std::string& text) {
@@ -93,7 +86,7 @@ bool DeleteUserPhrase(const std::string& code, const std::string& text) {
 
 void ListUserPhrases(HWND listView) {
   const std::unique_ptr<TSQLiteTable> rows =
-      QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable());
+      QueryUserDictionary("select mbcode,hzcode from " + ActiveWordTable() + " order by rowid");
   SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
   for (; !rows->AtEnd(); rows->MoveNext()) {
     AppendPhraseItem(listView, rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1));

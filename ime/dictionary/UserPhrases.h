@@ -17,6 +17,6 @@ bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
                       const std::string& newCode, const std::string& newText);
 // Deletes every row with exactly this code and text.
 bool DeleteUserPhrase(const std::string& code, const std::string& text);
-// Replaces the items of a report-style list view by every stored pair: the code as the
-// item, the text as its first sub-item.
+// Replaces the items of a report-style list view by every stored pair in the order added:
+// the code as the item, the text as its first sub-item.
 void ListUserPhrases(HWND listView);

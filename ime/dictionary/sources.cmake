@@ -3,10 +3,12 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PhraseCodeRule.cpp
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SQLiteTable3.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SQLiteResultText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SqlText.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/LookupStatements.cpp)
+                                    ${CMAKE_CURRENT_LIST_DIR}/LookupStatements.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryLayout.cpp)
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateRecord.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateMerge.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/DictionaryRows.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PhraseCharacters.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/VariantTable.cpp)
 # The simplified/traditional character table, generated from OpenCC's data at build time.

@@ -5,6 +5,7 @@
 #include "ime/resources/resource.h"
 #include "ime/settings/CaretPlacement.h"
 #include "ime/settings/ListFiles.h"
+#include "ime/ui/PaintCache.h"
 #include "ime/ui/WindowClasses.h"
 
 ImeGlobals globals;
@@ -86,6 +87,7 @@ void InitGlobals(HINSTANCE module) {
 
 void FreeGlobals() {
   UnregisterWindowClasses();
+  FreeSharedFonts();
   for (char*& buffer : globals.candidatePool) {
     delete[] buffer;
     buffer = nullptr;

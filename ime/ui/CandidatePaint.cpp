@@ -15,6 +15,7 @@
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/CandidateRows.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/PaintCache.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
@@ -128,25 +129,30 @@ int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount],
   return n;
 }
 
+// A window that the new size takes past the work area is placed again for that size; the
+// new place and size are given together, in one change of the window.
 void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   RECT r = {};
   GetWindowRect(window, &r);
-  const bool differs = r.right - r.left != wanted.size.width || r.bottom - r.top != wanted.size.height;
+  const int width = wanted.size.width;
+  const int height = wanted.size.height;
+  const bool differs = r.right - r.left != width || r.bottom - r.top != height;
   ui.candidateSize = wanted.size;
   if (!differs && !wanted.forceResize) return;
-  if (differs) MoveWindow(window, r.left, r.top, wanted.size.width, wanted.size.height, TRUE);
-  if (r.left + wanted.size.width > globals.workArea.right ||
-      r.top + wanted.size.height > globals.workArea.bottom - 10) {
-    SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
-  }
+  const bool outside = r.left + width > globals.workArea.right ||
+                       r.top + height > globals.workArea.bottom - 10;
+  const std::optional<UiPoint> placed = outside ? CandidatePlacement(window) : std::nullopt;
+  const UiPoint p = placed ? *placed : UiPoint{r.left, r.top};
+  if (differs || p.x != r.left || p.y != r.top)
+    SetWindowPos(window, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DrawQueryAndSearchText(HDC dc) {
   const CandidateLayout& l = ui.candidate;
-  HFONT plain = CreateSongFont(9);
-  HFONT underlined = CreateSongFont(9, true);
+  HFONT plain = SharedSongFont(9);
+  HFONT underlined = SharedSongFont(9, true);
   // Restored as a whole: with a font that could not be made, SelectObject has no old font
-  // to give back, and the other would stay selected when deleted.
+  // to give back.
   const int saved = SaveDC(dc);
   SelectObject(dc, plain);
   const bool queryHovered = !queryList.rotationActive;
@@ -164,8 +170,6 @@ void DrawQueryAndSearchText(HDC dc) {
     TextOutA(dc, l.searchText.left, l.searchText.top + 4, engine.searchText, searchLength);
   }
   RestoreDC(dc, saved);
-  DeleteObject(underlined);
-  DeleteObject(plain);
 }
 
 void DrawButtons(HDC dc, const CandidateList* list) {
@@ -185,17 +189,18 @@ void DrawButtons(HDC dc, const CandidateList* list) {
                   l.queryListButton.top, 20, 20);
 }
 
-}  // namespace
+// The page laid out: its rows, their slots (horizontal layout) and the window's size.
+struct LaidOutPage {
+  PageRow rows[kCandidateSlotCount];
+  int rowCount = 0;
+  HorizontalRows slots = {};
+  WindowSize size = {};
+};
 
-void PaintCandidateWindow(HWND window, HDC dc) {
-  Blocks b;
-  if (!LockAll(window, &b)) {
-    UnlockAll(&b);
-    return;
-  }
+// Measures the page's rows on dc and gives the window the size they need.
+void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
   CandidateLayout& l = ui.candidate;
-  HFONT font = CreateSongFont(12);
-  HGDIOBJ oldFont = SelectObject(dc, font);
+  HGDIOBJ oldFont = SelectObject(dc, SharedSongFont(12));
 
   if (engine.searchTextFollowsList) {
     engine.searchText[0] = '\0';
@@ -206,26 +211,27 @@ void PaintCandidateWindow(HWND window, HDC dc) {
   }
 
   CandidateList* list = CandidateListOf(b.candidates);
-  PageRow rows[kCandidateSlotCount];
-  HorizontalRows slots = {};
   int rowsWidth = l.baseWidth;
-  const int rowCount = BuildRows(dc, list, rows, &rowsWidth, &slots);
-  for (int k = 0; k < kCandidateSlotCount; ++k) ui.horizontalSlots[k] = slots.slots[k];
+  page->rowCount = BuildRows(dc, list, page->rows, &rowsWidth, &page->slots);
+  for (int k = 0; k < kCandidateSlotCount; ++k) ui.horizontalSlots[k] = page->slots.slots[k];
 
   const int searchLength = static_cast<int>(strnlen(engine.searchText, kSearchTextSize));
   if (searchLength > 0) {
-    HFONT small = CreateSongFont(9);
-    HGDIOBJ previous = SelectObject(dc, small);
+    SelectObject(dc, SharedSongFont(9));
     l.searchText.right = l.searchText.left + TextWidth(dc, engine.searchText, searchLength) + 2;
-    SelectObject(dc, previous);
-    DeleteObject(small);
   }
-  WindowSize size = FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0);
-  size.forceResize = size.forceResize || ui.resizeForced;
+  SelectObject(dc, oldFont);
+  page->size = FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0);
+  page->size.forceResize = page->size.forceResize || ui.resizeForced;
   ui.resizeForced = false;
-  ResizeIfNeeded(window, size);
-  const int width = size.size.width;
-  const int height = size.size.height;
+  ResizeIfNeeded(window, page->size);
+}
+
+void DrawPage(HWND window, HDC dc, const Blocks& b, const LaidOutPage& page) {
+  CandidateLayout& l = ui.candidate;
+  const int width = page.size.size.width;
+  const int height = page.size.size.height;
+  HGDIOBJ oldFont = SelectObject(dc, SharedSongFont(12));
 
   StretchImage(dc, "candback", 0, 0, width, height);
   StretchImage(dc, "compback", 0, 0, width, l.compLineHeight);
@@ -250,24 +256,55 @@ void PaintCandidateWindow(HWND window, HDC dc) {
   }
 
   const bool codeComplete = b.composition->dwCursorPos == engine.maxCodeLength;
-  for (int k = 0; k < rowCount; ++k) {
-    const bool blue = (k == 0 && codeComplete) || rows[k].marker == '1' ||
+  for (int k = 0; k < page.rowCount; ++k) {
+    const PageRow& row = page.rows[k];
+    const bool blue = (k == 0 && codeComplete) || row.marker == '1' ||
                       !engine.associationPrefix.empty();
     SetTextColor(dc, blue ? kBlue : kBlack);
     int x = l.candidateArea.left;
     int y = l.candidateArea.top + k * l.charHeight;
     if (!l.vertical) {
-      if (slots.slots[k].Width() == 0) break;
-      x = slots.slots[k].left;
+      if (page.slots.slots[k].Width() == 0) break;
+      x = page.slots.slots[k].left;
       y = l.candidateArea.top;
     }
-    TextOutA(dc, x, y, rows[k].text.data(), static_cast<int>(rows[k].text.size()));
+    TextOutA(dc, x, y, row.text.data(), static_cast<int>(row.text.size()));
   }
   SelectObject(dc, oldFont);
-  DeleteObject(font);
 
   DrawQueryAndSearchText(dc);
   if (!l.vertical) MoveButtonsToRightEdge(l, width);
-  DrawButtons(dc, list);
+  DrawButtons(dc, CandidateListOf(b.candidates));
+}
+
+}  // namespace
+
+void PaintCandidateWindow(HWND window, HDC dc) {
+  Blocks b;
+  if (LockAll(window, &b)) {
+    LaidOutPage page;
+    LayOutPage(window, dc, b, &page);
+    DrawPage(window, dc, b, page);
+  }
+  UnlockAll(&b);
+}
+
+void PaintCandidateWindowUpdate(HWND window) {
+  Blocks b;
+  LaidOutPage page;
+  bool laidOut = false;
+  if (LockAll(window, &b)) {
+    // Sized before the paint begins, so that this one paint covers the new size: resized
+    // within it, the window would show only the part it had and paint again.
+    if (HDC measuring = GetDC(window)) {
+      LayOutPage(window, measuring, b, &page);
+      ReleaseDC(window, measuring);
+      laidOut = true;
+    }
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  if (laidOut) DrawPage(window, dc, b, page);
+  EndPaint(window, &ps);
   UnlockAll(&b);
 }

@@ -2,6 +2,8 @@
 
 #include <imm.h>
 
+#include <optional>
+
 #include "ime/common/ImmDev.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
@@ -59,11 +61,11 @@ UiPoint CaretRelative(const INPUTCONTEXT& context, UiPoint caret, UiPoint curren
 
 }  // namespace
 
-void PlaceCandidateWindow(HWND window) {
+std::optional<UiPoint> CandidatePlacement(HWND window) {
   HWND uiWindow = OwnerUi(window);
   HIMC himc = ContextOfUi(uiWindow);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
+  if (!context) return std::nullopt;
   const int cx = globals.borderWidth;
   const int cy = globals.borderHeight;
   POINT origin = {0, 0};
@@ -89,7 +91,15 @@ void PlaceCandidateWindow(HWND window) {
     if (move) context->cfCompForm.ptCurrentPos = ToClient(context->hWnd, target);
   }
   ImmUnlockIMC(himc);
-  if (!move) return;
-  const UiPoint p = FinalCandidatePosition(target, ui.candidateSize, ToUiRect(globals.workArea));
-  SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!move) return std::nullopt;
+  return FinalCandidatePosition(target, ui.candidateSize, ToUiRect(globals.workArea));
+}
+
+void PlaceCandidateWindow(HWND window) {
+  const std::optional<UiPoint> p = CandidatePlacement(window);
+  // The final position is shifted from the target, so the same target is met again at the
+  // next key: the window is moved only when it is not there yet.
+  RECT r = {};
+  if (!p || (GetWindowRect(window, &r) && r.left == p->x && r.top == p->y)) return;
+  SetWindowPos(window, nullptr, p->x, p->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -13,13 +13,9 @@ namespace {
 
 LRESULT CandidateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      PaintCandidateWindow(window, dc);
-      EndPaint(window, &ps);
+    case WM_PAINT:
+      PaintCandidateWindowUpdate(window);
       return 0;
-    }
     case WM_SETCURSOR:
       CandidateMouse(window, HIWORD(lParam));
       return TRUE;

@@ -1,6 +1,7 @@
 #include "ime/ui/UiPaint.h"
 
 #include "ime/settings/Globals.h"
+#include "ime/ui/PaintCache.h"
 #include "ime/ui/UiState.h"
 
 HFONT CreateSongFont(int points, bool underline) {
@@ -15,18 +16,11 @@ HFONT CreateSongFont(int points, bool underline) {
 namespace {
 
 void BlitImage(HDC dc, const char* name, int x, int y, int width, int height, DWORD rop) {
-  HBITMAP bitmap = LoadBitmapA(globals.resourceModule, name);
-  if (!bitmap) return;
-  HDC memory = CreateCompatibleDC(dc);
-  if (memory) {
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    StretchBlt(dc, x, y, width, height, memory, 0, 0, info.bmWidth, info.bmHeight, rop);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-  }
-  DeleteObject(bitmap);
+  const CachedImage* image = CachedImageNamed(name);
+  if (!image) return;
+  const BITMAPINFO format = CachedImageFormat(image->width, image->height);
+  StretchDIBits(dc, x, y, width, height, 0, 0, image->width, image->height, image->pixels.data(),
+                &format, DIB_RGB_COLORS, rop);
 }
 
 }  // namespace
@@ -40,7 +34,20 @@ void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int heig
 }
 
 void DrawRoundedFrame(HWND window, HDC dc, int width, int height) {
-  SetWindowRgn(window, CreateRoundRectRgn(0, 0, width + 1, height + 1, 5, 5), FALSE);
+  // The window keeps its region from one paint to the next: it is set again only when the
+  // size changed, since setting it makes the system recompute and redisplay the window.
+  // The system keeps a simplified copy, so the two are compared by their bounds, which
+  // the size alone decides.
+  HRGN wanted = CreateRoundRectRgn(0, 0, width + 1, height + 1, 5, 5);
+  RECT wantedBox = {}, currentBox = {};
+  const bool same = wanted && GetRgnBox(wanted, &wantedBox) != ERROR &&
+                    GetWindowRgnBox(window, &currentBox) != ERROR &&
+                    EqualRect(&wantedBox, &currentBox);
+  if (same) {
+    DeleteObject(wanted);
+  } else {
+    SetWindowRgn(window, wanted, FALSE);
+  }
   HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));

@@ -21,6 +21,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintCache.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusClicks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusWindow.cpp

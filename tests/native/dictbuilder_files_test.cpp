@@ -8,6 +8,7 @@
 
 #include "ime/dictionary/LookupStatements.h"
 #include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/UserDictionaryLayout.h"
 #include "tests/native/KeyedDatabaseFiles.h"
 #include "tools/dictbuilder/DictionaryFiles.h"
 
@@ -141,7 +142,7 @@ TEST(SystemFile, CannotBeReadWithoutTheKey) {
   EXPECT_EQ(QueryFile(path, "select hzcode from lmt_sx"), (Rows{{"\xB0\xA1"}}));
 }
 
-TEST(UserFile, TwoTextColumnsInOrderAndTheModulesStatementsWork) {
+TEST(UserFile, TwoTextColumnsInOrderInTheCurrentLayoutAndTheModulesStatementsWork) {
   TempFolder folder;
   const std::string path = folder.File("lmtsys_User.db");
   WriteUserFile(path);
@@ -150,13 +151,15 @@ TEST(UserFile, TwoTextColumnsInOrderAndTheModulesStatementsWork) {
     EXPECT_EQ(columns, (Rows{{"mbcode", "TEXT"}, {"hzcode", "TEXT"}}));
     EXPECT_TRUE(QueryFile(path, CodeLookupStatement(table, "a")).empty());
   }
+  EXPECT_EQ(QueryFile(path, "pragma user_version"), (Rows{{std::to_string(kUserDictionaryLayout)}}));
+  // Phrases of one code in the order added, not in the order of their texts.
   sqlite3* db = OpenKeyedRaw(path, kDictionaryPassword, kDictionaryKeyLength);
-  ExecRaw(db, "insert into lmt_zx values('ab','\xB0\xA1')");
-  ExecRaw(db, "insert into lmt_zx values('a','\xB0\xA2')");
   ExecRaw(db, "insert into lmt_zx values('ab','\xB0\xA3')");
+  ExecRaw(db, "insert into lmt_zx values('a','\xB0\xA2')");
+  ExecRaw(db, "insert into lmt_zx values('ab','\xB0\xA1')");
   sqlite3_close(db);
   EXPECT_EQ(QueryFile(path, CodeLookupStatement("lmt_zx", "a")),
-            (Rows{{"\xB0\xA2", "a"}, {"\xB0\xA1", "ab"}, {"\xB0\xA3", "ab"}}));
+            (Rows{{"\xB0\xA2", "a"}, {"\xB0\xA3", "ab"}, {"\xB0\xA1", "ab"}}));
 }
 
 TEST(ReverseFile, FirstRowOfEachCharacterIsItsFullCode) {

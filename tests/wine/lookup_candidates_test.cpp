@@ -1,5 +1,6 @@
 // Candidate lookup and word association against small encrypted dictionaries.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstring>
 #include <fstream>
@@ -8,6 +9,7 @@
 
 #include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/ReverseLookup.h"
+#include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/TraditionalConversion.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
@@ -46,6 +48,19 @@ std::string Repeat(const std::string& piece, int times) {
   std::string text;
   for (int i = 0; i < times; ++i) text += piece;
   return text;
+}
+
+// The rows of the user dictionary with their rowids, and its indexes.
+Texts UserRowsAndIndexes(const std::string& path) {
+  TSQLiteDatabase db(path, kDictionaryPassword);
+  Texts found;
+  for (const std::string sql : {"select rowid || ' ' || mbcode || ' ' || hzcode from lmt_sx "
+                                "order by rowid",
+                                "select name from sqlite_master where type='index' order by name"}) {
+    for (auto rows = db.Query(sql); !rows->AtEnd(); rows->MoveNext())
+      found.push_back(rows->FieldText(0));
+  }
+  return found;
 }
 
 }  // namespace
@@ -277,6 +292,58 @@ TEST_F(LookupTest, AnAssociationListsRowsInTheFilesOwnOrder) {
     RunOnDictionary(dir.File(file), {"create index lmt_sx_text on lmt_sx(hzcode)"});
   EXPECT_EQ(Associate("z", "中国"),
             (Texts{"1中国话", "1中国风", "0中国队", "0中国菜", "0中国区"}));
+}
+
+// A user dictionary of the earlier layout (its lookup index without the text) gets the
+// covering indexes at its first lookup by this version. No phrase is lost or moves: the
+// rowids stay, and the phrases of one code come in the order they were added (乙, 甲, 丙,
+// the reverse of their text order).
+TEST_F(LookupTest, AnEarlierUserDictionaryGetsItsIndexesAtTheFirstLookupKeepingEveryPhrase) {
+  System("a", {{"工", "a"}});
+  const std::string user = dir.File("lmtsys_User.db");
+  User({{"乙", "ab"}, {"我们", "ac"}, {"甲", "ab"}, {"丙", "ab"}});
+  RunOnDictionary(user, {"create index lmt_sx_lookup on lmt_sx(length(mbcode), mbcode)",
+                         "delete from lmt_sx where hzcode='我们'"});
+  const Texts before = {"1 ab 乙", "3 ab 甲", "4 ab 丙", "lmt_sx_lookup"};
+  ASSERT_EQ(UserRowsAndIndexes(user), before);
+
+  EXPECT_EQ(Lookup("a"), (Texts{"0工", "1乙\rb\r", "1甲\rb\r", "1丙\rb\r"}));
+  EXPECT_EQ(UserRowsAndIndexes(user),
+            (Texts{"1 ab 乙", "3 ab 甲", "4 ab 丙", "lmt_sx_covering", "lmt_sx_text"}));
+  EXPECT_EQ(Lookup("ab"), (Texts{"1乙", "1甲", "1丙"}));
+}
+
+// A user dictionary that cannot be written now gives its phrases all the same, and a later
+// open upgrades it: one that opens read-only (here another program holds it without
+// sharing writes, as a read-only file or folder also makes it open), or one that another
+// process is writing, as when two processes upgrade it at the same moment.
+TEST_F(LookupTest, AUserDictionaryThatCannotBeWrittenNowIsUpgradedAtALaterOpen) {
+  System("a", {{"工", "a"}});
+  const std::string user = dir.File("lmtsys_User.db");
+  User({{"乙", "ab"}, {"甲", "ab"}});
+  const Texts earlier = {"1 ab 乙", "2 ab 甲"};
+  for (const std::string state : {"read-only", "locked"}) {
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    sqlite3* writer = nullptr;
+    if (state == "read-only") {
+      holder = CreateFileA(user.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+      ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    } else {
+      writer = OpenKeyedRaw(user, kDictionaryPassword, kDictionaryKeyLength);
+      ExecRaw(writer, "begin immediate");
+    }
+    EXPECT_EQ(Lookup("a"), (Texts{"0工", "1乙\rb\r", "1甲\rb\r"})) << state;
+    if (writer) {
+      ExecRaw(writer, "rollback");
+      sqlite3_close(writer);
+    }
+    if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+    EXPECT_EQ(UserRowsAndIndexes(user), earlier) << state;
+  }
+  EXPECT_EQ(Lookup("a"), (Texts{"0工", "1乙\rb\r", "1甲\rb\r"}));
+  EXPECT_EQ(UserRowsAndIndexes(user),
+            (Texts{"1 ab 乙", "2 ab 甲", "lmt_sx_covering", "lmt_sx_text"}));
 }
 
 TEST(TraditionalConversion, FallsBackToTheTableWhereTheSystemDoesNothing) {

@@ -62,6 +62,49 @@ TEST_F(UiCandidateTest, ForcedPositionIsFollowed) {
   EXPECT_EQ(r.top, 300 - 2 * globals.borderHeight - 10);
 }
 
+// A page that grows the vertical window from its composition line (the first letter after
+// an empty list) is painted once, at the full size: the window is sized before the paint
+// begins, not within it, where the new part would wait for a second paint.
+TEST_F(UiCandidateTest, AVerticalWindowGrowingForAPageIsPaintedOnceWhole) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  HWND window = StartComposition(0);
+  ASSERT_NE(window, nullptr);
+  ASSERT_LT(WindowRect(window).bottom - WindowRect(window).top, ui.candidate.baseHeight);
+  FillCandidates(7, "a");
+  SendMessageA(uiWindow, WM_IME_COMPOSITION, 'a', 0);
+  int paints = 0;
+  MSG msg;
+  while (PeekMessageA(&msg, window, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+    DispatchMessageA(&msg);
+    ++paints;
+  }
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(WindowRect(window).bottom - WindowRect(window).top, ui.candidate.baseHeight);
+  EXPECT_EQ(RowsDrawn(), 7u);
+}
+
+// Near the bottom of the work area, the page's new size would take the window past it:
+// the window rises to end 10 pixels above the bottom, still beside the status bar.
+TEST_F(UiCandidateTest, AVerticalWindowGrowingPastTheBottomRisesAboveIt) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  HWND window = StartComposition(0);
+  ASSERT_NE(window, nullptr);
+  const RECT status = WindowRect(Record().statusWnd);
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  context->ptStatusWndPos = {100, globals.workArea.bottom - (status.bottom - status.top)};
+  ImmUnlockIMC(himc);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_SETSTATUSWINDOWPOS, 0);
+  Pump();
+  SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
+  FillCandidates(7, "a");
+  SendMessageA(uiWindow, WM_IME_COMPOSITION, 'a', 0);
+  Pump();
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);
+  EXPECT_EQ(r.bottom, globals.workArea.bottom - 10);
+  EXPECT_EQ(r.left, WindowRect(Record().statusWnd).right + 4);
+}
+
 TEST_F(UiCandidateTest, QueryListButtonShrinksTheWindowByTwenty) {
   HWND window = StartComposition(3);
   const int before = WindowRect(window).bottom - WindowRect(window).top;

@@ -81,20 +81,28 @@ inline void UseDictionaryDir(const std::string& dir) {
               std::min(dir.size(), sizeof globals.dictionaryDir - 1));
 }
 
-// The arguments DICTIONARY_DIR [SAMPLES] of the benchmarks on installed dictionaries; the
-// folder ends with a backslash. False, after printing the usage, when the folder is missing.
+// The arguments DICTIONARY_DIR [SAMPLES] [USER_PHRASES] of the benchmarks on installed
+// dictionaries; the folder ends with a backslash. USER_PHRASES generated phrases are added
+// to the user dictionary of the copy measured (BenchInstallation). False, after printing
+// the usage, when the folder is missing.
 struct DictionaryBenchArguments {
   std::string dir;
   int samples = 200;
+  int userPhrases = 0;
 };
 inline bool ReadDictionaryBenchArguments(int argc, char** argv, const char* program,
                                          DictionaryBenchArguments* arguments) {
   if (argc < 2 || argv[1][0] == 0) {
-    std::fprintf(stderr, "usage: %s DICTIONARY_DIR [SAMPLES]\n", program);
+    std::fprintf(stderr, "usage: %s DICTIONARY_DIR [SAMPLES] [USER_PHRASES]\n", program);
     return false;
   }
   arguments->dir = argv[1];
   if (arguments->dir.back() != '\\') arguments->dir += '\\';
   if (argc > 2) arguments->samples = std::max(1, std::atoi(argv[2]));
+  if (argc > 3) arguments->userPhrases = std::max(0, std::atoi(argv[3]));
   return true;
+}
+
+inline void PrintUserDictionarySize(int userPhrases) {
+  std::printf("user dictionary: %d phrases (generated, 4-letter zx codes)\n", userPhrases);
 }

@@ -2,7 +2,7 @@
 // LookupCandidates for codes of 1 to 4 letters in both schemes, beside the floor measured
 // in the same run: the same two files opened, keyed, given a query that returns nothing,
 // and closed.
-//   bench_shipped DICTIONARY_DIR [SAMPLES]
+//   bench_shipped DICTIONARY_DIR [SAMPLES] [USER_PHRASES]
 #include <windows.h>
 
 #include <sqlite3.h>
@@ -20,6 +20,7 @@
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/EngineState.h"
 #include "ime/settings/Globals.h"
+#include "tools/bench/BenchInstallation.h"
 #include "tools/bench/BenchSupport.h"
 
 namespace {
@@ -47,8 +48,11 @@ std::vector<std::string> StoredCodes(const std::string& dir, const char* table) 
 int main(int argc, char** argv) {
   DictionaryBenchArguments arguments;
   if (!ReadDictionaryBenchArguments(argc, argv, "bench_shipped", &arguments)) return 2;
-  const std::string& dir = arguments.dir;
+  const BenchInstallation installation(arguments.dir, arguments.userPhrases);
+  if (!installation.Ok()) return 1;
+  const std::string& dir = installation.DictionaryDir();
   const int samples = arguments.samples;
+  PrintUserDictionarySize(arguments.userPhrases);
   UseDictionaryDir(dir);
   for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
   globals.gb2312Only = 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "ime/dictionary/UserDictionaryLayout.h"
 #include "tools/dictbuilder/KeyedDatabase.h"
 
 namespace dictbuilder {
@@ -70,12 +71,10 @@ void WriteUserFile(const std::string& path) {
   KeyedDatabase db;
   CreateKeyedDatabase(db, path);
   Execute(db, "begin");
-  // The index serves the lookup's order directly: without it (or with an index on mbcode
-  // alone) every lookup, even on an empty table, pays for setting up a sorter.
-  for (const std::string table : {"lmt_sx", "lmt_zx"}) {
+  const std::vector<std::string> tables = {"lmt_sx", "lmt_zx"};
+  for (const std::string& table : tables)
     Execute(db, "create table " + table + "(mbcode TEXT, hzcode TEXT)");
-    Execute(db, "create index " + table + "_lookup on " + table + "(length(mbcode), mbcode)");
-  }
+  for (const std::string& sql : UserDictionaryLayoutStatements(tables)) Execute(db, sql);
   Execute(db, "commit");
   CloseKeyedDatabase(db);
 }

@@ -20,8 +20,8 @@ namespace dictbuilder {
 
 void WriteSystemFile(const std::string& path, const std::vector<DictEntry>& sx,
                      const std::vector<DictEntry>& zx);
-// "lmtsys_User.db": empty lmt_sx and lmt_zx of exactly the columns mbcode, hzcode, each
-// with an index in lookup order (ties in insertion order).
+// "lmtsys_User.db": empty lmt_sx and lmt_zx of exactly the columns mbcode, hzcode, in the
+// module's current user dictionary layout (covering lookup indexes).
 void WriteUserFile(const std::string& path);
 // "lmtsys_ODD.db": odd_sx and odd_zx, each character's full code in its first row.
 void WriteReverseFile(const std::string& path, const SchemeTables& sx, const SchemeTables& zx);

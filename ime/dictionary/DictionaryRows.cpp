@@ -1,0 +1,24 @@
+#include "ime/dictionary/DictionaryRows.h"
+
+DictionaryRows::DictionaryRows(const Opener& open, const std::string& sql) {
+  try {
+    db = open();
+    cursor = std::make_unique<TSQLiteCursor>(*db, sql);
+  } catch (const ESQLiteException&) {
+    readable = false;
+  }
+}
+
+std::string DictionaryRows::FieldTextOrEmpty(std::uint32_t column) const {
+  return cursor ? cursor->FieldTextOrEmpty(column) : std::string();
+}
+
+void DictionaryRows::MoveNext() {
+  if (!cursor) return;
+  try {
+    cursor->MoveNext();
+  } catch (const ESQLiteException&) {
+    cursor.reset();
+    readable = false;
+  }
+}

@@ -1,0 +1,31 @@
+// What the windows paint with, made once per process instead of at every paint: the
+// bitmaps of the resource module as pixels, and the 宋体 fonts of the candidate window.
+// Windows of several threads may paint at once: the pixels are only read, and a font may
+// be selected into several device contexts.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+struct CachedImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 32 bits a pixel, rows bottom-up
+};
+
+// The format of those pixels.
+inline BITMAPINFO CachedImageFormat(int width, int height) {
+  BITMAPINFO format = {};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  return format;
+}
+
+// The bitmap of the resource module by name, or nullptr when it has none.
+const CachedImage* CachedImageNamed(const char* name);
+
+// 宋体 with GB2312_CHARSET at the given size, shared: the caller never deletes it.
+HFONT SharedSongFont(int points, bool underline = false);
+// At module shutdown.
+void FreeSharedFonts();

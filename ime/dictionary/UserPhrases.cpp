@@ -30,48 +30,53 @@ std::string DeleteStatement(const std::string& code, const std::string& text) {
   return "delete from " + ActiveWordTable() + " where " + PairCondition(code, text);
 }
 
+bool PairStored(TSQLiteDatabase& db, const std::string& code, const std::string& text) {
+  return db.Query("select mbcode from " + ActiveWordTable() + " where  " +
+                  PairCondition(code, text))
+             ->RowCount() > 0;
+}
+
 void ShowPhraseError(const char* message) {
   MessageBoxA(nullptr, message, "错误", MB_OK | MB_ICONINFORMATION);
 }
 
-// The message to show before adding code and text, or nullptr when they may be added.
-const char* RefusalFor(const std::string& code, const std::string& text) {
-  if (code.empty() || text.empty()) return "设置词组错误";
-  if (UserPhraseExists(code, text)) return "已存在此词组";
+// Stores code and text after running first (the delete of a change), unless they are empty
+// or stored already; the message shown then, or nullptr. The check and the statements run in
+// one immediate transaction: another process cannot store the same pair in between, and a
+// failing step leaves the file as it was (the connection closes without the commit). The
+// message waits until the connection is gone, so that the box holds no lock.
+template <typename First>
+const char* StoreUnlessRefused(const std::string& code, const std::string& text, First first) {
+  if (TextValue(code).empty() || TextValue(text).empty()) return "设置词组错误";
+  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary();
+  db->Execute("begin immediate");
+  if (PairStored(*db, code, text)) return "已存在此词组";
+  first(*db);
+  db->Execute(InsertStatement(code, text));
+  db->Execute("commit");
   return nullptr;
+}
+
+bool Refused(const char* refusal) {
+  if (refusal) ShowPhraseError(refusal);
+  return refusal != nullptr;
 }
 
 }  // namespace
 
 bool UserPhraseExists(const std::string& code, const std::string& text) {
-  return QueryUserDictionary("select mbcode from " + ActiveWordTable() + " where  " +
-                             PairCondition(code, text))
-             ->RowCount() > 0;
+  return PairStored(*OpenUserDictionary(), code, text);
 }
 
 bool AddUserPhrase(const std::string& code, const std::string& text) {
-  if (const char* refusal = RefusalFor(code, text)) {
-    ShowPhraseError(refusal);
-    return false;
-  }
-  ExecuteOnUserDictionary(InsertStatement(code, text));
-  return true;
+  return !Refused(StoreUnlessRefused(code, text, [](TSQLiteDatabase&) {}));
 }
 
 bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
                       const std::string& newCode, const std::string& newText) {
-  if (const char* refusal = RefusalFor(newCode, newText)) {
-    ShowPhraseError(refusal);
-    return false;
-  }
-  // The delete and the insert in one transaction, so that a failing insert leaves the old
-  // pair stored (closing the connection without the commit rolls the delete back).
-  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary();
-  db->Execute("begin immediate");
-  db->Execute(DeleteStatement(oldCode, oldText));
-  db->Execute(InsertStatement(newCode, newText));
-  db->Execute("commit");
-  return true;
+  return !Refused(StoreUnlessRefused(newCode, newText, [&](TSQLiteDatabase& db) {
+    db.Execute(DeleteStatement(oldCode, oldText));
+  }));
 }
 
 bool DeleteUserPhrase(const std::string& code, const std::string& text) {

@@ -1,5 +1,7 @@
-// The user's phrases in the user dictionary (table of the active scheme). Every database
-// step opens and releases its own connection; a failing step raises ESQLiteException.
+// The user's phrases in the user dictionary (table of the active scheme). Every operation
+// opens and releases its own connection; a failing step raises ESQLiteException. An add or
+// a change checks and writes in one transaction, so that two processes never store a pair
+// twice and a failure changes nothing.
 #pragma once
 
 #include <windows.h>

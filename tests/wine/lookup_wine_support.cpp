@@ -57,6 +57,29 @@ std::vector<std::string> ContextBlocks::Records() const {
 
 namespace {
 
+std::vector<std::string> answeredBoxes;
+
+int WINAPI AnswerBox(HWND, LPCSTR text, LPCSTR, UINT) {
+  answeredBoxes.emplace_back(text ? text : "");
+  return IDOK;
+}
+
+}  // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+    : redirect(GetModuleHandleA(nullptr), "user32.dll", "MessageBoxA",
+               reinterpret_cast<void*>(&AnswerBox)) {
+  answeredBoxes.clear();
+}
+
+std::vector<std::string> MessageBoxAnswerer::Take() {
+  std::vector<std::string> texts;
+  texts.swap(answeredBoxes);
+  return texts;
+}
+
+namespace {
+
 DWORD WINAPI AnswerBoxes(LPVOID parameter) {
   auto* reader = static_cast<MessageBoxReader*>(parameter);
   while (WaitForSingleObject(reader->stop, 20) == WAIT_TIMEOUT) {

@@ -11,6 +11,7 @@
 #include "ime/common/ImmDev.h"
 #include "ime/engine/CandidateList.h"
 #include "tests/native/lookup_dictionaries.h"
+#include "tests/wine/support/ImportRedirect.h"
 
 // Points the module's dictionary directory at a fresh folder and gives it a candidate pool.
 struct DictionaryDir {
@@ -30,6 +31,16 @@ struct ContextBlocks {
   // Writes code into the composition as typed, with the cursor after it.
   void Type(const std::string& code);
   std::vector<std::string> Records() const;
+};
+
+// Answers every MessageBoxA of this program at once with OK, as a user would, and records
+// the texts, by redirecting the import while alive: for drivers that meet many boxes.
+struct MessageBoxAnswerer {
+  MessageBoxAnswerer();
+  // The texts of the boxes answered so far, and forgets them.
+  std::vector<std::string> Take();
+
+  ImportRedirect redirect;
 };
 
 // Watches for message boxes with the caption "错误" of this process on a thread of its

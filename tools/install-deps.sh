@@ -12,6 +12,7 @@ packages=(
   fonts-wqy-microhei python3-pil
   fp-utils
   rime-data-wubi rime-data-pinyin-simp rime-data-luna-pinyin opencc
+  clang libfuzzer-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

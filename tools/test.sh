@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every target and runs every test:
 #  - native build of the Windows-free code, tests under AddressSanitizer and UBSan;
+#  - native clang build of the fuzz targets: each replays its corpus and fuzzes briefly;
 #  - x86_64 MinGW build, tests under Wine;
 #  - i686 MinGW build (the shipped target), tests under Wine where the machine runs 32-bit
 #    programs (tools/probe-32bit.sh; install-deps.sh then installs 32-bit Wine), else one
@@ -40,6 +41,10 @@ peer() { echo "-DLMT_OTHER_ARCH_BUILD_DIR=$root/build/$1"; }
 build build/native -DLMT_SANITIZE=ON
 run_tests native build/native
 
+# The fuzz targets under libFuzzer, 10 seconds each (tools/hostile.sh: as long as asked).
+build build/fuzz -DLMT_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+run_tests fuzz build/fuzz
+
 stop_wine() {
   for dir in build/win64 build/win32; do tools/wine-run.sh --prefix "$dir/wineprefix" --stop; done
 }
@@ -49,7 +54,7 @@ build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmak
 run_tests win64 build/win64
 
 build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake "${host[@]}" "$(peer win64)"
-logs=(build/native.ctest.log build/win64.ctest.log)
+logs=(build/native.ctest.log build/fuzz.ctest.log build/win64.ctest.log)
 if why_not=$(bash tools/probe-32bit.sh); then
   run_tests i686 build/win32
   logs+=(build/i686.ctest.log)
@@ -62,6 +67,9 @@ fi
 echo
 echo "== Summary"
 printf '%s\n' "${summary[@]}"
+# The short hostile suite: the fuzz targets and the hostile_* drivers of the x86_64 run.
+echo
+bash tools/hostile.sh --table || status=1
 # One closing line over every test run.
 total=0 failed=0
 for log in "${logs[@]}"; do

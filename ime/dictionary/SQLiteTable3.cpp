@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include <sqlite3.h>
 
@@ -107,6 +108,18 @@ std::string CellTextOrEmpty(const SQLiteCell& cell, int type) {
 const char kNotNumeric[] = "Not an integer or numeric field";
 const char kNotBlob[] = "Not a Blob field";
 const char kBusyMessage[] = "Could not prepare SQL statement";
+const char kOutOfMemoryMessage[] = "Could not retrieve data.\rError [7]: A malloc() failed.";
+
+// Runs read; an allocation failing in it (a row or result larger than the memory left) is
+// the layer's error, like any other failure to read, and never reaches the application.
+template <typename Read>
+void ReadingRows(const Read& read) {
+  try {
+    read();
+  } catch (const std::bad_alloc&) {
+    throw ESQLiteException(kOutOfMemoryMessage);
+  }
+}
 
 }  // namespace
 
@@ -123,6 +136,7 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string&
     throw ESQLiteException(quoted + detail);
   }
   handle = opened;
+  sqlite3_limit(handle, SQLITE_LIMIT_LENGTH, kMaxValueBytes);
   // The codec takes the first four bytes of the password; a shorter password is passed
   // whole rather than read past its end.
   const int keyLength = std::min(kDictionaryKeyLength, static_cast<int>(password.size()));
@@ -178,26 +192,28 @@ bool TSQLiteCursor::MoveNext() {
 }
 
 void TSQLiteCursor::Step() {
-  row.clear();
-  const int step = sqlite3_step(statement);
-  if (step == SQLITE_DONE) {
-    atEnd = true;
-    return;
-  }
-  if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
-  if (step != SQLITE_ROW) {
-    sqlite3_reset(statement);
-    db.ReportError("Could not retrieve data", sql);
-  }
-  const int count = sqlite3_column_count(statement);
-  if (columnTypes.empty()) {
-    for (int c = 0; c < count; ++c) {
-      columnNames.push_back(UpperCaseName(sqlite3_column_name(statement, c)));
-      columnTypes.push_back(ColumnTypeOf(statement, c));
+  ReadingRows([this] {
+    row.clear();
+    const int step = sqlite3_step(statement);
+    if (step == SQLITE_DONE) {
+      atEnd = true;
+      return;
     }
-  }
-  for (int c = 0; c < count; ++c)
-    row.push_back(ReadCell(statement, c, columnTypes[static_cast<size_t>(c)]));
+    if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
+    if (step != SQLITE_ROW) {
+      sqlite3_reset(statement);
+      db.ReportError("Could not retrieve data", sql);
+    }
+    const int count = sqlite3_column_count(statement);
+    if (columnTypes.empty()) {
+      for (int c = 0; c < count; ++c) {
+        columnNames.push_back(UpperCaseName(sqlite3_column_name(statement, c)));
+        columnTypes.push_back(ColumnTypeOf(statement, c));
+      }
+    }
+    for (int c = 0; c < count; ++c)
+      row.push_back(ReadCell(statement, c, columnTypes[static_cast<size_t>(c)]));
+  });
 }
 
 std::string TSQLiteCursor::FieldTextOrEmpty(std::uint32_t column) const {
@@ -208,13 +224,16 @@ std::string TSQLiteCursor::FieldTextOrEmpty(std::uint32_t column) const {
 
 TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
   TSQLiteCursor cursor(db, sql);
-  columnNames = cursor.ColumnNames();
-  columnTypes = cursor.ColumnTypes();
-  columnCount = static_cast<std::uint32_t>(columnTypes.size());
-  for (; !cursor.AtEnd(); cursor.MoveNext()) {
-    ++rowCount;
-    for (SQLiteCell& cell : cursor.Row()) cells.push_back(std::move(cell));
-  }
+  // Every row is held in memory.
+  ReadingRows([&] {
+    columnNames = cursor.ColumnNames();
+    columnTypes = cursor.ColumnTypes();
+    columnCount = static_cast<std::uint32_t>(columnTypes.size());
+    for (; !cursor.AtEnd(); cursor.MoveNext()) {
+      ++rowCount;
+      for (SQLiteCell& cell : cursor.Row()) cells.push_back(std::move(cell));
+    }
+  });
   currentRow = 0;
 }
 

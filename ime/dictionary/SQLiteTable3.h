@@ -18,6 +18,11 @@ struct sqlite3;
 inline constexpr char kDictionaryPassword[] = "qevrotsab";
 inline constexpr int kDictionaryKeyLength = 4;
 
+// The longest text, blob or row any dictionary holds: a longer one is damage, and a lookup
+// reading up to 999 of them would take the application's memory. SQLite refuses longer
+// values on every connection of the layer ("string or blob too big").
+inline constexpr int kMaxValueBytes = 4096;
+
 class ESQLiteException : public std::exception {
 public:
   explicit ESQLiteException(std::string message) : message_(std::move(message)) {}

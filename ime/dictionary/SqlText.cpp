@@ -4,9 +4,11 @@
 // a literal only at a quote (0x27), which is never part of a double-byte character (trail
 // bytes lie in 0x40-0xFE), and comparisons of text are byte by byte.
 
+std::string TextValue(const std::string& value) { return value.substr(0, value.find('\0')); }
+
 std::string SqlQuote(const std::string& value) {
   std::string literal = "'";
-  for (char c : value) {
+  for (char c : TextValue(value)) {
     if (c == '\'') literal += '\'';
     literal += c;
   }
@@ -17,7 +19,7 @@ std::string SqlQuote(const std::string& value) {
 std::string SqlPrefixRange(const std::string& column, const std::string& prefix) {
   // The least byte string above every string that starts with prefix: drop trailing 0xFF
   // bytes and raise the last byte left. None exists when nothing is left.
-  std::string next = prefix;
+  std::string next = TextValue(prefix);
   while (!next.empty() && static_cast<unsigned char>(next.back()) == 0xFF) next.pop_back();
   const std::string lower = column + " >= " + SqlQuote(prefix);
   if (next.empty()) return "(" + lower + ")";

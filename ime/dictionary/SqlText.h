@@ -5,7 +5,11 @@
 
 #include <string>
 
-// 'value' with every inner single quote doubled.
+// A value as it reaches a statement: up to its first zero byte, as SQLite hands text back
+// (a zero byte inside the SQL text would end the statement there).
+std::string TextValue(const std::string& value);
+
+// 'value' with every inner single quote doubled; the value ends at its first zero byte.
 std::string SqlQuote(const std::string& value);
 
 // A condition that holds exactly for the values of column that start with the bytes of

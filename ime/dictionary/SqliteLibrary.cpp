@@ -13,8 +13,8 @@
 namespace {
 
 #define LMT_SQLITE_FUNCTIONS(X)                                                              \
-  X(sqlite3_open_v2) X(sqlite3_key) X(sqlite3_close) X(sqlite3_errcode) X(sqlite3_errmsg)    \
-  X(sqlite3_prepare_v2) X(sqlite3_step) X(sqlite3_reset) X(sqlite3_finalize)                  \
+  X(sqlite3_open_v2) X(sqlite3_key) X(sqlite3_limit) X(sqlite3_close) X(sqlite3_errcode)    \
+  X(sqlite3_errmsg) X(sqlite3_prepare_v2) X(sqlite3_step) X(sqlite3_reset) X(sqlite3_finalize) \
   X(sqlite3_column_count) X(sqlite3_column_name) X(sqlite3_column_decltype)                   \
   X(sqlite3_column_type) X(sqlite3_column_int64) X(sqlite3_column_double)                     \
   X(sqlite3_column_text) X(sqlite3_column_bytes) X(sqlite3_column_blob)
@@ -84,6 +84,9 @@ int sqlite3_open_v2(const char* name, sqlite3** db, int flags, const char* vfs) 
 // Without the library no connection exists, so the functions below are only reached with one.
 int sqlite3_key(sqlite3* db, const void* key, int length) {
   return Sqlite().sqlite3_key(db, key, length);
+}
+int sqlite3_limit(sqlite3* db, int id, int value) {
+  return Sqlite().sqlite3_limit(db, id, value);
 }
 int sqlite3_close(sqlite3* db) { return db ? Sqlite().sqlite3_close(db) : SQLITE_OK; }
 int sqlite3_errcode(sqlite3* db) { return db ? Sqlite().sqlite3_errcode(db) : SQLITE_CANTOPEN; }

@@ -20,40 +20,46 @@ std::string DeleteStatement(const DictionarySet& dictionaries, const UserPhrase&
   return "delete from " + WordTable(dictionaries.scheme) + " where " + PairCondition(phrase);
 }
 
-PhraseRefusal RefusalFor(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  if (phrase.code.empty() || phrase.text.empty()) return PhraseRefusal::kIncomplete;
-  if (UserPhraseExists(dictionaries, phrase)) return PhraseRefusal::kAlreadyStored;
+bool PairStored(TSQLiteDatabase& db, const DictionarySet& dictionaries,
+                const UserPhrase& phrase) {
+  return db.Query("select mbcode from " + WordTable(dictionaries.scheme) + " where  " +
+                  PairCondition(phrase))
+             ->RowCount() > 0;
+}
+
+// Stores the phrase after running first (the delete of a change), unless it is incomplete
+// or stored already. The check and the statements run in one immediate transaction: another
+// process cannot store the same pair in between, and a failing step leaves the file as it
+// was (the connection closes without the commit).
+template <typename First>
+PhraseRefusal StoreUnlessRefused(const DictionarySet& dictionaries, const UserPhrase& phrase,
+                                 First first) {
+  if (TextValue(phrase.code).empty() || TextValue(phrase.text).empty())
+    return PhraseRefusal::kIncomplete;
+  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary(dictionaries);
+  db->Execute("begin immediate");
+  if (PairStored(*db, dictionaries, phrase)) return PhraseRefusal::kAlreadyStored;
+  first(*db);
+  db->Execute(InsertStatement(dictionaries, phrase));
+  db->Execute("commit");
   return PhraseRefusal::kNone;
 }
 
 }  // namespace
 
 bool UserPhraseExists(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  return OpenUserDictionary(dictionaries)
-             ->Query("select mbcode from " + WordTable(dictionaries.scheme) + " where  " +
-                     PairCondition(phrase))
-             ->RowCount() > 0;
+  return PairStored(*OpenUserDictionary(dictionaries), dictionaries, phrase);
 }
 
 PhraseRefusal AddUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  const PhraseRefusal refusal = RefusalFor(dictionaries, phrase);
-  if (refusal != PhraseRefusal::kNone) return refusal;
-  OpenUserDictionary(dictionaries)->Execute(InsertStatement(dictionaries, phrase));
-  return PhraseRefusal::kNone;
+  return StoreUnlessRefused(dictionaries, phrase, [](TSQLiteDatabase&) {});
 }
 
 PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhrase& old,
                                const UserPhrase& changed) {
-  const PhraseRefusal refusal = RefusalFor(dictionaries, changed);
-  if (refusal != PhraseRefusal::kNone) return refusal;
-  // The delete and the insert in one transaction, so that a failing insert leaves the old
-  // pair stored (closing the connection without the commit rolls the delete back).
-  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary(dictionaries);
-  db->Execute("begin immediate");
-  db->Execute(DeleteStatement(dictionaries, old));
-  db->Execute(InsertStatement(dictionaries, changed));
-  db->Execute("commit");
-  return PhraseRefusal::kNone;
+  return StoreUnlessRefused(dictionaries, changed, [&](TSQLiteDatabase& db) {
+    db.Execute(DeleteStatement(dictionaries, old));
+  });
 }
 
 void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {

@@ -1,6 +1,8 @@
-// The user's phrases in the user dictionary (the table of the given scheme). Every database
-// step opens and releases its own connection; a failing step raises ESQLiteException. The
-// operations answer; the phrase dialog tells the user.
+// The user's phrases in the user dictionary (the table of the given scheme). Every operation
+// opens and releases its own connection; a failing step raises ESQLiteException. An add or
+// a change checks and writes in one transaction, so that two processes never store a pair
+// twice and a failure changes nothing. The operations answer; the phrase dialog tells the
+// user.
 #pragma once
 
 #include <string>
@@ -11,7 +13,7 @@
 // Why a pair was not stored.
 enum class PhraseRefusal {
   kNone,           // stored
-  kIncomplete,     // an empty code or text ("设置词组错误")
+  kIncomplete,     // an empty code or text, up to its first zero byte ("设置词组错误")
   kAlreadyStored,  // the pair is stored already ("已存在此词组")
 };
 

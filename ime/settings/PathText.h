@@ -10,3 +10,7 @@ std::size_t LastPathSeparator(std::string_view path);
 
 // True when the last character of path is "\" or "/".
 bool EndsWithPathSeparator(std::string_view path);
+
+// True for a path from the root of a drive ("C:\...", or "C:" alone) or of a server
+// ("\\server\..."): any other would be taken relative to the current folder.
+bool IsAbsolutePath(std::string_view path);

@@ -46,12 +46,13 @@ bool JoinPath(char (&out)[kPathBufferSize], const char* dir, const char* name) {
   return true;
 }
 
-// The installation directory with a trailing backslash, or empty when none is known or the
-// dictionary directory below it would not fit the path buffer. An empty directory means the
-// module behaves as not installed: nothing is opened relative to the current directory.
+// The installation directory with a trailing backslash, or empty when none is known, when
+// it is not absolute, or when the dictionary directory below it would not fit the path
+// buffer. An empty directory means the module behaves as not installed: nothing is opened
+// relative to the current directory.
 void ReadInstallDir(HKEY key) {
   char* dir = globals.installDir;
-  if (!ReadString(key, "SetupDir", dir, kPathBufferSize) || dir[0] == '\0') {
+  if (!ReadString(key, "SetupDir", dir, kPathBufferSize) || !IsAbsolutePath(dir)) {
     dir[0] = '\0';
     return;
   }

@@ -8,7 +8,8 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Updater.cpp)
 endif()
-target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
+target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ListFileText.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WebSearchAddress.cpp)
 if(WIN32)
   target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/Launch.cpp

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ime/common/TrimText.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/ui/PhraseList.h"
 #include "ime/dictionary/ReverseLookup.h"
@@ -65,14 +66,6 @@ std::string WindowText(HWND window) {
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
   return text;
-}
-
-// Without leading and trailing blanks and control characters.
-std::string Trimmed(const std::string& text) {
-  std::size_t first = 0, end = text.size();
-  while (first < end && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-  while (end > first && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return text.substr(first, end - first);
 }
 
 // The edit's text cut back to limit bytes, never inside a double-byte character (the

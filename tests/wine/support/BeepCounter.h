@@ -2,12 +2,12 @@
 // code: this program's import of MessageBeep is redirected while a counter is alive.
 #pragma once
 
+#include "tests/wine/support/ImportRedirect.h"
+
 struct BeepCounter {
   BeepCounter();
-  ~BeepCounter();
   // The beeps since the counter was made; -1 when the import could not be redirected.
   int Count() const;
 
-  void** slot = nullptr;
-  void* original = nullptr;
+  ImportRedirect redirect;
 };

@@ -1,11 +1,14 @@
 // The IME side of the input method manager interface, which MinGW does not ship
-// (no immdev.h): the input context and its blocks, the translation list, the
-// inquiry record, and the IMC/IMCC functions that libimm32.a exports.
+// (no immdev.h): the input context and its blocks (their portable layouts in ImeBlocks.h),
+// the translation list, the inquiry record, and the IMC/IMCC functions that libimm32.a
+// exports.
 // Layouts follow the platform documentation; all of them use natural alignment.
 #pragma once
 
 #include <windows.h>
 #include <imm.h>
+
+#include "ime/common/ImeBlocks.h"
 
 #define IME_PROP_KBD_CHAR_FIRST 0x00000002
 #define IME_PROP_IGNORE_UPKEYS 0x00000004
@@ -53,34 +56,6 @@ typedef struct tagINPUTCONTEXT {
   DWORD dwReserve[3];
 } INPUTCONTEXT, *PINPUTCONTEXT, *LPINPUTCONTEXT;
 
-typedef struct tagCOMPOSITIONSTRING {
-  DWORD dwSize;
-  DWORD dwCompReadAttrLen;
-  DWORD dwCompReadAttrOffset;
-  DWORD dwCompReadClauseLen;
-  DWORD dwCompReadClauseOffset;
-  DWORD dwCompReadStrLen;
-  DWORD dwCompReadStrOffset;
-  DWORD dwCompAttrLen;
-  DWORD dwCompAttrOffset;
-  DWORD dwCompClauseLen;
-  DWORD dwCompClauseOffset;
-  DWORD dwCompStrLen;
-  DWORD dwCompStrOffset;
-  DWORD dwCursorPos;
-  DWORD dwDeltaStart;
-  DWORD dwResultReadClauseLen;
-  DWORD dwResultReadClauseOffset;
-  DWORD dwResultReadStrLen;
-  DWORD dwResultReadStrOffset;
-  DWORD dwResultClauseLen;
-  DWORD dwResultClauseOffset;
-  DWORD dwResultStrLen;
-  DWORD dwResultStrOffset;
-  DWORD dwPrivateSize;
-  DWORD dwPrivateOffset;
-} COMPOSITIONSTRING, *PCOMPOSITIONSTRING, *LPCOMPOSITIONSTRING;
-
 typedef struct tagCANDIDATEINFO {
   DWORD dwSize;
   DWORD dwCount;
@@ -88,22 +63,6 @@ typedef struct tagCANDIDATEINFO {
   DWORD dwPrivateSize;
   DWORD dwPrivateOffset;
 } CANDIDATEINFO, *PCANDIDATEINFO, *LPCANDIDATEINFO;
-
-typedef struct tagGUIDELINE {
-  DWORD dwSize;
-  DWORD dwLevel;
-  DWORD dwIndex;
-  DWORD dwStrLen;
-  DWORD dwStrOffset;
-  DWORD dwPrivateSize;
-  DWORD dwPrivateOffset;
-} GUIDELINE, *PGUIDELINE, *LPGUIDELINE;
-
-typedef struct tagTRANSMSG {
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-} TRANSMSG, *PTRANSMSG, *LPTRANSMSG;
 
 typedef struct tagTRANSMSGLIST {
   UINT uMsgCount;
@@ -139,6 +98,9 @@ LRESULT WINAPI ImmRequestMessageA(HIMC, WPARAM, LPARAM);
 HWND WINAPI ImmCreateSoftKeyboard(UINT, HWND, int, int);
 BOOL WINAPI ImmDestroySoftKeyboard(HWND);
 BOOL WINAPI ImmShowSoftKeyboard(HWND, int);
+
+// The module's own NotifyIME, which its windows call as the manager does.
+BOOL WINAPI NotifyIME(HIMC, DWORD, DWORD, DWORD);
 
 #ifdef __cplusplus
 }

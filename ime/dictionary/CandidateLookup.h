@@ -1,20 +1,26 @@
-// Candidate lookup for the typed code, and word association after a commit.
+// Candidate lookup for a typed code, and word association after a commit. Both only answer:
+// what to beep, how far a code may grow and what the search text becomes are the engine's
+// decisions.
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "ime/common/ImmDev.h"
-#include "ime/engine/CandidateList.h"
+#include "ime/dictionary/CandidateMerge.h"
+#include "ime/dictionary/DictionaryFiles.h"
 
-// Fills list (emptied by the caller) from the code in the composition block: the rows of
-// the system dictionary of the code's first character and of the user dictionary whose
-// codes begin with the code, merged. Sets foundCount, codeLengthLimit, the search text and
-// its flag, and beeps when nothing was found or a full code is still ambiguous. A file that
-// cannot be read adds no rows; the result is false when that file is the user dictionary.
-bool LookupCandidates(LPCOMPOSITIONSTRING composition, CandidateList* list);
+struct CandidateRecords {
+  std::vector<std::string> records;  // candidate records, at most kMaxCandidateRecords
+  bool userReadable = true;          // false: the user dictionary could not be read
+};
 
-// Fills list with the phrases that begin with committed, from the system dictionary of
-// firstChar and the user dictionary, leaving out the association prefix itself; a file
-// that cannot be read adds no rows. Returns the number of candidates listed.
-DWORD LookupAssociations(const std::string& firstChar, const std::string& committed,
-                         CandidateList* list);
+// The rows of the system dictionary of the code's first character and of the user
+// dictionary whose codes begin with code, merged. A file that cannot be read adds no rows.
+CandidateRecords LookupCandidates(const std::string& code, const DictionarySet& dictionaries,
+                                  const CandidateFilter& filter);
+
+// The phrases that begin with committed, from the system dictionary of firstChar and the
+// user dictionary, without committed itself; a file that cannot be read adds no rows.
+CandidateRecords LookupAssociations(const std::string& firstChar, const std::string& committed,
+                                    const DictionarySet& dictionaries,
+                                    const CandidateFilter& filter);

@@ -1,6 +1,5 @@
 #include "ime/dictionary/CandidateMerge.h"
 
-#include <cstring>
 #include <string>
 
 #include "ime/dictionary/CandidateText.h"
@@ -9,7 +8,7 @@
 namespace {
 
 bool PassesFilter(const CandidateStore& store, const std::string& text) {
-  return !store.gb2312Only || IsGB2312Hanzi(text);
+  return !store.filter.gb2312Only || IsGB2312Hanzi(text);
 }
 
 std::string DisplayCode(const CandidateStore& store, const std::string& code,
@@ -22,24 +21,19 @@ std::string DisplayCode(const CandidateStore& store, const std::string& code,
 
 void StoreCandidate(const CandidateStore& store, std::string_view text,
                     std::string_view displayCode, bool user) {
-  if (text == store.associationPrefix) return;
-  const std::uint32_t k = store.list->dwCount;
-  if (k >= kMaxCandidates) return;
-  const std::string record = BuildCandidateRecord(text, displayCode, user, store.toTraditional);
-  char* buffer = store.pool[k];
-  std::memset(buffer, 0, kCandidateRecordSize);
-  std::memcpy(buffer, record.data(), record.size());
-  AppendCandidateEntry(store.list, buffer);
+  if (text == store.associationPrefix || store.records.size() >= kMaxCandidateRecords) return;
+  store.records.push_back(
+      BuildCandidateRecord(text, displayCode, user, store.filter.toTraditional));
 }
 
 template <typename Rows>
 void MergeCandidateRows(Rows& system, Rows& user, const CandidateStore& store,
                         std::size_t typedLength) {
   std::string held;  // the code of the last user row read, or its display code once stored
-  while (!system.AtEnd() && store.list->dwCount < kMaxCandidates) {
+  while (!system.AtEnd() && store.records.size() < kMaxCandidateRecords) {
     const std::string systemText = system.FieldTextOrEmpty(0);
     const std::string systemCode = system.FieldTextOrEmpty(1);
-    while (!user.AtEnd() && store.list->dwCount < kMaxCandidates &&
+    while (!user.AtEnd() && store.records.size() < kMaxCandidateRecords &&
            ((systemCode >= held && systemCode.size() == held.size()) || held.empty())) {
       const std::string userText = user.FieldTextOrEmpty(0);
       held = user.FieldTextOrEmpty(1);
@@ -56,7 +50,7 @@ void MergeCandidateRows(Rows& system, Rows& user, const CandidateStore& store,
       StoreCandidate(store, systemText, DisplayCode(store, systemCode, typedLength), false);
     system.MoveNext();
   }
-  while (!user.AtEnd() && store.list->dwCount < kMaxCandidates) {
+  while (!user.AtEnd() && store.records.size() < kMaxCandidateRecords) {
     const std::string userText = user.FieldTextOrEmpty(0);
     if (PassesFilter(store, userText))
       StoreCandidate(store, userText, DisplayCode(store, user.FieldTextOrEmpty(1), typedLength),

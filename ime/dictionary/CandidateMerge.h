@@ -1,24 +1,30 @@
-// Filling the candidate list from the rows of a system and a user dictionary table.
+// Merging the rows of a system and a user dictionary table into candidate records.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ime/dictionary/CandidateRecord.h"
 #include "ime/dictionary/SQLiteTable3.h"
-#include "ime/engine/CandidateList.h"
 
-// Where and how candidates are stored.
-struct CandidateStore {
-  CandidateList* list;
-  char* const* pool;                   // kMaxCandidates buffers of kCandidateRecordSize bytes
-  std::string_view associationPrefix;  // empty in a code lookup
-  bool gb2312Only;                     // drop single characters outside GB2312
-  TextConverter toTraditional;         // nullptr for simplified output
+// Which rows become candidates and how their records are written.
+struct CandidateFilter {
+  bool gb2312Only;              // drop single characters outside GB2312
+  TextConverter toTraditional;  // nullptr for simplified output
 };
 
-// Appends one record to the list unless its text equals the association prefix (so an
-// empty text in a code lookup) or the list is full.
+// Where the records go: a code lookup has no association prefix; an association leaves out
+// the text it continues and shows no codes.
+struct CandidateStore {
+  std::vector<std::string>& records;
+  std::string_view associationPrefix;
+  CandidateFilter filter;
+};
+
+// Appends one record unless its text equals the association prefix (so an empty text in a
+// code lookup) or kMaxCandidateRecords are stored.
 void StoreCandidate(const CandidateStore& store, std::string_view text,
                     std::string_view displayCode, bool user);
 

@@ -8,6 +8,8 @@
 #include <string_view>
 
 constexpr std::size_t kCandidateRecordSize = 73;
+// A lookup lists at most this many candidates.
+constexpr std::size_t kMaxCandidateRecords = 1000;
 
 // Converts a GBK text to traditional characters (or back); nullptr where none is wanted.
 using TextConverter = std::string (*)(const std::string&);

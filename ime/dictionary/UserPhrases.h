@@ -1,22 +1,36 @@
-// The user's phrases in the user dictionary (table of the active scheme). Every operation
+// The user's phrases in the user dictionary (the table of the given scheme). Every operation
 // opens and releases its own connection; a failing step raises ESQLiteException. An add or
 // a change checks and writes in one transaction, so that two processes never store a pair
-// twice and a failure changes nothing.
+// twice and a failure changes nothing. The operations answer; the phrase dialog tells the
+// user.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
+#include <vector>
 
-bool UserPhraseExists(const std::string& code, const std::string& text);
-// Shows "设置词组错误" for an empty code or text and "已存在此词组" for a stored pair;
-// true when the pair was inserted.
-bool AddUserPhrase(const std::string& code, const std::string& text);
-// Replaces the old pair by the new one (delete, then add); the new pair is checked first.
-bool ChangeUserPhrase(const std::string& oldCode, const std::string& oldText,
-                      const std::string& newCode, const std::string& newText);
+#include "ime/dictionary/DictionaryFiles.h"
+
+// Why a pair was not stored.
+enum class PhraseRefusal {
+  kNone,           // stored
+  kIncomplete,     // an empty code or text, up to its first zero byte ("设置词组错误")
+  kAlreadyStored,  // the pair is stored already ("已存在此词组")
+};
+
+struct UserPhrase {
+  std::string code;
+  std::string text;
+  bool operator==(const UserPhrase& other) const {
+    return code == other.code && text == other.text;
+  }
+};
+
+bool UserPhraseExists(const DictionarySet& dictionaries, const UserPhrase& phrase);
+PhraseRefusal AddUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase);
+// Replaces the old pair by the new one in one transaction; the new pair is checked first.
+PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhrase& old,
+                               const UserPhrase& changed);
 // Deletes every row with exactly this code and text.
-bool DeleteUserPhrase(const std::string& code, const std::string& text);
-// Replaces the items of a report-style list view by every stored pair in the order added:
-// the code as the item, the text as its first sub-item.
-void ListUserPhrases(HWND listView);
+void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase);
+// Every stored pair, in the order added.
+std::vector<UserPhrase> ListUserPhrases(const DictionarySet& dictionaries);

@@ -8,8 +8,12 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SQLiteTable3.cpp
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateRecord.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateMerge.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/CandidateLookup.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/DictionaryFiles.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/DictionaryRows.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PhraseCharacters.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/ReverseLookup.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/UserPhrases.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/VariantTable.cpp)
 # The simplified/traditional character table, generated from OpenCC's data at build time.
 find_program(LMT_OPENCC_DICT opencc_dict)
@@ -29,13 +33,6 @@ add_custom_command(OUTPUT ${LMT_VARIANT_TABLE}
   COMMENT "Generating the simplified/traditional character table")
 target_sources(lmt_portable PRIVATE ${LMT_VARIANT_TABLE})
 if(WIN32)
-  target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateLookup.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/DictionaryFiles.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/ReverseLookup.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/SqliteLibrary.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/TraditionalConversion.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/UserPhrases.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/WordRegistration.cpp)
+  target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SqliteLibrary.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/TraditionalConversion.cpp)
 endif()

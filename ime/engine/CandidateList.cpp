@@ -29,6 +29,12 @@ void AppendCandidateEntry(CandidateList* list, char* record) {
   list->dwCount = k + 1;
 }
 
+void PageDrawn(CandidateList* list, std::uint32_t first, std::uint32_t rows) {
+  list->dwSelection = first;
+  list->rowsDrawn = rows;
+  list->backwardFill = 0;
+}
+
 char* CandidateRecordAt(const CandidateList* list, std::uint32_t index) {
   char* record = nullptr;
   std::memcpy(&record, reinterpret_cast<const char*>(list) + list->dwOffset[index], sizeof record);

@@ -49,3 +49,6 @@ CandidateList* CandidateListOf(void* block);
 void AppendCandidateEntry(CandidateList* list, char* record);
 // The record that entry index points to.
 char* CandidateRecordAt(const CandidateList* list, std::uint32_t index);
+// The candidate window drew rows entries from first (which a backward fill moves the page
+// to): the list keys select among them.
+void PageDrawn(CandidateList* list, std::uint32_t first, std::uint32_t rows);

@@ -1,23 +1,17 @@
 #include "ime/engine/CandidateSelection.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
-#include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/CandidateText.h"
-#include "ime/dictionary/TraditionalConversion.h"
+#include "ime/engine/BlockLayouts.h"
+#include "ime/engine/CandidateFill.h"
 #include "ime/engine/Composition.h"
-#include "ime/engine/ContextBlocks.h"
-#include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
-#include "ime/engine/HostQuirks.h"
-#include "ime/engine/ImeConstants.h"
-#include "ime/engine/Messages.h"
-#include "ime/settings/Globals.h"
+#include "ime/engine/ImeValues.h"
+#include "ime/engine/KeyClassify.h"
+#include "ime/engine/MessageBuilder.h"
 
 namespace {
 
@@ -25,21 +19,21 @@ constexpr unsigned kEnterCode = 13;
 
 // The list operation of a key: paging keys and Space by virtual key, the apostrophe and the
 // period as the second and third candidate when so set, everything else by character.
-unsigned CandidateCode(unsigned ch, unsigned vk) {
-  if (ch == '\'' && globals.quoteSelectsSecond == 1) ch = '2';
-  if (ch == '.' && globals.periodSelectsThird == 1) ch = '3';
+unsigned CandidateCode(const EngineSettings& settings, unsigned ch, unsigned vk) {
+  if (ch == '\'' && settings.quoteSelectsSecond) ch = '2';
+  if (ch == '.' && settings.periodSelectsThird) ch = '3';
   switch (vk) {
-    case VK_PRIOR:
+    case kVkPrior:
       return '-';
-    case VK_NEXT:
+    case kVkNext:
       return '=';
-    case VK_SPACE:
+    case kVkSpace:
       return '1';
-    case VK_RETURN:
+    case kVkReturn:
       return vk;
-    case VK_HOME:
+    case kVkHome:
       return '$';
-    case VK_END:
+    case kVkEnd:
       return '#';
     default:
       break;
@@ -48,38 +42,36 @@ unsigned CandidateCode(unsigned ch, unsigned vk) {
   return ch;
 }
 
-void ArmAutoHide() {
-  engine.autoHideArmed = 1;
-  engine.autoHideTick = GetTickCount();
+void ArmAutoHide(EngineCall& call) {
+  call.engine.autoHideArmed = 1;
+  call.engine.autoHideTick = call.now;
 }
 
-void PageDown(CandidateList* list, PrivateRecord* record) {
-  const DWORD lastPageStart = list->dwCount == 0 ? 0 : (list->dwCount - 1) / 7 * list->dwPageSize;
+void PageDown(EngineCall& call, CandidateList* list) {
+  const std::uint32_t lastPageStart =
+      list->dwCount == 0 ? 0 : (list->dwCount - 1) / 7 * list->dwPageSize;
   if (list->dwSelection >= lastPageStart) {
-    MessageBeep(kBeep);
+    call.Beep();
     return;
   }
-  if (globals.verticalLayout != 0) {
+  if (call.settings.verticalLayout) {
     list->dwSelection += list->dwPageSize;
   } else {
     list->dwSelection += list->rowsDrawn;
     list->backwardFill = 0;
   }
-  record->msgFlags |= kMsgChangeCandidate;
+  call.record.msgFlags |= kMsgChangeCandidate;
 }
 
-void PageUp(CandidateList* list, PrivateRecord* record) {
+void PageUp(EngineCall& call, CandidateList* list) {
   list->dwSelection =
       list->dwPageSize > list->dwSelection ? 0 : list->dwSelection - list->dwPageSize;
-  if (globals.verticalLayout == 0) list->backwardFill = 1;
-  record->msgFlags |= kMsgChangeCandidate;
+  if (!call.settings.verticalLayout) list->backwardFill = 1;
+  call.record.msgFlags |= kMsgChangeCandidate;
 }
 
-void Commit(LPINPUTCONTEXT context, PrivateRecord* record, CandidateList* list) {
-  auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-  if (!composition) return;
-  CommitCandidate(context, composition, record, list);
-  UnlockBlock(context->hCompStr, composition);
+void Commit(EngineCall& call, CandidateList* list) {
+  if (call.composition) CommitCandidate(call, list);
 }
 
 // The committed bytes and the full text of the chosen candidate (empty for the typed code);
@@ -91,17 +83,17 @@ struct Committed {
   std::size_t readable = SIZE_MAX;
 };
 
-Committed ChooseCommitted(const PrivateRecord* record, const CandidateList* list) {
-  if (!engine.candidateChosen) {
-    const std::size_t typedLength = strnlen(record->typedKeys, kTypedKeysSize);
-    const std::string_view typed(record->typedKeys, typedLength);
-    return {record->typedKeys, RecordDisplayLength(typed), {}, typedLength};
+Committed ChooseCommitted(const PrivateRecord& record, const CandidateList* list) {
+  if (!record.facts.candidateChosen) {
+    const std::size_t typedLength = strnlen(record.typedKeys, kTypedKeysSize);
+    const std::string_view typed(record.typedKeys, typedLength);
+    return {record.typedKeys, RecordDisplayLength(typed), {}, typedLength};
   }
   const char* text = CandidateRecordAt(list, list->dwSelection) + 1;  // after the marker
   const std::size_t display = RecordDisplayLength(text);
   Committed committed{text, display, std::string(text, display)};
   // An association candidate commits only what continues the text committed before.
-  const std::size_t prefix = engine.associationPrefix.size();
+  const std::size_t prefix = strnlen(record.facts.associationPrefix, kAssociationPrefixSize);
   if (prefix != 0 && prefix <= display) {
     committed.text += prefix;
     committed.length -= prefix;
@@ -111,9 +103,9 @@ Committed ChooseCommitted(const PrivateRecord* record, const CandidateList* list
 
 // Writes the committed text after the first `kept` bytes of the result string; the number
 // of bytes of it the result holds.
-std::size_t WriteResult(LPCOMPOSITIONSTRING composition, const Committed& committed,
-                        DWORD kept) {
-  const DWORD offset = composition->dwResultStrOffset;
+std::size_t WriteResult(COMPOSITIONSTRING* composition, const Committed& committed,
+                        std::uint32_t kept) {
+  const std::uint32_t offset = composition->dwResultStrOffset;
   if (offset >= composition->dwSize || kept >= composition->dwSize - offset) {
     composition->dwResultStrLen = 0;
     return 0;
@@ -125,24 +117,31 @@ std::size_t WriteResult(LPCOMPOSITIONSTRING composition, const Committed& commit
   std::memmove(result, committed.text, copied);
   result[copied] = 0;
   const std::size_t length = std::min(committed.length, copied);
-  composition->dwResultStrLen = static_cast<DWORD>(kept + length);
+  composition->dwResultStrLen = static_cast<std::uint32_t>(kept + length);
   return length;
 }
 
-void OfferAssociations(const std::string& firstChar, std::string text, CandidateList* list) {
-  if (globals.wordAssociation == 0 || text.empty() || firstChar.empty()) {
-    ArmAutoHide();
+void OfferAssociations(EngineCall& call, const std::string& firstChar, std::string text,
+                       CandidateList* list) {
+  if (!call.settings.wordAssociation || text.empty() || firstChar.empty()) {
+    ArmAutoHide(call);
     return;
   }
-  if (!engine.simplifiedOutput) text = ToSimplified(text);
-  engine.associationPrefix = text;
-  if (LookupAssociations(firstChar, text, list) == 0) {
-    engine.associationPrefix.clear();
-    ArmAutoHide();
+  if (!call.engine.simplifiedOutput && call.host.toSimplified) text = call.host.toSimplified(text);
+  char* prefix = call.facts().associationPrefix;
+  // A continued text is a display text: it fits, unless a conversion made it longer.
+  if (text.size() >= kAssociationPrefixSize) {
+    ArmAutoHide(call);
+    return;
+  }
+  std::memcpy(prefix, text.c_str(), text.size() + 1);
+  if (ListAssociations(call, firstChar, text, list) == 0) {
+    prefix[0] = '\0';
+    ArmAutoHide(call);
   }
 }
 
-void AppendCustomSearch(const std::string& committed) {
+void AppendCustomSearch(EngineValues& engine, const std::string& committed) {
   if (engine.customSearch.size() + committed.size() <= kSearchTextSize) {
     engine.customSearch += committed;
   } else {
@@ -151,83 +150,70 @@ void AppendCustomSearch(const std::string& committed) {
 }
 
 // Commits candidate i of the page shown.
-void CommitOnPage(LPINPUTCONTEXT context, CandidateList* list, DWORD i, PrivateRecord* record) {
+void CommitOnPage(EngineCall& call, CandidateList* list, std::uint32_t i) {
   if (list->dwSelection + i >= list->dwCount) {
-    MessageBeep(kBeep);
+    call.Beep();
     return;
   }
   list->dwSelection += i;
-  engine.candidateChosen = 1;
-  Commit(context, record, list);
+  call.facts().candidateChosen = 1;
+  Commit(call, list);
 }
 
 }  // namespace
 
-bool IsListUp(const PrivateRecord* record) {
-  return (record->msgFlags & kMsgCandidateOpen) || !engine.associationPrefix.empty();
+std::uint32_t CandidateStep(EngineCall& call, unsigned ch, unsigned vk) {
+  if (!call.candidates) return 0;
+  call.record.state = kStateChoosing;
+  CandidateKey(call, CandidateCode(call.settings, ch, vk));
+  return BuildMessages(call);
 }
 
-UINT CandidateStep(unsigned ch, unsigned vk, LPINPUTCONTEXT context, PrivateRecord* record,
-                   LPTRANSMSGLIST list) {
-  void* block = LockBlock<void>(context->hCandInfo);
-  if (!block) return 0;
-  const unsigned code = CandidateCode(ch, vk);
-  record->state = kStateChoosing;
+void CandidateKey(EngineCall& call, unsigned code) {
   if (code == kEscChar) {
-    // Closing remakes the candidate block, which must not stay locked meanwhile.
-    UnlockBlock(context->hCandInfo, block);
-    CandidateKey(code, context, nullptr, record);
-  } else {
-    CandidateKey(code, context, block, record);
-    UnlockBlock(context->hCandInfo, block);
-  }
-  return BuildMessages(list, context, record);
-}
-
-void CandidateKey(unsigned code, LPINPUTCONTEXT context, void* candidateBlock,
-                  PrivateRecord* record) {
-  if (code == kEscChar) {
-    CloseCandidates(context, record);
+    CloseCandidates(call);
     return;
   }
-  if (!candidateBlock) {
-    MessageBeep(kBeep);
+  if (!call.candidates) {
+    call.Beep();
     return;
   }
-  CandidateList* list = CandidateListOf(candidateBlock);
+  CandidateList* list = CandidateListOf(call.candidates);
   if (code == '=') {
-    PageDown(list, record);
+    PageDown(call, list);
   } else if (code == '-') {
-    PageUp(list, record);
+    PageUp(call, list);
   } else if (code >= '1' && code <= '7') {
-    const DWORD i = code - '1';
+    const std::uint32_t i = code - '1';
     if (i >= list->rowsDrawn) {
-      MessageBeep(kBeep);
+      call.Beep();
       return;
     }
-    CommitOnPage(context, list, i, record);
+    CommitOnPage(call, list, i);
   } else if (code == kEnterCode) {
-    engine.candidateChosen = 0;
-    Commit(context, record, list);
+    call.facts().candidateChosen = 0;
+    Commit(call, list);
   }
 }
 
-void CommitPageStart(LPINPUTCONTEXT context, void* candidateBlock, PrivateRecord* record) {
-  if (!candidateBlock) {
-    MessageBeep(kBeep);
+void CommitPageStart(EngineCall& call) {
+  if (!call.candidates) {
+    call.Beep();
     return;
   }
-  CommitOnPage(context, CandidateListOf(candidateBlock), 0, record);
+  CommitOnPage(call, CandidateListOf(call.candidates), 0);
 }
 
-void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
-                     PrivateRecord* record, CandidateList* list) {
-  if (!composition || !record || !context) {
-    MessageBeep(kBeep);
+void CommitCandidate(EngineCall& call, CandidateList* list) {
+  COMPOSITIONSTRING* composition = call.composition;
+  PrivateRecord& record = call.record;
+  InputFacts& facts = call.facts();
+  if (!composition) {
+    call.Beep();
     return;
   }
-  if (engine.candidateChosen && list->dwSelection >= list->dwCount) {
-    MessageBeep(kBeep);  // nothing listed at the selection
+  if (facts.candidateChosen && list->dwSelection >= list->dwCount) {
+    call.Beep();  // nothing listed at the selection
     return;
   }
   // The composition buffer keeps the last code's bytes after the composition was cleared.
@@ -238,9 +224,10 @@ void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
   }
   // A key may commit twice (a full code, then the code it starts when that has a single
   // candidate): the second text follows the first in the key's result.
-  const DWORD kept = (record->msgFlags & kMsgInTranslation) && (record->gcsFlags & kGcsResultBits)
-                         ? composition->dwResultStrLen
-                         : 0;
+  const std::uint32_t kept =
+      (record.msgFlags & kMsgInTranslation) && (record.gcsFlags & kGcsResultBits)
+          ? composition->dwResultStrLen
+          : 0;
   ClearComposition(composition);
 
   const Committed committed = ChooseCommitted(record, list);
@@ -248,36 +235,35 @@ void CommitCandidate(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
   // Copied now: the association below reuses the candidate buffers.
   const std::string result(written ? committed.text : "", written);
 
-  record->msgFlags |= kMsgComposition;
-  record->compChar = 0;
-  record->gcsFlags |= kGcsCommitted;
-  if (record->msgFlags & kMsgCandidateOpen) RaiseCloseCandidate(record);
+  record.msgFlags |= kMsgComposition;
+  record.compChar = 0;
+  record.gcsFlags |= kGcsCommitted;
+  if (record.msgFlags & kMsgCandidateOpen) RaiseCloseCandidate(record);
   // The next code letter then starts a new composition where the result ends.
-  if (CurrentHostQuirks().endCompositionAtCommit) RaiseEndComposition(record);
+  if (call.host.endCompositionAtCommit) RaiseEndComposition(record);
 
   list->dwCount = 0;
   list->dwSelection = 0;
-  record->state = kStateIdle;
-  engine.associationPrefix.clear();
-  OfferAssociations(firstChar, committed.fullText, list);
+  record.state = kStateIdle;
+  facts.associationPrefix[0] = '\0';
+  OfferAssociations(call, firstChar, committed.fullText, list);
 
-  if (engine.searchTextFollowsList) std::memset(engine.searchText, 0, sizeof engine.searchText);
-  if (engine.searchMode == 1) AppendCustomSearch(result);
-  std::memset(record->typedKeys, 0, 4);
+  if (facts.searchTextFollowsList) std::memset(facts.searchText, 0, sizeof facts.searchText);
+  if (call.engine.searchMode == 1) AppendCustomSearch(call.engine, result);
+  std::memset(record.typedKeys, 0, 4);
 }
 
-void CloseCandidates(LPINPUTCONTEXT context, PrivateRecord* record) {
+void CloseCandidates(EngineCall& call) {
+  PrivateRecord& record = call.record;
   if (IsListUp(record)) {
-    ResetCandidateBlock(context);
+    ResetCandidates(call);
     RaiseCloseCandidate(record);
     // The emptied list must not keep taking the list keys.
-    engine.associationPrefix.clear();
+    record.facts.associationPrefix[0] = '\0';
   }
-  if (record->msgFlags & kMsgCompositionStarted) {
-    auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-    auto* guideline = LockBlock<GUIDELINE>(context->hGuideLine);
-    CancelComposition(composition, guideline, record);
-    UnlockBlock(context->hCompStr, composition);
-    UnlockBlock(context->hGuideLine, guideline);
-  }
+  if (record.msgFlags & kMsgCompositionStarted) CancelComposition(call);
+}
+
+void ResetCandidates(EngineCall& call) {
+  if (call.candidates) InitCandidateInfo(call.candidates);
 }

@@ -2,67 +2,59 @@
 
 #include <vector>
 
-#include "ime/engine/EngineState.h"
 #include "ime/engine/FullWidthTable.h"
-#include "ime/engine/HostQuirks.h"
-#include "ime/engine/ImeConstants.h"
-#include "ime/engine/Messages.h"
+#include "ime/engine/ImeValues.h"
+#include "ime/engine/MessageBuilder.h"
 #include "ime/engine/PunctuationTable.h"
 #include "ime/engine/SoftKeyboardLayouts.h"
 
 namespace {
 
-constexpr UINT kGbkCodePage = 936;
-
-void AddCharacter(std::vector<TRANSMSG>& messages, const char* pair) {
-  if (CurrentHostQuirks().unicodeCharacters) {
-    WCHAR unit = 0;
-    if (MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, pair, 2, &unit, 1) == 1)
-      messages.push_back({WM_CHAR, unit, 1});
+void AddCharacter(const EngineCall& call, std::vector<TRANSMSG>& messages, const char* pair) {
+  if (call.host.wideCharacter) {
+    if (const std::uint16_t unit = call.host.wideCharacter(pair))
+      messages.push_back({kWmChar, unit, 1});
     return;
   }
-  messages.push_back({WM_CHAR, static_cast<BYTE>(pair[0]), 1});
-  messages.push_back({WM_CHAR, static_cast<BYTE>(pair[1]), 1});
+  messages.push_back({kWmChar, static_cast<unsigned char>(pair[0]), 1});
+  messages.push_back({kWmChar, static_cast<unsigned char>(pair[1]), 1});
 }
 
 }  // namespace
 
-UINT PlainCharacter(unsigned ch, UINT scanWord, LPINPUTCONTEXT context, LPTRANSMSGLIST list) {
+std::uint32_t PlainCharacter(MessageSink& sink, unsigned ch, std::uint32_t scanWord) {
   if (ch == 0) return 0;
-  const TRANSMSG message = {WM_CHAR, ch, static_cast<LPARAM>(scanWord) * 65536 + 1};
-  return DeliverMessages(list, context, true, &message, 1);
+  const TRANSMSG message = {kWmChar, ch, static_cast<std::intptr_t>(scanWord) * 65536 + 1};
+  return sink.Deliver(&message, 1, true);
 }
 
-UINT DoubleByteOutput(std::string_view gbk, LPINPUTCONTEXT context, LPTRANSMSGLIST list) {
+std::uint32_t DoubleByteOutput(EngineCall& call, std::string_view gbk) {
   std::vector<TRANSMSG> messages;
-  for (std::size_t i = 0; i + 1 < gbk.size(); i += 2) AddCharacter(messages, gbk.data() + i);
-  return DeliverMessages(list, context, true, messages.data(), static_cast<UINT>(messages.size()));
+  for (std::size_t i = 0; i + 1 < gbk.size(); i += 2) AddCharacter(call, messages, gbk.data() + i);
+  if (messages.empty()) return 0;
+  return call.sink.Deliver(messages.data(), static_cast<std::uint32_t>(messages.size()), true);
 }
 
-UINT CharacterStep(unsigned ch, UINT scanWord, HIMC himc, LPINPUTCONTEXT context,
-                   PrivateRecord* record, LPTRANSMSGLIST list) {
-  if (record->msgFlags & kMsgCandidateOpen) {
-    RaiseCloseCandidate(record);
-    GenerateMessagesNow(himc, context, record);
+std::uint32_t CharacterStep(EngineCall& call, const KeyEvent& key) {
+  if (call.record.msgFlags & kMsgCandidateOpen) {
+    RaiseCloseCandidate(call.record);
+    GenerateMessagesNow(call);
   }
-  if (context->fdwConversion & IME_CMODE_SYMBOL) {
-    const std::string_view punctuation = ChinesePunctuation(static_cast<char>(ch), *record);
-    if (!punctuation.empty()) return DoubleByteOutput(punctuation, context, list);
+  if (call.mode & kModeSymbol) {
+    const std::string_view punctuation = ChinesePunctuation(static_cast<char>(key.ch), call.record);
+    if (!punctuation.empty()) return DoubleByteOutput(call, punctuation);
   }
-  if (context->fdwConversion & IME_CMODE_FULLSHAPE) {
-    return DoubleByteOutput(FullWidthForm(static_cast<unsigned char>(ch)), context, list);
-  }
-  return PlainCharacter(ch, scanWord, context, list);
+  if (call.mode & kModeFullShape)
+    return DoubleByteOutput(call, FullWidthForm(static_cast<unsigned char>(key.ch)));
+  return PlainCharacter(call.sink, key.ch, key.keyFlags);
 }
 
-UINT SoftKeyboardStep(unsigned vk, const BYTE* keyState, LPINPUTCONTEXT context,
-                      LPTRANSMSGLIST list) {
-  const bool shifted = keyState && (keyState[VK_SHIFT] & 0x80);
+std::uint32_t SoftKeyboardStep(EngineCall& call, const KeyEvent& key) {
   const std::string_view entry =
-      SoftKeyEntry(engine.softKeyboardIndex, shifted, SoftKeyIndex(vk));
+      SoftKeyEntry(call.engine.softKeyboardIndex, key.shifted, SoftKeyIndex(key.vk));
   if (IsBlankSoftKey(entry)) {
-    MessageBeep(kBeep);
+    call.Beep();
     return 0;
   }
-  return DoubleByteOutput(entry, context, list);
+  return DoubleByteOutput(call, entry);
 }

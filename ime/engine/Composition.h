@@ -2,25 +2,22 @@
 // lookup that follows every change.
 #pragma once
 
-#include "ime/common/ImmDev.h"
-#include "ime/engine/PrivateRecord.h"
+#include <cstdint>
+
+#include "ime/engine/EngineCall.h"
 
 constexpr unsigned kBackspaceChar = 8;
 constexpr unsigned kEscChar = 27;
 
 // The composition step of ImeToAsciiEx for a compose key; the number of messages.
-UINT ComposeStep(unsigned ch, HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record,
-                 LPTRANSMSGLIST list);
+std::uint32_t ComposeStep(EngineCall& call, unsigned ch);
 
 // One key on the code: Esc cancels, Backspace deletes, any other character but Space is
-// added; a lookup follows (Space only looks up again).
-void ComposeKey(unsigned ch, LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
-                LPGUIDELINE guideline, PrivateRecord* record);
-void AddCodeChar(unsigned ch, LPCOMPOSITIONSTRING composition, LPGUIDELINE guideline,
-                 PrivateRecord* record);
-void DeleteCodeChar(LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
-                    PrivateRecord* record);
-void CancelComposition(LPCOMPOSITIONSTRING composition, LPGUIDELINE guideline,
-                       PrivateRecord* record);
-void RunLookupStep(unsigned ch, LPINPUTCONTEXT context, LPCOMPOSITIONSTRING composition,
-                   PrivateRecord* record);
+// added; a lookup follows (Space only looks up again). Needs the composition and guideline
+// blocks.
+void ComposeKey(EngineCall& call, unsigned ch);
+void AddCodeChar(EngineCall& call, unsigned ch);
+void DeleteCodeChar(EngineCall& call);
+// Works without the composition or guideline block, as far as they are there.
+void CancelComposition(EngineCall& call);
+void RunLookupStep(EngineCall& call, unsigned ch);

@@ -1,5 +1,7 @@
 #include "ime/engine/ContextLocks.h"
 
+#include "ime/engine/CandidateList.h"
+
 PrivateRecord* LockPrivateRecord(LPINPUTCONTEXT context) {
   if (!context || !context->hPrivate) return nullptr;
   if (ImmGetIMCCSize(context->hPrivate) < sizeof(PrivateRecord)) return nullptr;
@@ -17,4 +19,10 @@ bool EnsurePrivateRecord(LPINPUTCONTEXT context) {
     context->hPrivate = grown;
   }
   return context->hPrivate != nullptr;
+}
+
+void* LockCandidateBlock(LPINPUTCONTEXT context) {
+  if (!context->hCandInfo || ImmGetIMCCSize(context->hCandInfo) < kCandidateInfoSize)
+    return nullptr;
+  return ImmLockIMCC(context->hCandInfo);
 }

@@ -21,3 +21,7 @@ T* LockBlock(HIMCC block) {
 inline void UnlockBlock(HIMCC block, const void* locked) {
   if (locked) ImmUnlockIMCC(block);
 }
+
+// The candidate information block, or nullptr when it is missing, cannot be locked or is
+// smaller than its layout.
+void* LockCandidateBlock(LPINPUTCONTEXT context);

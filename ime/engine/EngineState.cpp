@@ -1,8 +1,7 @@
 #include "ime/engine/EngineState.h"
 
-EngineValues engine;
-
-void UseSchemeCodeLength(std::uint8_t sxScheme) {
-  engine.maxCodeLength = sxScheme == 1 ? kSxMaxCodeLength : kZxMaxCodeLength;
-  engine.codeLengthLimit = engine.maxCodeLength;
+EngineValues StartingEngine(CodeScheme scheme) {
+  EngineValues values;
+  values.maxCodeLength = MaxCodeLength(scheme);
+  return values;
 }

@@ -6,16 +6,19 @@
 
 #include "ime/common/Guarded.h"
 #include "ime/engine/ContextBlocks.h"
+#include "ime/engine/ContextCall.h"
 #include "ime/engine/ContextLocks.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
-#include "ime/engine/InputOwner.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/Updater.h"
 #include "ime/ui/AboutBox.h"
+#include "ime/ui/ContextPositions.h"
 #include "ime/ui/Menus.h"
+#include "ime/ui/SettingsDialog.h"
 #include "ime/ui/UiChildren.h"
 
 namespace {
@@ -52,7 +55,7 @@ LRESULT CopyHelpFileName(void* data) {
 }
 
 void SelectInto(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
-  std::memset(record, 0, kPrivateRecordResetSize);
+  StartInput(*record, engine);
   context->fOpen = TRUE;
   if (!(context->fdwInit & INIT_CONVERSION)) {
     context->fdwConversion = (context->fdwConversion & IME_CMODE_SOFTKBD) | IME_CMODE_NATIVE;
@@ -88,8 +91,7 @@ bool IsFocusContext(HIMC himc) {
   return focusContext == himc;
 }
 
-void SelectOutOf(HIMC himc) {
-  ReleaseInput(himc);
+void SelectOutOf() {
   FreeSoftKeyMenu();
   for (HWND* dialog : {&globals.settingsDialog, &globals.aboutDialog}) {
     if (*dialog) SendMessageA(*dialog, WM_CLOSE, 0, 0);
@@ -154,7 +156,7 @@ BOOL Select(HIMC himc, BOOL select) {
   if (select) {
     SelectInto(himc, context, record);
   } else {
-    SelectOutOf(himc);
+    SelectOutOf();
   }
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
@@ -171,7 +173,8 @@ BOOL SetActiveContext(HIMC himc, BOOL active) {
   if (active) {
     InitContextPositions(context);
   } else {
-    CancelInput(himc, context);
+    ContextCall call(himc, context);
+    if (call) CancelInput(*call);
   }
   ImmUnlockIMC(himc);
   if (active) AttachUiWindow(himc);
@@ -186,12 +189,27 @@ BOOL SetCompositionString(HIMC himc, DWORD compLength, DWORD readLength) {
   if (readLength != 0) return FALSE;
   LPINPUTCONTEXT context = ImmLockIMC(himc);
   if (!context) return FALSE;
-  CancelInput(himc, context);
+  {
+    ContextCall call(himc, context);
+    if (call) CancelInput(*call);
+  }
   ImmUnlockIMC(himc);
   return kImeTrue;
 }
 
 }  // namespace
+
+// Word registration: exported, but user phrases are added only through the phrase dialog,
+// so every entry point answers that it did nothing.
+extern "C" BOOL WINAPI ImeRegisterWord(LPCSTR, DWORD, LPCSTR) { return FALSE; }
+
+extern "C" BOOL WINAPI ImeUnregisterWord(LPCSTR, DWORD, LPCSTR) { return FALSE; }
+
+extern "C" UINT WINAPI ImeGetRegisterWordStyle(UINT, LPSTYLEBUFA) { return 0; }
+
+extern "C" UINT WINAPI ImeEnumRegisterWord(REGISTERWORDENUMPROCA, LPCSTR, DWORD, LPCSTR, LPVOID) {
+  return 0;
+}
 
 extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT) {
   return 0;
@@ -204,6 +222,10 @@ extern "C" BOOL WINAPI ImeDestroy(UINT) {
     DestroyProcessWindows();
     return kImeTrue;
   });
+}
+
+extern "C" BOOL WINAPI ImeConfigure(HKL, HWND owner, DWORD mode, LPVOID) {
+  return Guarded<BOOL>(FALSE, [&] { return ConfigureIme(owner, mode) ? kImeTrue : FALSE; });
 }
 
 extern "C" BOOL WINAPI ImeInquire(LPIMEINFO info, LPSTR classBuffer, DWORD) {

@@ -1,74 +1,153 @@
 #include "ime/engine/InputControl.h"
 
+#include <cstring>
+
+#include "ime/engine/CandidateList.h"
 #include "ime/engine/CandidateSelection.h"
 #include "ime/engine/Composition.h"
-#include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
-#include "ime/engine/ImeConstants.h"
-#include "ime/engine/InputOwner.h"
-#include "ime/engine/Messages.h"
+#include "ime/engine/ImeValues.h"
+#include "ime/engine/KeyClassify.h"
+#include "ime/engine/MessageBuilder.h"
 
-void CancelInput(HIMC himc, LPINPUTCONTEXT context) {
-  ClaimInput(himc);
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) return;
-  record->gcsFlags = 0;
-  if (IsListUp(record)) {
-    CloseCandidates(context, record);
-    GenerateMessages(himc, context, record);
-  } else if (record->msgFlags & kMsgCompositionStarted) {
-    auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-    auto* guideline = LockBlock<GUIDELINE>(context->hGuideLine);
-    if (composition && guideline) {
-      CancelComposition(composition, guideline, record);
-      GenerateMessages(himc, context, record);
-    }
-    UnlockBlock(context->hCompStr, composition);
-    UnlockBlock(context->hGuideLine, guideline);
-  }
-  UnlockPrivateRecord(context);
+namespace {
+
+void CommitInChoosingState(EngineCall& call) {
+  if (call.composition && call.candidates) CommitCandidate(call, CandidateListOf(call.candidates));
 }
 
-void RaiseRequests(HIMC himc, LPINPUTCONTEXT context, DWORD bits) {
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) return;
-  record->msgFlags |= bits;
+// The code typed so far is looked up once more and, where a candidate is taken, committed.
+void CompleteComposing(EngineCall& call) {
+  PrivateRecord& record = call.record;
+  if (call.composition && call.guideline) {
+    ComposeKey(call, ' ');
+    if (record.state == kStateComposing) {
+      CancelInput(call);
+    } else if (record.state == kStateChoosing) {
+      CommitInChoosingState(call);
+    }
+  }
+  if (record.msgFlags & kMsgCandidateOpen) {
+    record.msgFlags = (record.msgFlags | kMsgCloseCandidate) &
+                      ~(kMsgOpenCandidate | kMsgChangeCandidate);
+  } else {
+    record.msgFlags &= ~(kMsgOpenCandidate | kMsgCloseCandidate);
+  }
+  GenerateMessages(call);
+}
+
+// Page start and size are refused outside plain conversion or without a candidate block.
+CandidateList* ListForPaging(EngineCall& call, std::uint32_t index) {
+  if (index != 0 || !call.open) return nullptr;
+  if (call.mode & (kModeNoConversion | kModeEudc | kModeSymbol)) return nullptr;
+  return call.candidates ? CandidateListOf(call.candidates) : nullptr;
+}
+
+}  // namespace
+
+void StartInput(PrivateRecord& record, const EngineValues& engine) {
+  std::memset(&record, 0, kPrivateRecordResetSize);
+  record.facts = {};
+  record.facts.codeLengthLimit = engine.maxCodeLength;
+  record.facts.searchTextFollowsList = 1;
+}
+
+void CancelInput(EngineCall& call) {
+  PrivateRecord& record = call.record;
+  record.gcsFlags = 0;
+  if (IsListUp(record)) {
+    CloseCandidates(call);
+    GenerateMessages(call);
+  } else if ((record.msgFlags & kMsgCompositionStarted) && call.composition && call.guideline) {
+    CancelComposition(call);
+    GenerateMessages(call);
+  }
+}
+
+void RaiseRequests(EngineCall& call, std::uint32_t bits) {
+  std::uint32_t& flags = call.record.msgFlags;
+  flags |= bits;
   if (bits & kMsgCloseCandidate) {
-    record->msgFlags &= ~(kMsgOpenCandidate | kMsgChangeCandidate);
+    flags &= ~(kMsgOpenCandidate | kMsgChangeCandidate);
   } else if (bits & (kMsgOpenCandidate | kMsgChangeCandidate)) {
-    record->msgFlags &= ~kMsgCloseCandidate;
+    flags &= ~kMsgCloseCandidate;
   }
   if (bits & kMsgEndComposition) {
-    record->msgFlags &= ~kMsgStartComposition;
+    flags &= ~kMsgStartComposition;
   } else if (bits & kMsgStartComposition) {
-    record->msgFlags &= ~kMsgEndComposition;
+    flags &= ~kMsgEndComposition;
   }
-  GenerateMessages(himc, context, record);
-  UnlockPrivateRecord(context);
+  GenerateMessages(call);
 }
 
-void ReactToModeChange(HIMC himc, LPINPUTCONTEXT context, DWORD previousMode) {
-  DWORD& mode = context->fdwConversion;
-  engine.simplifiedOutput = (mode & kModeTraditional) ? 0 : 1;
-  if ((mode | previousMode) & IME_CMODE_CHARCODE) {
-    mode &= ~IME_CMODE_CHARCODE;
-    MessageBeep(kBeep);
+void ReactToModeChange(EngineCall& call, std::uint32_t previousMode) {
+  std::uint32_t& mode = call.mode;
+  call.engine.simplifiedOutput = (mode & kModeTraditional) ? 0 : 1;
+  if ((mode | previousMode) & kModeCharCode) {
+    mode &= ~kModeCharCode;
+    call.Beep();
     return;
   }
-  if ((mode | previousMode) & IME_CMODE_NOCONVERSION) {
-    mode = (mode | IME_CMODE_NATIVE) & ~(IME_CMODE_CHARCODE | IME_CMODE_EUDC | IME_CMODE_SYMBOL);
-  }
-  if ((mode | previousMode) & IME_CMODE_EUDC) {
-    mode = (mode | IME_CMODE_NATIVE) &
-           ~(IME_CMODE_CHARCODE | IME_CMODE_NOCONVERSION | IME_CMODE_SYMBOL);
-  }
-  DWORD requests = 0;
-  if ((mode | previousMode) & IME_CMODE_SOFTKBD) requests = kMsgPrivateNotice5;
-  if ((mode | previousMode) == IME_CMODE_NATIVE) {
-    mode &= ~(IME_CMODE_CHARCODE | IME_CMODE_NOCONVERSION | IME_CMODE_EUDC);
+  if ((mode | previousMode) & kModeNoConversion)
+    mode = (mode | kModeNative) & ~(kModeCharCode | kModeEudc | kModeSymbol);
+  if ((mode | previousMode) & kModeEudc)
+    mode = (mode | kModeNative) & ~(kModeCharCode | kModeNoConversion | kModeSymbol);
+  std::uint32_t requests = 0;
+  if ((mode | previousMode) & kModeSoftKeyboard) requests = kMsgPrivateNotice5;
+  if ((mode | previousMode) == kModeNative) {
+    mode &= ~(kModeCharCode | kModeNoConversion | kModeEudc);
     requests = kMsgPrivateNotice5;
   }
-  if (requests) RaiseRequests(himc, context, requests);
-  if ((mode | previousMode) & ~static_cast<DWORD>(IME_CMODE_FULLSHAPE | IME_CMODE_SOFTKBD))
-    CancelInput(himc, context);
+  if (requests) RaiseRequests(call, requests);
+  if ((mode | previousMode) & ~(kModeFullShape | kModeSoftKeyboard)) CancelInput(call);
+}
+
+void ReactToOpenStatus(EngineCall& call) {
+  if (call.mode & kModeSoftKeyboard) RaiseRequests(call, kMsgPrivateNotice5);
+  CancelInput(call);
+}
+
+bool SelectCandidate(EngineCall& call, std::uint32_t listNumber, std::uint32_t candidate) {
+  if (!call.open || (call.mode & (kModeNoConversion | kModeEudc))) return false;
+  if (!call.candidates) return false;
+  CandidateList* list = CandidateListOf(call.candidates);
+  const bool listed = listNumber < static_cast<CandidateInfoHead*>(call.candidates)->dwCount &&
+                      !(listNumber == 0 && (call.mode & kModeCharCode)) &&
+                      candidate < list->dwCount;
+  if (listed) {
+    list->dwSelection = candidate;
+    CommitCandidate(call, list);
+    GenerateMessages(call);
+  }
+  return true;
+}
+
+void CompleteInput(EngineCall& call) {
+  const std::uint32_t chineseBits = call.mode & (kModeNative | kModeEudc | kModeSymbol);
+  if (call.record.state == kStateChoosing) {
+    CommitInChoosingState(call);
+    GenerateMessages(call);
+  } else if (call.record.state == kStateComposing && chineseBits == kModeNative) {
+    CompleteComposing(call);
+  } else {
+    CancelInput(call);
+  }
+}
+
+bool SetPageStart(EngineCall& call, std::uint32_t index, std::uint32_t value) {
+  CandidateList* list = ListForPaging(call, index);
+  if (!list) return false;
+  if (value < list->dwCount) list->dwPageStart = list->dwSelection = value;
+  return true;
+}
+
+bool SetPageSize(EngineCall& call, std::uint32_t index, std::uint32_t value) {
+  CandidateList* list = ListForPaging(call, index);
+  if (!list) return false;
+  if (list->dwCount != 0) list->dwPageSize = value;
+  return true;
+}
+
+void PageCandidates(EngineCall& call, bool up) {
+  if (call.candidates) CandidateKey(call, up ? '-' : '=');
+  RaiseRequests(call, kMsgChangeCandidate);
 }

@@ -1,8 +1,9 @@
 // The classification of a key that both ImeProcessKey and ImeToAsciiEx use.
 #pragma once
 
-#include "ime/common/ImmDev.h"
-#include "ime/engine/PrivateRecord.h"
+#include <cstdint>
+
+#include "ime/engine/EngineCall.h"
 
 enum KeyClass {
   kKeyCompose = 1,       // edits the code
@@ -14,10 +15,20 @@ enum KeyClass {
   kKeyCaps = 11,         // Caps Lock
 };
 
-// A letter, or "," and ";" in the zx scheme.
-bool IsComposingKey(unsigned ch);
+// A key as the input method manager hands it over.
+struct KeyEvent {
+  unsigned ch = 0;              // the key's character, or 0
+  unsigned vk = 0;              // the virtual key
+  std::uint32_t keyFlags = 0;   // the scan code word: only KF_ALTDOWN is read
+  bool shifted = false;         // Shift is held (the soft keyboard's shifted row)
+  bool capsToggled = false;     // Caps Lock's toggle is on
+};
 
-// ch: the key's character or 0; keyFlags: only KF_ALTDOWN is read. Clears the auto-hide
-// armed flag.
-KeyClass ClassifyKey(unsigned ch, unsigned vk, unsigned keyFlags, const PrivateRecord* record,
-                     LPINPUTCONTEXT context);
+// A letter, or "," and ";" in the zx scheme.
+bool IsComposingKey(unsigned ch, bool sxScheme);
+
+// Whether a candidate or an association list is up, taking the list keys.
+bool IsListUp(const PrivateRecord& record);
+
+// Clears the auto-hide armed flag.
+KeyClass ClassifyKey(EngineCall& call, const KeyEvent& key);

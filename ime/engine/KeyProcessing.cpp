@@ -1,21 +1,14 @@
-// ImeProcessKey and ImeToAsciiEx: whether the input method takes a key, and what it does
-// with a taken one.
+// ImeProcessKey and ImeToAsciiEx: the IMM adapter of the key core. A key is read from the
+// manager's arguments, the core decides on a locked context, and the answer goes back as
+// TRUE/FALSE or as the messages of the translation list.
 #include "ime/common/Guarded.h"
-#include "ime/engine/CandidateSelection.h"
+#include "ime/engine/ContextCall.h"
 #include "ime/engine/CharacterOutput.h"
-#include "ime/engine/Composition.h"
-#include "ime/engine/ContextBlocks.h"
-#include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
-#include "ime/engine/InputOwner.h"
-#include "ime/engine/KeyClassify.h"
-#include "ime/engine/Messages.h"
+#include "ime/engine/KeyCore.h"
 
 namespace {
-
-constexpr DWORD kEnglishMask = IME_CMODE_NATIVE | IME_CMODE_CHARCODE | IME_CMODE_EUDC;
 
 unsigned TypedCharacter(UINT vk, LPARAM keyData, const BYTE* keyState) {
   BYTE noKeys[256] = {};
@@ -24,110 +17,59 @@ unsigned TypedCharacter(UINT vk, LPARAM keyData, const BYTE* keyState) {
   return count > 0 ? chars[0] & 0xFF : 0;
 }
 
-// Backspace after the code was deleted to nothing: the composition ends at once and the
-// key goes on to the application.
-void EndEmptyComposition(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
-  RaiseEndComposition(record);
-  record->msgFlags &= ~kMsgInTranslation;
-  if (record->msgFlags & kMsgCandidateOpen) {
-    ResetCandidateBlock(context);
-    RaiseCloseCandidate(record);
-  }
-  GenerateMessages(himc, context, record);
+KeyEvent Key(unsigned ch, UINT vk, UINT keyFlags, const BYTE* keyState) {
+  KeyEvent key;
+  key.ch = ch;
+  key.vk = vk;
+  key.keyFlags = keyFlags;
+  key.shifted = keyState && (keyState[VK_SHIFT] & 0x80);
+  key.capsToggled = keyState && (keyState[VK_CAPITAL] & 0x01);
+  return key;
 }
 
-// Caps Lock on switches the context to English, off back to Chinese.
-void FollowCapsLock(HIMC himc, LPINPUTCONTEXT context, const BYTE* keyState) {
-  DWORD mode = context->fdwConversion;
-  if (keyState && (keyState[VK_CAPITAL] & 0x01)) {
-    mode &= ~kEnglishMask;
-    engine.capsForcedEnglish = 1;
-  } else {
-    mode = (mode | IME_CMODE_NATIVE) & ~(IME_CMODE_CHARCODE | IME_CMODE_EUDC);
-    engine.capsForcedEnglish = 0;
+// A key without a context to work on gives its plain character into the list.
+class ListOnly final : public MessageSink {
+public:
+  explicit ListOnly(LPTRANSMSGLIST list) : list_(list) {}
+  std::uint32_t Deliver(const TRANSMSG* messages, std::uint32_t count, bool) override {
+    return DeliverToList(list_, messages, count);
   }
-  ImmSetConversionStatus(himc, mode, context->fdwSentence);
-}
+  void Send(std::uint32_t) override {}
 
-void ForgetReportedResult(LPINPUTCONTEXT context, PrivateRecord* record) {
-  if (!(record->gcsFlags & kGcsResultBits)) return;
-  auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-  if (composition) composition->dwResultStrLen = 0;
-  UnlockBlock(context->hCompStr, composition);
-  record->gcsFlags = 0;
-}
+private:
+  LPTRANSMSGLIST list_;
+};
 
 BOOL TakesKey(HIMC himc, UINT vk, LPARAM keyData, const BYTE* keyState) {
-  ClaimInput(himc);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return FALSE;
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) {
-    ImmUnlockIMC(himc);
-    return FALSE;
+  KeyDecision decision;
+  const DWORD sentence = context->fdwSentence;
+  {
+    ContextCall call(himc, context);
+    if (call) {
+      decision = ProcessKey(
+          *call, Key(TypedCharacter(vk, keyData, keyState), vk, HIWORD(keyData), keyState));
+    }
   }
-  const unsigned ch = TypedCharacter(vk, keyData, keyState);
-  const KeyClass keyClass = ClassifyKey(ch, vk, HIWORD(keyData), record, context);
-  BOOL taken = kImeTrue;
-  if (keyClass == kKeyPass) {
-    taken = FALSE;
-  } else if (keyClass == kKeyCompose && vk == VK_BACK && record->state == kStateIdle) {
-    EndEmptyComposition(himc, context, record);
-    taken = FALSE;
-  } else if (vk == VK_CAPITAL) {
-    FollowCapsLock(himc, context, keyState);
-    taken = FALSE;
-  } else if (keyClass == kKeyCharacter && vk == VK_SPACE &&
-             !(context->fdwConversion & IME_CMODE_FULLSHAPE)) {
-    taken = FALSE;
-  }
-  UnlockPrivateRecord(context);
+  if (decision.switchesMode) ImmSetConversionStatus(himc, decision.mode, sentence);
   ImmUnlockIMC(himc);
-  return taken;
+  return decision.taken ? kImeTrue : FALSE;
 }
 
 UINT TranslateKey(UINT virtualKeyWord, UINT scanWord, const BYTE* keyState, LPTRANSMSGLIST list,
                   HIMC himc) {
-  const unsigned ch = KeyCharacter(virtualKeyWord);
-  const unsigned vk = virtualKeyWord & 0xFF;
-  ClaimInput(himc);
+  const KeyEvent key = Key(KeyCharacter(virtualKeyWord), virtualKeyWord & 0xFF, scanWord, keyState);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return PlainCharacter(ch, scanWord, nullptr, list);
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) {
-    const UINT count = PlainCharacter(ch, scanWord, context, list);
-    ImmUnlockIMC(himc);
-    return count;
+  if (!context) {
+    ListOnly sink(list);
+    return PlainCharacter(sink, key.ch, scanWord);
   }
-
-  ForgetReportedResult(context, record);
-  record->msgFlags = (record->msgFlags & kMsgStandingBits) | kMsgInTranslation;
-
   UINT count = 0;
-  switch (ClassifyKey(ch, vk, scanWord, record, context)) {
-    case kKeySoftKeyboard:
-      count = SoftKeyboardStep(vk, keyState, context, list);
-      break;
-    case kKeyCharacter:
-      count = CharacterStep(ch, scanWord, himc, context, record, list);
-      break;
-    case kKeyCandidate:
-      count = CandidateStep(ch, vk, context, record, list);
-      break;
-    case kKeyCompose:
-      count = ComposeStep(ch, himc, context, record, list);
-      break;
-    case kKeyInvalid:
-      MessageBeep(kBeep);
-      break;
-    default:
-      count = PlainCharacter(ch, scanWord, context, list);
-      break;
+  {
+    ContextCall call(himc, context, list);
+    count = call ? TranslateKey(*call, key) : PlainCharacter(call.sink(), key.ch, scanWord);
   }
-
-  record->msgFlags &= kMsgStandingBits;
-  record->gcsFlags &= kGcsResultBits;
-  UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
   return count;
 }

@@ -2,8 +2,7 @@
 #include <windows.h>
 
 #include "ime/common/Guarded.h"
-#include "ime/settings/Globals.h"
-#include "ime/settings/Startup.h"
+#include "ime/engine/ModuleStart.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   switch (reason) {
@@ -15,7 +14,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         return TRUE;
       });
     case DLL_PROCESS_DETACH:
-      Guarded([] { FreeGlobals(); });
+      Guarded([] { StopModule(); });
       break;
     default:
       break;

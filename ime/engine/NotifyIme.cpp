@@ -1,13 +1,8 @@
-// NotifyIME: the application's and the windows' changes to a context.
+// NotifyIME: the application's and the windows' changes to a context, passed to the core.
 #include "ime/common/Guarded.h"
-#include "ime/engine/CandidateList.h"
-#include "ime/engine/CandidateSelection.h"
-#include "ime/engine/Composition.h"
-#include "ime/engine/ContextLocks.h"
+#include "ime/engine/ContextCall.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/InputControl.h"
-#include "ime/engine/InputOwner.h"
-#include "ime/engine/Messages.h"
 
 namespace {
 
@@ -42,146 +37,49 @@ bool IsAccepted(DWORD action, DWORD index, DWORD value) {
   }
 }
 
-BOOL ContextUpdated(HIMC himc, LPINPUTCONTEXT context, DWORD index, DWORD value) {
-  if (value == IMC_SETCONVERSIONMODE) {
-    ReactToModeChange(himc, context, index);
-  } else if (value == IMC_SETOPENSTATUS) {
-    if (context->fdwConversion & IME_CMODE_SOFTKBD) RaiseRequests(himc, context, kMsgPrivateNotice5);
-    CancelInput(himc, context);
-  }
-  return kImeTrue;
-}
-
-BOOL SelectCandidate(HIMC himc, LPINPUTCONTEXT context, DWORD listNumber, DWORD candidate) {
-  if (!context->fOpen || (context->fdwConversion & (IME_CMODE_NOCONVERSION | IME_CMODE_EUDC)))
-    return FALSE;
-  void* block = LockBlock<void>(context->hCandInfo);
-  if (!block) return FALSE;
-  CandidateList* list = CandidateListOf(block);
-  const bool listed = listNumber < static_cast<CandidateInfoHead*>(block)->dwCount &&
-                      !(listNumber == 0 && (context->fdwConversion & IME_CMODE_CHARCODE)) &&
-                      candidate < list->dwCount;
-  if (listed) {
-    list->dwSelection = candidate;
-    auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-    PrivateRecord* record = LockPrivateRecord(context);
-    if (record) {
-      CommitCandidate(context, composition, record, list);
-      GenerateMessages(himc, context, record);
-      UnlockPrivateRecord(context);
-    }
-    UnlockBlock(context->hCompStr, composition);
-  }
-  UnlockBlock(context->hCandInfo, block);
-  return kImeTrue;
-}
-
-void CommitInChoosingState(LPINPUTCONTEXT context, PrivateRecord* record) {
-  auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-  void* block = LockBlock<void>(context->hCandInfo);
-  if (composition && block) CommitCandidate(context, composition, record, CandidateListOf(block));
-  UnlockBlock(context->hCompStr, composition);
-  UnlockBlock(context->hCandInfo, block);
-}
-
-// The code typed so far is looked up once more and, where a candidate is taken, committed.
-void CompleteComposing(HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
-  auto* composition = LockBlock<COMPOSITIONSTRING>(context->hCompStr);
-  auto* guideline = LockBlock<GUIDELINE>(context->hGuideLine);
-  if (composition && guideline) {
-    ComposeKey(' ', context, composition, guideline, record);
-    if (record->state == kStateComposing) {
-      CancelInput(himc, context);
-    } else if (record->state == kStateChoosing) {
-      CommitInChoosingState(context, record);
-    }
-  }
-  UnlockBlock(context->hCompStr, composition);
-  UnlockBlock(context->hGuideLine, guideline);
-  if (record->msgFlags & kMsgCandidateOpen) {
-    record->msgFlags = (record->msgFlags | kMsgCloseCandidate) &
-                       ~(kMsgOpenCandidate | kMsgChangeCandidate);
-  } else {
-    record->msgFlags &= ~(kMsgOpenCandidate | kMsgCloseCandidate);
-  }
-  GenerateMessages(himc, context, record);
-}
-
-void CompleteInput(HIMC himc, LPINPUTCONTEXT context) {
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) return;
-  const DWORD chineseBits =
-      context->fdwConversion & (IME_CMODE_NATIVE | IME_CMODE_EUDC | IME_CMODE_SYMBOL);
-  if (record->state == kStateChoosing) {
-    CommitInChoosingState(context, record);
-    GenerateMessages(himc, context, record);
-  } else if (record->state == kStateComposing && chineseBits == IME_CMODE_NATIVE) {
-    CompleteComposing(himc, context, record);
-  } else {
-    CancelInput(himc, context);
-  }
-  UnlockPrivateRecord(context);
-}
-
-// Page start and size are refused outside plain conversion or without a candidate block.
-void* LockCandidatesForPaging(LPINPUTCONTEXT context, DWORD index) {
-  if (index != 0 || !context->fOpen) return nullptr;
-  if (context->fdwConversion & (IME_CMODE_NOCONVERSION | IME_CMODE_EUDC | IME_CMODE_SYMBOL))
-    return nullptr;
-  return LockBlock<void>(context->hCandInfo);
-}
-
-BOOL SetPageStart(LPINPUTCONTEXT context, DWORD index, DWORD value) {
-  void* block = LockCandidatesForPaging(context, index);
-  if (!block) return FALSE;
-  CandidateList* list = CandidateListOf(block);
-  if (value < list->dwCount) list->dwPageStart = list->dwSelection = value;
-  UnlockBlock(context->hCandInfo, block);
-  return kImeTrue;
-}
-
-BOOL SetPageSize(LPINPUTCONTEXT context, DWORD index, DWORD value) {
-  void* block = LockCandidatesForPaging(context, index);
-  if (!block) return FALSE;
-  CandidateList* list = CandidateListOf(block);
-  if (list->dwCount != 0) list->dwPageSize = value;
-  UnlockBlock(context->hCandInfo, block);
-  return kImeTrue;
-}
-
-BOOL Dispatch(HIMC himc, LPINPUTCONTEXT context, DWORD action, DWORD index, DWORD value) {
+// An accepted action on a context whose private record is there; false when refused.
+bool Dispatch(EngineCall& call, DWORD action, DWORD index, DWORD value) {
   switch (action) {
     case NI_CONTEXTUPDATED:
-      return ContextUpdated(himc, context, index, value);
+      if (value == IMC_SETCONVERSIONMODE) {
+        ReactToModeChange(call, index);
+      } else if (value == IMC_SETOPENSTATUS) {
+        ReactToOpenStatus(call);
+      }
+      return true;
     case NI_SELECTCANDIDATESTR:
-      return SelectCandidate(himc, context, index, value);
+      return SelectCandidate(call, index, value);
     case NI_CHANGECANDIDATELIST:
-      RaiseRequests(himc, context, kMsgChangeCandidate);
-      return kImeTrue;
+      RaiseRequests(call, kMsgChangeCandidate);
+      return true;
     case NI_COMPOSITIONSTR:
       if (index == CPS_COMPLETE) {
-        CompleteInput(himc, context);
+        CompleteInput(call);
       } else {
-        CancelInput(himc, context);
+        CancelInput(call);
       }
-      return kImeTrue;
+      return true;
     case NI_SETCANDIDATE_PAGESTART:
-      return SetPageStart(context, index, value);
+      return SetPageStart(call, index, value);
     case NI_SETCANDIDATE_PAGESIZE:
-      return SetPageSize(context, index, value);
+      return SetPageSize(call, index, value);
     default:
-      return FALSE;
+      return false;
   }
 }
 
 BOOL Notify(HIMC himc, DWORD action, DWORD index, DWORD value) {
   if (!himc || !IsAccepted(action, index, value)) return FALSE;
-  ClaimInput(himc);
   LPINPUTCONTEXT context = ImmLockIMC(himc);
   if (!context) return FALSE;
-  const BOOL result = Dispatch(himc, context, action, index, value);
+  // A context without the engine's private record was never selected: it is left as it is.
+  bool done = false;
+  {
+    ContextCall call(himc, context);
+    done = call && Dispatch(*call, action, index, value);
+  }
   ImmUnlockIMC(himc);
-  return result;
+  return done ? kImeTrue : FALSE;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// The engine's private record in each input context (the hPrivate block) and the bits of
-// its msgFlags field. The input method manager allocates the block with the size that
-// ImeInquire announces, so the layout is fixed at 52 bytes on every platform.
+// The engine's private record in each input context (the hPrivate block): the state of the
+// code being typed, the message requests, the punctuation pairs, and the facts of the
+// context's input (its last lookup, its association list, its chosen candidate). All of it
+// belongs to the one context, so another window's keys never reach it. ImeInquire announces
+// its size, from which the input method manager allocates the block.
 #pragma once
 
 #include <cstddef>
@@ -40,6 +42,20 @@ constexpr std::uint32_t kGcsCommitted = 0x1FBF;
 constexpr std::uint32_t kGcsResultBits = 0x1E00;
 
 constexpr std::size_t kTypedKeysSize = 20;
+constexpr std::size_t kSearchTextSize = 64;
+// The committed text an association list continues: a display text of at most 64 bytes.
+constexpr std::size_t kAssociationPrefixSize = 72;
+
+// What the context's last lookup and commit leave for its next keys and for its windows.
+struct InputFacts {
+  std::uint32_t foundCount;       // candidates of the last code lookup
+  std::uint16_t codeLengthLimit;  // how long the code may still grow
+  std::uint8_t candidateChosen;   // 1: a commit takes the candidate at dwSelection
+  std::uint8_t searchTextFollowsList;  // 0: the search text is the single candidate's
+  char searchText[kSearchTextSize];    // zero-terminated
+  // The committed text while an association list is up, zero-terminated; empty otherwise.
+  char associationPrefix[kAssociationPrefixSize];
+};
 
 struct PrivateRecord {
   std::uint32_t state;            // EngineState
@@ -51,10 +67,12 @@ struct PrivateRecord {
   std::uint32_t angleDepth;
   std::uint32_t angleOpen;
   char typedKeys[kTypedKeysSize];  // zero-terminated, at most maxCodeLength characters
+  InputFacts facts;
 };
 
-constexpr std::size_t kPrivateRecordSize = 52;
-static_assert(sizeof(PrivateRecord) == kPrivateRecordSize);
 static_assert(offsetof(PrivateRecord, typedKeys) == 32);
-// ImeSelect zeroes the eight 32-bit fields and the first 4 bytes of typedKeys.
+static_assert(offsetof(PrivateRecord, facts) == 52);
+constexpr std::size_t kPrivateRecordSize = sizeof(PrivateRecord);
+// A selection zeroes the eight 32-bit fields and the first 4 bytes of typedKeys; the facts
+// start anew.
 constexpr std::size_t kPrivateRecordResetSize = 36;

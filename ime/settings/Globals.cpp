@@ -5,8 +5,6 @@
 #include "ime/resources/resource.h"
 #include "ime/settings/CaretPlacement.h"
 #include "ime/settings/ListFiles.h"
-#include "ime/ui/PaintCache.h"
-#include "ime/ui/WindowClasses.h"
 
 ImeGlobals globals;
 
@@ -16,8 +14,6 @@ const UINT kClassNameIds[kWindowClassCount] = {IDS_CLASS_UI,      IDS_CLASS_CAND
                                                IDS_CLASS_STATUS,  IDS_CLASS_HINT,
                                                IDS_CLASS_CONTEXT, IDS_CLASS_CMENU,
                                                IDS_CLASS_SKMENU};
-
-const char kComposeKeys[] = "abcdefghijklmnopqrstuvwxyz,;";
 
 // The cell of the sample character in 12-point 宋体, the unit of the windows' layout.
 void MeasureCharacterCell() {
@@ -71,9 +67,6 @@ void InitGlobals(HINSTANCE module) {
   globals.borderWidth = GetSystemMetrics(SM_CXBORDER);
   globals.borderHeight = GetSystemMetrics(SM_CYBORDER);
 
-  std::memcpy(globals.composeKeys, kComposeKeys, sizeof kComposeKeys);
-  globals.composeKeyCount = static_cast<int>(sizeof kComposeKeys - 1);
-
   for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
 
   MeasureCharacterCell();
@@ -85,9 +78,12 @@ void InitGlobals(HINSTANCE module) {
   LoadCaretPlacement();
 }
 
+DictionarySet ActiveDictionaries() {
+  return {std::string(globals.dictionaryDir, strnlen(globals.dictionaryDir, kPathBufferSize)),
+          globals.sxScheme == 1 ? CodeScheme::sx : CodeScheme::zx};
+}
+
 void FreeGlobals() {
-  UnregisterWindowClasses();
-  FreeSharedFonts();
   for (char*& buffer : globals.candidatePool) {
     delete[] buffer;
     buffer = nullptr;

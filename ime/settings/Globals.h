@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ime/dictionary/DictionaryFiles.h"
+
 constexpr int kPathBufferSize = 260;
 constexpr int kClassNameSize = 24;
 constexpr int kCandidateCount = 1000;
@@ -38,8 +40,6 @@ struct ImeGlobals {
   int charWidth;
   int charHeight;
 
-  char composeKeys[29];
-  int composeKeyCount;
   char errorTitle[9];
   int errorTitleLength;
   char settingsKeyName[kPathBufferSize];
@@ -70,5 +70,7 @@ const char* SettingValueName(DWORD ImeGlobals::*field);
 // The desktop work area; one that is obviously not one (right or bottom edge below 8)
 // becomes the screen.
 void ReadWorkArea();
-// Shutdown: frees what start-up allocated.
+// The dictionary folder and the scheme of the settings.
+DictionarySet ActiveDictionaries();
+// Shutdown: frees what start-up allocated (the window classes are unregistered first).
 void FreeGlobals();

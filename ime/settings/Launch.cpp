@@ -8,7 +8,6 @@
 #include "ime/settings/PathText.h"
 #include "ime/settings/Registry.h"
 #include "ime/settings/WebSearchAddress.h"
-#include "ime/ui/UiState.h"
 
 namespace {
 
@@ -67,11 +66,4 @@ void LaunchTypingPractice(HWND owner) {
   const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
   ShellExecuteA(nullptr, "open", file.c_str(), nullptr,
                 directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
-}
-
-void ShowContextWindow(HWND statusWindow) {
-  if (!ui.contextWindow) return;
-  ui.contextStatusWindow = statusWindow;
-  ShowWindow(ui.contextWindow, SW_SHOWNOACTIVATE);
-  InvalidateRect(ui.contextWindow, nullptr, TRUE);
 }

@@ -1,5 +1,4 @@
-// The status bar's launchers: the code-lookup document, the typing-practice program and
-// the context window.
+// The status bar's launchers: the code-lookup document and the typing-practice program.
 #pragma once
 
 #include <windows.h>
@@ -9,5 +8,3 @@
 bool OpenCodeLookupFile();
 // Starts the program named by "打字练习", or offers its download when it is missing.
 void LaunchTypingPractice(HWND owner);
-// Shows the context window without activating it, above the status bar whose button asked.
-void ShowContextWindow(HWND statusWindow);

@@ -2,15 +2,13 @@
 // link.
 #pragma once
 
-#include <windows.h>
-
 #include <cstddef>
+#include <string>
 
-// text: GBK, zero-terminated, or nullptr. An entry's link (linkLength > 0) is opened as a
-// pattern for the text; otherwise the text is searched, with the custom search string in
-// front in custom search mode (never for entries).
-void WebSearch(const char* text, bool isEntry, const char* link, std::size_t linkLength);
+// Searches the web for text (GBK) after prefix (the custom search string in custom search
+// mode, else empty).
+void SearchWeb(const std::string& prefix, const std::string& text);
 
-// Searches for the text of entry index of a candidate list (after its marker byte).
-struct CandidateList;
-void SearchCandidate(const CandidateList* list, unsigned index);
+// A list entry: its link (linkLength > 0) is opened as a pattern for its text; an entry
+// without a link searches its text. text: GBK, zero-terminated, or nullptr.
+void OpenListEntry(const char* text, const char* link, std::size_t linkLength);

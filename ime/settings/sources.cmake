@@ -6,8 +6,6 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/ListFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SettingsDialog.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Updater.cpp)
 endif()
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ListFileText.cpp
@@ -15,6 +13,5 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ListFileText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WebSearchAddress.cpp)
 if(WIN32)
   target_sources(lmt_module PRIVATE ${CMAKE_CURRENT_LIST_DIR}/Launch.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/Timers.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WebSearch.cpp)
 endif()

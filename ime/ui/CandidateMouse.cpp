@@ -8,11 +8,10 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/engine/CandidateList.h"
-#include "ime/engine/CandidateSelection.h"
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineCalls.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/ImeConstants.h"
-#include "ime/engine/InputOwner.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/settings/WebSearch.h"
@@ -23,8 +22,6 @@
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
 #include "ime/ui/WindowDrag.h"
-
-extern "C" BOOL WINAPI NotifyIME(HIMC himc, DWORD action, DWORD index, DWORD value);
 
 namespace {
 
@@ -55,7 +52,7 @@ void Repaint(HWND window, const UiRect& area) {
 CandidateList* LockList(HIMC himc, LPINPUTCONTEXT* context) {
   *context = himc ? ImmLockIMC(himc) : nullptr;
   if (!*context) return nullptr;
-  void* block = LockBlock<void>((*context)->hCandInfo);
+  void* block = LockCandidateBlock(*context);
   if (!block) {
     ImmUnlockIMC(himc);
     *context = nullptr;
@@ -98,9 +95,10 @@ std::string CandidateTextAt(const CandidateList* list, int index) {
   return record && record[0] ? RowDisplayText(record + 1) : std::string();
 }
 
-std::string SearchSubject(const std::string& text) {
-  return engine.searchMode ? engine.customSearch + text : text;
-}
+// What a search puts before the text: the custom search string in custom search mode.
+std::string SearchPrefix() { return engine.searchMode ? engine.customSearch : std::string(); }
+
+std::string SearchSubject(const std::string& text) { return SearchPrefix() + text; }
 
 const char* ModeName() { return engine.searchMode ? "自定义" : "默认"; }
 
@@ -116,7 +114,7 @@ void UpdateTooltip(HWND window, Element element, UiPoint p) {
   switch (element) {
     case Element::kSearchText:
       line1 = std::string("搜索模式：") + ModeName();
-      line2 = "点击搜索 " + Quoted(SearchSubject(engine.searchText));
+      line2 = "点击搜索 " + Quoted(SearchSubject(ui.searchText));
       placement = HintPlacement::kAboveOwner;
       anchor = w.left + l.searchText.left;
       id = 0;
@@ -189,7 +187,7 @@ void UpdateHover(HWND window, Element element) {
     ui.searchHoverCount = 1;
   } else {
     ui.searchTextHovered = false;
-    engine.autoHideTick = now;
+    RestartAutoHide(now);
     if (ui.searchHoverCount != 0) Repaint(window, ui.candidate.searchText);
     ui.searchHoverCount = 0;
   }
@@ -206,16 +204,7 @@ void UpdateHover(HWND window, Element element) {
 }
 
 void Page(HWND window, bool up) {
-  HIMC himc = CandidateContext(window);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  void* block = LockBlock<void>(context->hCandInfo);
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (block && record) CandidateKey(up ? '-' : '=', context, block, record);
-  if (record) UnlockPrivateRecord(context);
-  UnlockBlock(context->hCandInfo, block);
-  ImmUnlockIMC(himc);
-  NotifyIME(himc, NI_CHANGECANDIDATELIST, 0, 0);
+  PageCandidates(CandidateContext(window), up);
   Repaint(window, up ? ui.candidate.pageUp : ui.candidate.pageDown);
   UpdateWindow(window);
 }
@@ -226,14 +215,15 @@ void ChooseCandidate(HWND window, UiPoint p, bool commit) {
   CandidateList* list = LockList(himc, &context);
   int row = -1;
   const int index = list ? CandidateIndexAt(list, p, &row) : -1;
-  if (index >= 0 && !commit) SearchCandidate(list, static_cast<unsigned>(index));
+  if (index >= 0 && !commit) {
+    const char* record = CandidateRecordAt(list, static_cast<unsigned>(index));
+    if (record && record[0]) SearchWeb(SearchPrefix(), record + 1);
+  }
   UnlockList(himc, context);
   if (index < 0) {
     MessageBeep(kBeep);
   } else if (commit) {
-    ClaimInput(himc);
-    engine.candidateChosen = 1;
-    NotifyIME(himc, NI_SELECTCANDIDATESTR, 0, static_cast<DWORD>(index));
+    ChooseCandidate(himc, static_cast<unsigned>(index));
   }
 }
 
@@ -254,8 +244,7 @@ void LeftClick(HWND window, Element element, UiPoint p) {
       break;
     case Element::kSearchModeButton:
       SetHandCursor();
-      engine.searchMode = (engine.searchMode + 1) % 2;
-      if (engine.searchMode == 0) engine.customSearch.clear();
+      ToggleSearchMode();
       Repaint(window, l.searchText);
       UpdateTooltip(window, element, p);
       break;
@@ -263,12 +252,12 @@ void LeftClick(HWND window, Element element, UiPoint p) {
       SetHandCursor();
       if (queryList.currentIndex < queryList.entries.size()) {
         const ListEntry& entry = queryList.entries[queryList.currentIndex];
-        WebSearch(entry.text.c_str(), true, entry.link.data(), entry.link.size());
+        OpenListEntry(entry.text.c_str(), entry.link.data(), entry.link.size());
       }
       break;
     case Element::kSearchText:
       SetHandCursor();
-      WebSearch(engine.searchText, false, nullptr, 0);
+      SearchWeb(SearchPrefix(), ui.searchText);
       break;
     case Element::kCandidates:
       SetHandCursor();
@@ -320,7 +309,7 @@ void CandidateMouseLeave(HWND window) {
   ui.searchTextHovered = false;
   queryList.rotationActive = true;
   const DWORD now = GetTickCount();
-  engine.autoHideTick = now;
+  RestartAutoHide(now);
   queryList.lastRotation = now;
   if (searchWasHovered) Repaint(window, ui.candidate.searchText);
   if (queryWasHovered) Repaint(window, ui.candidate.queryText);

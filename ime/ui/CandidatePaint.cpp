@@ -10,7 +10,7 @@
 #include "ime/dictionary/CandidateText.h"
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/CandidateRows.h"
@@ -47,7 +47,7 @@ bool LockAll(HWND window, Blocks* b) {
   if (!b->context) return false;
   b->composition = LockBlock<COMPOSITIONSTRING>(b->context->hCompStr);
   b->guideline = LockBlock<GUIDELINE>(b->context->hGuideLine);
-  b->candidates = b->context->hCandInfo ? ImmLockIMCC(b->context->hCandInfo) : nullptr;
+  b->candidates = LockCandidateBlock(b->context);
   b->record = LockPrivateRecord(b->context);
   return b->composition && b->guideline && b->candidates && b->record;
 }
@@ -74,18 +74,26 @@ std::string_view RecordText(const CandidateList* list, unsigned index) {
   return std::string_view(record + 1, strnlen(record + 1, kCandidateRecordSize - 1));
 }
 
-void SetSearchText(std::string_view recordText) {
-  const std::string_view display = recordText.substr(0, RecordDisplayLength(recordText));
-  const std::size_t length = CharacterPrefixLength(display, kSearchTextSize - 1);
-  std::memcpy(engine.searchText, display.data(), length);
-  engine.searchText[length] = '\0';
+// At most 63 bytes of a text, never half a character.
+std::string SearchTextOf(std::string_view display) {
+  return std::string(display.substr(0, CharacterPrefixLength(display, kSearchTextSize - 1)));
+}
+
+// The search text the window shows: the single candidate's that the lookup chose, or else
+// the first row drawn.
+std::string ShownSearchText(const InputFacts& facts, std::string_view firstRow) {
+  if (!facts.searchTextFollowsList) {
+    const std::string_view chosen(facts.searchText, strnlen(facts.searchText, kSearchTextSize - 1));
+    return std::string(chosen.substr(0, RecordDisplayLength(chosen)));
+  }
+  return SearchTextOf(firstRow.substr(0, RecordDisplayLength(firstRow)));
 }
 
 // The rows of the current page and, horizontally, their slots. Backward fill (page-up in
 // the horizontal layout) keeps as many entries from the page's end as fit and shows them in
 // list order, so that the first shown row is the entry at dwSelection.
-int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount], int* rowsWidth,
-              HorizontalRows* slots) {
+int BuildRows(HDC dc, CandidateList* list, const InputFacts& facts,
+              PageRow (&rows)[kCandidateSlotCount], int* rowsWidth, HorizontalRows* slots) {
   const CandidateLayout& layout = ui.candidate;
   const unsigned count = list->dwCount < kMaxCandidates ? list->dwCount : kMaxCandidates;
   const unsigned pageSize = list->dwPageSize < kCandidateSlotCount ? list->dwPageSize
@@ -93,6 +101,7 @@ int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount],
   const unsigned first = list->dwSelection < count ? list->dwSelection : count;
   const unsigned end = first + pageSize < count ? first + pageSize : count;
   unsigned start = first;
+  std::uint32_t selection = list->dwSelection;
   int n = static_cast<int>(end - first);
   const int workRight = globals.workArea.right;
 
@@ -104,7 +113,7 @@ int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount],
     }
     n = PlaceHorizontalRows(layout, widths, n, workRight).placed;
     start = end - n;
-    if (n > 0) list->dwSelection = start;
+    if (n > 0) selection = start;
   }
 
   int widths[kCandidateSlotCount] = {};
@@ -123,9 +132,8 @@ int BuildRows(HDC dc, CandidateList* list, PageRow (&rows)[kCandidateSlotCount],
     n = slots->placed;
     *rowsWidth = slots->windowWidth;
   }
-  if (engine.searchTextFollowsList && n > 0) SetSearchText(RecordText(list, start));
-  list->rowsDrawn = static_cast<std::uint32_t>(n);
-  list->backwardFill = 0;
+  ui.searchText = ShownSearchText(facts, n > 0 ? RecordText(list, start) : std::string_view());
+  PageDrawn(list, selection, static_cast<std::uint32_t>(n));
   return n;
 }
 
@@ -163,11 +171,11 @@ void DrawQueryAndSearchText(HDC dc) {
     SetTextColor(dc, queryHovered ? kBlue : kBlack);
     TextOutA(dc, l.queryText.left, l.queryText.top + 4, text.data(), static_cast<int>(text.size()));
   }
-  const int searchLength = static_cast<int>(strnlen(engine.searchText, kSearchTextSize));
-  if (searchLength > 0) {
+  if (!ui.searchText.empty()) {
     SelectObject(dc, ui.searchTextHovered ? underlined : plain);
     SetTextColor(dc, ui.searchTextHovered ? kBlue : kBlack);
-    TextOutA(dc, l.searchText.left, l.searchText.top + 4, engine.searchText, searchLength);
+    TextOutA(dc, l.searchText.left, l.searchText.top + 4, ui.searchText.data(),
+             static_cast<int>(ui.searchText.size()));
   }
   RestoreDC(dc, saved);
 }
@@ -202,23 +210,16 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
   CandidateLayout& l = ui.candidate;
   HGDIOBJ oldFont = SelectObject(dc, SharedSongFont(12));
 
-  if (engine.searchTextFollowsList) {
-    engine.searchText[0] = '\0';
-  } else {
-    const std::size_t length = RecordDisplayLength(std::string_view(
-        engine.searchText, strnlen(engine.searchText, kSearchTextSize - 1)));
-    engine.searchText[length] = '\0';
-  }
-
   CandidateList* list = CandidateListOf(b.candidates);
   int rowsWidth = l.baseWidth;
-  page->rowCount = BuildRows(dc, list, page->rows, &rowsWidth, &page->slots);
+  page->rowCount = BuildRows(dc, list, b.record->facts, page->rows, &rowsWidth, &page->slots);
   for (int k = 0; k < kCandidateSlotCount; ++k) ui.horizontalSlots[k] = page->slots.slots[k];
 
-  const int searchLength = static_cast<int>(strnlen(engine.searchText, kSearchTextSize));
-  if (searchLength > 0) {
+  if (!ui.searchText.empty()) {
     SelectObject(dc, SharedSongFont(9));
-    l.searchText.right = l.searchText.left + TextWidth(dc, engine.searchText, searchLength) + 2;
+    l.searchText.right = l.searchText.left +
+                         TextWidth(dc, ui.searchText.data(), static_cast<int>(ui.searchText.size())) +
+                         2;
   }
   SelectObject(dc, oldFont);
   page->size = FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0);
@@ -259,7 +260,7 @@ void DrawPage(HWND window, HDC dc, const Blocks& b, const LaidOutPage& page) {
   for (int k = 0; k < page.rowCount; ++k) {
     const PageRow& row = page.rows[k];
     const bool blue = (k == 0 && codeComplete) || row.marker == '1' ||
-                      !engine.associationPrefix.empty();
+                      b.record->facts.associationPrefix[0] != '\0';
     SetTextColor(dc, blue ? kBlue : kBlack);
     int x = l.candidateArea.left;
     int y = l.candidateArea.top + k * l.charHeight;

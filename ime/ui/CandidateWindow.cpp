@@ -5,7 +5,7 @@
 #include <imm.h>
 
 #include "ime/common/Guarded.h"
-#include "ime/settings/Timers.h"
+#include "ime/ui/CandidateTimers.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/WindowDrag.h"
 

@@ -3,12 +3,11 @@
 #include <imm.h>
 
 #include "ime/common/ImmDev.h"
-#include "ime/dictionary/CreateWord.h"
-#include "ime/engine/ContextLocks.h"
-#include "ime/engine/InputControl.h"
+#include "ime/ui/CreateWord.h"
+#include "ime/engine/EngineCalls.h"
 #include "ime/resources/resource.h"
-#include "ime/settings/SettingsDialog.h"
 #include "ime/ui/AboutBox.h"
+#include "ime/ui/SettingsDialog.h"
 #include "ime/ui/UiOperations.h"
 #include "ime/ui/UiRecord.h"
 
@@ -18,22 +17,7 @@ namespace {
 // candidate window made anew for the layout now chosen.
 void FollowSettings(HWND uiWindow) {
   HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (record) {
-    record->state = kStateIdle;
-    CancelInput(himc, context);
-    context->fOpen = TRUE;
-    if (!(context->fdwInit & INIT_CONVERSION)) {
-      context->fdwConversion = IME_CMODE_NATIVE;
-      context->fdwInit |= INIT_CONVERSION;
-    }
-    RaiseRequests(himc, context, kMsgPrivateNotice6);  // the candidate window is destroyed
-    UnlockPrivateRecord(context);
-    ApplyOrientation(himc);
-  }
-  ImmUnlockIMC(himc);
+  if (RestartInputAfterSettings(himc)) ApplyOrientation(himc);
 }
 
 void Settings(HWND uiWindow, HWND application) {

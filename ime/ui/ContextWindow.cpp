@@ -137,7 +137,7 @@ void OpenEntry(int n) {
   if (n < 0 || n >= static_cast<int>(linkList.entries.size())) return;
   const ListEntry& entry = linkList.entries[n];
   const bool noLink = entry.link.empty() || entry.link == " ";
-  WebSearch(entry.text.c_str(), true, entry.link.c_str(), noLink ? 0 : entry.link.size());
+  OpenListEntry(entry.text.c_str(), entry.link.c_str(), noLink ? 0 : entry.link.size());
 }
 
 void ContextMouse(HWND window, UINT mouseMessage) {
@@ -172,9 +172,9 @@ void ContextMouse(HWND window, UINT mouseMessage) {
     return;
   }
   if (c.home.Contains(p)) {
-    WebSearch(nullptr, true, kHomePageLink, std::strlen(kHomePageLink));
+    OpenListEntry(nullptr, kHomePageLink, std::strlen(kHomePageLink));
   } else if (c.search.Contains(p)) {
-    WebSearch(nullptr, true, kSearchPageLink, std::strlen(kSearchPageLink));
+    OpenListEntry(nullptr, kSearchPageLink, std::strlen(kSearchPageLink));
   } else if (c.list.Contains(p)) {
     const int n = (p.y - c.list.top) / kRowHeight + ui.contextFirstEntry;
     if (n >= static_cast<int>(linkList.entries.size())) return;
@@ -208,4 +208,11 @@ LRESULT ContextMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 
 LRESULT CALLBACK ContextWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return GuardedMessage(ContextMessage, window, message, wParam, lParam);
+}
+
+void ShowContextWindow(HWND statusWindow) {
+  if (!ui.contextWindow) return;
+  ui.contextStatusWindow = statusWindow;
+  ShowWindow(ui.contextWindow, SW_SHOWNOACTIVATE);
+  InvalidateRect(ui.contextWindow, nullptr, TRUE);
 }

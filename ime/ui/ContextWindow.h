@@ -5,3 +5,6 @@
 #include <windows.h>
 
 LRESULT CALLBACK ContextWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shows the context window without activating it, above the status bar whose button asked.
+void ShowContextWindow(HWND statusWindow);

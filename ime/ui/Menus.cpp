@@ -7,7 +7,8 @@
 #include "ime/common/Guarded.h"
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineCalls.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/engine/PrivateRecord.h"
 #include "ime/resources/resource.h"
@@ -191,17 +192,9 @@ void UncheckSoftKeyMenu() {
 
 void ChooseSoftKeyboardLayout(HWND uiWindow, UINT item) {
   HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  PrivateRecord* record = context ? LockPrivateRecord(context) : nullptr;
-  if (record) {
-    const unsigned index = item - IDM_SOFTKEY_FIRST;
-    engine.softKeyboardIndex = index;
-    for (unsigned i = 0; i < kSoftKeyboardLayoutCount; ++i) softKeyboardFlags[i] = i == index;
-    record->state = index == 0 ? kStateIdle : kStateSymbolKeyboard;
-    UnlockPrivateRecord(context);
-  }
-  if (context) ImmUnlockIMC(himc);
-  if (!record) return;
+  const unsigned index = item - IDM_SOFTKEY_FIRST;
+  if (!UseSoftKeyboardLayout(himc, index)) return;
+  for (unsigned i = 0; i < kSoftKeyboardLayoutCount; ++i) softKeyboardFlags[i] = i == index;
   // Off and on again, so that the soft keyboard is rebuilt with the new layout.
   DWORD mode = 0, sentence = 0;
   ImmGetConversionStatus(himc, &mode, &sentence);

@@ -7,7 +7,8 @@
 #include <cstring>
 
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineCalls.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/Placement.h"
 #include "ime/settings/Globals.h"

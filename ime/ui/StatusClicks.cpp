@@ -8,24 +8,18 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineCalls.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/Launch.h"
+#include "ime/ui/ContextWindow.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
 
 namespace {
 
 constexpr DWORD kNotNativeMask = 0x221;  // NATIVE, CHARCODE, EUDC
-
-void Apply(HIMC himc, DWORD mode) {
-  DWORD conversion = 0;
-  DWORD sentence = 0;
-  ImmGetConversionStatus(himc, &conversion, &sentence);
-  ImmSetConversionStatus(himc, mode, sentence);
-}
 
 bool CapsLockOn() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 
@@ -67,36 +61,36 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
   switch (button) {
     case 0:
       if (charCode || eudc) {
-        Apply(himc, (m & ~kNotNativeMask) | IME_CMODE_NATIVE);
+        ApplyConversionMode(himc, (m & ~kNotNativeMask) | IME_CMODE_NATIVE);
       } else if (m & IME_CMODE_NATIVE) {
-        Apply(himc, m & ~kNotNativeMask);
+        ApplyConversionMode(himc, m & ~kNotNativeMask);
       } else {
         if (CapsLockOn()) SwitchCapsLockOff();
-        engine.capsForcedEnglish = 0;
-        Apply(himc, (m & ~kNotNativeMask) | IME_CMODE_NATIVE);
+        ReleaseCapsLockEnglish();
+        ApplyConversionMode(himc, (m & ~kNotNativeMask) | IME_CMODE_NATIVE);
       }
       break;
     case 1:
       if (charCode) return Beep();
       globals.sxScheme = globals.sxScheme ? 0 : 1;
-      UseSchemeCodeLength(globals.sxScheme);
+      UseScheme(himc, ActiveDictionaries().scheme);
       StoreScheme(globals.sxScheme);
-      Apply(himc, m ^ kModeScheme);
+      ApplyConversionMode(himc, m ^ kModeScheme);
       break;
     case 2:
       if (charCode) return Beep();
-      Apply(himc, m ^ kModeTraditional);
+      ApplyConversionMode(himc, m ^ kModeTraditional);
       break;
     case 3:
       if (!OpenCodeLookupFile()) Beep();
       break;
     case 4:
       if (charCode || eudc) return Beep();
-      Apply(himc, m ^ IME_CMODE_FULLSHAPE);
+      ApplyConversionMode(himc, m ^ IME_CMODE_FULLSHAPE);
       break;
     case 5:
       if (charCode) return Beep();
-      Apply(himc, m ^ IME_CMODE_SYMBOL);
+      ApplyConversionMode(himc, m ^ IME_CMODE_SYMBOL);
       break;
     case kSoftKeyboardButton: {
       LPINPUTCONTEXT context = ImmLockIMC(himc);
@@ -109,7 +103,7 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
       ToggleSelectedSoftKeyboardLayout();
       UnlockPrivateRecord(context);
       ImmUnlockIMC(himc);
-      Apply(himc, m ^ IME_CMODE_SOFTKBD);
+      ApplyConversionMode(himc, m ^ IME_CMODE_SOFTKBD);
       break;
     }
     case 7:

@@ -7,8 +7,7 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/engine/ContextLocks.h"
-#include "ime/engine/EngineState.h"
-#include "ime/engine/InputControl.h"
+#include "ime/engine/EngineCalls.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/UiChildren.h"
 #include "ime/ui/UiOperations.h"
@@ -16,8 +15,6 @@
 #include "ime/ui/UiState.h"
 
 namespace {
-
-constexpr DWORD kNotNativeMask = IME_CMODE_NATIVE | IME_CMODE_CHARCODE | IME_CMODE_EUDC;
 
 // "show status" under Control Panel\Input Method: absent or starting with '1' opens the
 // status window; the flag stays as it was when the key does not open.
@@ -65,31 +62,16 @@ bool ReadVerticalLayout(HWND owner, DWORD* value) {
 }
 
 // A change of orientation drops the composition and rebuilds the candidate window.
-void ChangeOrientation(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, PrivateRecord* record) {
-  record->state = kStateIdle;
-  CancelInput(himc, context);
-  record->msgFlags = 0;
-  record->compChar = 0;
-  record->gcsFlags = 0;
-  record->doubleQuoteOpen = 0;
-  record->singleQuoteOpen = 0;
-  context->fOpen = TRUE;
+void ChangeOrientation(HWND uiWindow, HIMC himc) {
+  RestartInputForOrientation(himc);
   DestroyCandidateWindow(uiWindow);
   ApplyOrientation(himc);
 }
 
-void ApplyCapsLock(HIMC himc, LPINPUTCONTEXT context) {
+bool CapsLockOn() {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
-  DWORD mode = context->fdwConversion;
-  if (keys[VK_CAPITAL] & 1) {
-    engine.capsForcedEnglish = 1;
-    mode &= ~kNotNativeMask;
-  } else {
-    if (engine.capsForcedEnglish) mode = (mode & ~kNotNativeMask) | IME_CMODE_NATIVE;
-    engine.capsForcedEnglish = 0;
-  }
-  ImmSetConversionStatus(himc, mode, context->fdwSentence);
+  return (keys[VK_CAPITAL] & 1) != 0;
 }
 
 // A forced composition position in the vertical layout moves next to the status bar.
@@ -117,18 +99,15 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
   if (hidePending) ShowCandCompWindow(uiWindow, 0);
   if (context->cfCandForm[0].dwIndex != 0) context->cfCandForm[0].dwStyle = 0;
 
-  PrivateRecord* privateRecord = LockPrivateRecord(context);
-  if (!privateRecord) return;
-  DWORD vertical = globals.verticalLayout;
-  if (!ReadVerticalLayout(context->hWnd, &vertical)) {
-    UnlockPrivateRecord(context);
-    return;
-  }
-  globals.verticalLayout = vertical;
-  if (vertical != ui.lastLayout) ChangeOrientation(uiWindow, himc, context, privateRecord);
-  ui.lastLayout = vertical;
+  // A context the engine never selected is left as it is.
+  if (!LockPrivateRecord(context)) return;
   UnlockPrivateRecord(context);
-  ApplyCapsLock(himc, context);
+  DWORD vertical = globals.verticalLayout;
+  if (!ReadVerticalLayout(context->hWnd, &vertical)) return;
+  globals.verticalLayout = vertical;
+  if (vertical != ui.lastLayout) ChangeOrientation(uiWindow, himc);
+  ui.lastLayout = vertical;
+  FollowCapsLock(himc, CapsLockOn());
   CompositionNextToStatus(himc, context);
 }
 

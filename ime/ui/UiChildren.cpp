@@ -6,7 +6,7 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/settings/Globals.h"
-#include "ime/settings/Timers.h"
+#include "ime/ui/CandidateTimers.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/SoftKeyboard.h"
 #include "ime/ui/StatusWindow.h"

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ime/ui/Placement.h"
 #include "ime/ui/WindowLayout.h"
 
@@ -23,6 +25,9 @@ struct UiValues {
   UiSize candidateSize;        // the size the candidate window was last given
   bool resizeForced;
   UiRect horizontalSlots[kCandidateSlotCount];  // where the last paint put the rows
+  std::string searchText;      // the search text the last paint showed
+  // Where new contexts start their composition, in screen coordinates.
+  UiPoint defaultComposition;
 
   bool searchTextHovered;      // pauses the auto-hide
   int searchHoverCount;        // 0-2: repaint only on entry and exit
@@ -44,8 +49,8 @@ struct UiValues {
 extern UiValues ui;
 
 // Start-up: the metrics of the status bar and the candidate window from the cell of "中",
-// and the placement defaults the engine gives new contexts. Needs globals' border and
-// character sizes, work area and "竖向排列".
+// and the placement defaults new contexts get. Needs globals' border and character sizes,
+// work area and "竖向排列".
 void ComputeWindowMetrics();
 // Recomputes the candidate window's layout for an orientation; the search mode returns to
 // the default.

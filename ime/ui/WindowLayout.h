@@ -25,7 +25,7 @@ struct CandidateLayout {
   bool vertical;
   int cx, cy;               // border width and height
   int charWidth, charHeight;
-  int compLineHeight;       // L: height of the composition line
+  int compLineHeight;       // height of the composition line
   UiRect compText;
   UiRect searchModeButton;
   UiRect searchText;        // right edge follows the drawn search text

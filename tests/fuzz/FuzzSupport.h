@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ime/dictionary/CandidateRecord.h"
+#include "ime/engine/CandidateFill.h"
 #include "ime/engine/CandidateList.h"
 
 #define FUZZ_CHECK(condition)                                                            \

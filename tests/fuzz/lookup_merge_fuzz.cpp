@@ -62,13 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;  // a value SQLite refuses (too big, say) is no input for the merge
   }
 
+  std::vector<std::string> records;
+  const CandidateStore store{records, association ? std::string_view(code) : std::string_view(),
+                             {flags.find('g') != std::string::npos,
+                              flags.find('t') != std::string::npos ? Traditional : nullptr}};
+  MergeCandidateRows(*systemRows, *userRows, store, association ? 0 : code.size());
   static FencedCandidates candidates;
   CandidateList* list = candidates.List();
-  const CandidateStore store{list, candidates.pool.data(),
-                             association ? std::string_view(code) : std::string_view(),
-                             flags.find('g') != std::string::npos,
-                             flags.find('t') != std::string::npos ? Traditional : nullptr};
-  MergeCandidateRows(*systemRows, *userRows, store, association ? 0 : code.size());
+  FillCandidateList(list, candidates.pool.data(), records);
 
   FUZZ_CHECK(list->dwCount <= kMaxCandidates);
   FUZZ_CHECK(list->dwCount <= systemRows->RowCount() + userRows->RowCount());

@@ -47,10 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (!convert) FUZZ_CHECK(std::string_view(text).substr(0, display) == after.substr(0, display));
 
+  std::vector<std::string> records;
+  StoreCandidate({records, std::string_view(), {false, convert}}, text, code, user);
   static FencedCandidates candidates;
   CandidateList* list = candidates.List();
-  const CandidateStore store{list, candidates.pool.data(), std::string_view(), false, convert};
-  StoreCandidate(store, text, code, user);
+  FillCandidateList(list, candidates.pool.data(), records);
   if (text.empty()) {
     FUZZ_CHECK(list->dwCount == 0);
   } else {

@@ -1,4 +1,4 @@
-// Merging system and user rows into the candidate list.
+// Merging system and user rows into candidate records.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,19 +12,11 @@
 
 namespace {
 
-// A list with its pool, and the rows of two tables read back through the access layer.
+// Records merged from the rows of two tables read back through the access layer.
 class MergeTest : public ::testing::Test {
 protected:
-  MergeTest() : block(kCandidateInfoSize), pool(kMaxCandidates) {
-    InitCandidateInfo(block.data());
-    for (auto& buffer : pool) {
-      buffer.assign(kCandidateRecordSize, '\x5A');
-      pointers.push_back(buffer.data());
-    }
-  }
-
   CandidateStore Store(std::string_view prefix = {}, bool gb2312Only = false) {
-    return {List(), pointers.data(), prefix, gb2312Only, nullptr};
+    return {records, prefix, {gb2312Only, nullptr}};
   }
 
   std::unique_ptr<TSQLiteTable> Rows(const std::vector<DictionaryRow>& rows) {
@@ -41,20 +33,11 @@ protected:
     MergeCandidateRows(*s, *u, store, typedLength);
   }
 
-  CandidateList* List() { return CandidateListOf(block.data()); }
-
-  std::vector<std::string> Records() {
-    std::vector<std::string> records;
-    for (std::uint32_t k = 0; k < List()->dwCount; ++k)
-      records.emplace_back(CandidateRecordAt(List(), k));
-    return records;
-  }
+  const std::vector<std::string>& Records() const { return records; }
 
   TempFolder folder;
   int files = 0;
-  std::vector<char> block;
-  std::vector<std::vector<char>> pool;
-  std::vector<char*> pointers;
+  std::vector<std::string> records;
 };
 
 using Texts = std::vector<std::string>;
@@ -88,7 +71,7 @@ TEST_F(MergeTest, UserRowsAfterEverySystemRow) {
 TEST_F(MergeTest, OnlyUserRowsOrOnlySystemRows) {
   Merge({}, {{"阿", "a"}, {"啊", "ab"}}, 1, Store());
   EXPECT_EQ(Records(), (Texts{"1阿", "1啊\rb\r"}));
-  InitCandidateInfo(block.data());
+  records.clear();
   Merge({{"工", "a"}}, {}, 1, Store());
   EXPECT_EQ(Records(), (Texts{"0工"}));
 }
@@ -111,7 +94,7 @@ TEST_F(MergeTest, StopsAt1000Candidates) {
     user.push_back({"阿", "b"});
   }
   Merge(system, user, 1, Store());
-  ASSERT_EQ(List()->dwCount, 1000u);
+  ASSERT_EQ(Records().size(), 1000u);
   EXPECT_EQ(Records()[998], "0工");
   EXPECT_EQ(Records()[999], "1阿");
 }
@@ -141,11 +124,4 @@ TEST_F(MergeTest, NullAndNumberValuesReadAsText) {
   auto u = Rows({});
   MergeCandidateRows(*s, *u, Store(), 1);
   EXPECT_EQ(Records(), (Texts{"042", "01.5\rb\r"}));
-}
-
-TEST_F(MergeTest, RecordsFillTheirBufferWithZeroesAfterTheText) {
-  Merge({{"工", "abc"}}, {}, 1, Store());
-  const std::vector<char>& buffer = pool[0];
-  EXPECT_EQ(std::string(buffer.data()), "0工\rbc\r");
-  for (std::size_t i = 7; i < kCandidateRecordSize; ++i) EXPECT_EQ(buffer[i], 0) << i;
 }

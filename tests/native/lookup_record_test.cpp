@@ -6,14 +6,9 @@
 #include "ime/dictionary/CandidateRecord.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/VariantTable.h"
+#include "tests/native/RepeatedText.h"
 
 namespace {
-
-std::string Repeat(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
 
 std::string ToTable(const std::string& text) { return TableToTraditional(text); }
 // A conversion that makes the text longer than a display text may be.

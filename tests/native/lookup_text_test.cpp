@@ -4,16 +4,7 @@
 #include <string>
 
 #include "ime/dictionary/CandidateText.h"
-
-namespace {
-
-std::string Repeat(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
-
-}  // namespace
+#include "tests/native/RepeatedText.h"
 
 TEST(ClipDisplayText, KeepsTextsOfAtMost64Bytes) {
   EXPECT_EQ(ClipDisplayText(""), 0u);

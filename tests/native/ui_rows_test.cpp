@@ -3,14 +3,9 @@
 #include <string>
 
 #include "ime/ui/CandidateRows.h"
+#include "tests/native/RepeatedText.h"
 
 namespace {
-
-std::string Repeat(const std::string& s, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += s;
-  return out;
-}
 
 TEST(RowDisplayTextTest, ShortTextsStayWhole) {
   EXPECT_EQ(RowDisplayText("中国"), "中国");

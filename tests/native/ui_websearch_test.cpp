@@ -4,14 +4,9 @@
 
 #include "ime/settings/WebSearchAddress.h"
 #include "ime/ui/TimerRules.h"
+#include "tests/native/RepeatedText.h"
 
 namespace {
-
-std::string Repeat(const std::string& s, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += s;
-  return out;
-}
 
 TEST(PercentEncodeTest, GbkBytesAndReservedCharacters) {
   EXPECT_EQ(PercentEncode("中"), "%D6%D0");

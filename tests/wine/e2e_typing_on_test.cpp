@@ -11,11 +11,11 @@ protected:
     TypingTest::SetUp();
     // Besides the fixture's codes: two full codes and a short code with two candidates
     // each, and the punctuation codes with their marks.
-    AddZxRows('w', {{"wqiy", "你"}, {"wqiy", "亻"}});
-    AddZxRows('k', {{"khlg", "中国"}, {"khlg", "咖喱"}});
-    AddZxRows('g', {{"gg", "五"}, {"gg", "王"}});
-    AddZxRows(',', {{",", "，"}});
-    AddZxRows(';', {{";", "；"}});
+    AddZxRows('w', {{"你", "wqiy"}, {"亻", "wqiy"}});
+    AddZxRows('k', {{"中国", "khlg"}, {"咖喱", "khlg"}});
+    AddZxRows('g', {{"五", "gg"}, {"王", "gg"}});
+    AddZxRows(',', {{"，", ","}});
+    AddZxRows(';', {{"；", ";"}});
   }
 };
 

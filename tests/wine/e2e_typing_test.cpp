@@ -72,8 +72,8 @@ TEST_F(TypingTest, ChinesePunctuationPairsQuotesAndAngles) {
 // after the other. In zx "," and ";" are codes that give their marks, as shipped; a code
 // they left behind would refuse the keys after them.
 TEST_F(TypingTest, EveryPunctuationKeyArrives) {
-  AddZxRows(',', {{",", "，"}});
-  AddZxRows(';', {{";", "；"}});
+  AddZxRows(',', {{"，", ","}});
+  AddZxRows(';', {{"；", ";"}});
   SetMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
   struct Key {
     char character;
@@ -127,7 +127,7 @@ TEST_F(TypingTest, CapsLockSwitchesToEnglishAndBack) {
 // control sharing the context as to one with a context of its own.
 TEST_F(TypingTest, AListLeftOpenDoesNotFollowTheFocus) {
   SetDword(kSettingsKeyPath, "词语联想", 1);
-  AddZxRows('k', {{"khlg", "中国"}, {"khlg", "咖喱"}, {"khlgh", "中国菜"}});
+  AddZxRows('k', {{"中国", "khlg"}, {"咖喱", "khlg"}, {"中国菜", "khlgh"}});
   HWND shared = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 360, 30,
                               window_, nullptr, GetModuleHandleW(nullptr), nullptr);
   HWND own = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 90, 360, 30,

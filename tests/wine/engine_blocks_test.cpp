@@ -5,8 +5,10 @@
 
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/ContextBlocks.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/ContextPositions.h"
+#include "ime/ui/UiState.h"
 
 namespace {
 
@@ -58,24 +60,6 @@ TEST_F(BlocksTest, CompositionBlockIsRemadeForFourLetterCodes) {
   ImmUnlockIMCC(context.hCompStr);
 }
 
-TEST_F(BlocksTest, ClearingKeepsTheBuffers) {
-  ASSERT_TRUE(ResetCompositionBlock(&context));
-  auto* cs = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context.hCompStr));
-  char* code = reinterpret_cast<char*>(cs) + cs->dwCompStrOffset;
-  std::strcpy(code, "ab");
-  cs->dwCompStrLen = cs->dwCompReadStrLen = cs->dwCompAttrLen = cs->dwCompReadAttrLen = 2;
-  cs->dwCursorPos = 2;
-  cs->dwDeltaStart = 1;
-  cs->dwResultStrLen = 4;
-  ClearComposition(cs);
-  EXPECT_EQ(cs->dwCompStrLen + cs->dwCompReadStrLen + cs->dwCompAttrLen + cs->dwCompReadAttrLen,
-            0u);
-  EXPECT_EQ(cs->dwCursorPos + cs->dwDeltaStart + cs->dwResultStrLen, 0u);
-  EXPECT_STREQ(code, "ab");
-  EXPECT_EQ(cs->dwCompStrOffset, 117u);
-  ImmUnlockIMCC(context.hCompStr);
-}
-
 TEST_F(BlocksTest, CandidateBlockHoldsAnEmptyList) {
   ASSERT_TRUE(ResetCandidateBlock(&context));
   EXPECT_EQ(ImmGetIMCCSize(context.hCandInfo), 32196u);
@@ -116,10 +100,8 @@ TEST_F(BlocksTest, DefaultPositionsFollowTheWindowAndTheWorkArea) {
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(window, nullptr);
   globals.workArea = {0, 0, 1000, 700};
-  engine.statusWindowWidth = 150;
-  engine.statusWindowHeight = 30;
-  engine.defaultCompositionX = 950;
-  engine.defaultCompositionY = 260;
+  ui.status.window = {150, 30};
+  ui.defaultComposition = {950, 260};
   context.hWnd = window;
   InitContextPositions(&context);
   EXPECT_EQ(context.ptStatusWndPos.x, 850);  // 900 + 150 passes the right edge

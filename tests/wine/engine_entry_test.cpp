@@ -6,7 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineCalls.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/engine/ImeConstants.h"
 #include "ime/settings/Globals.h"
@@ -20,8 +21,8 @@ constexpr BOOL kAllBits = static_cast<BOOL>(0xFFFFFFFF);
 
 std::vector<DictionaryFileRows> Rows() {
   return {{"lmtsys_a.db", "lmt_zx",
-           {{"a", "工"}, {"aa", "式"}, {"ab", "节"}, {"ac", "芭"}, {"ad", "基"}, {"ae", "菜"},
-            {"af", "革"}, {"ag", "七"}, {"ah", "牙"}, {"ai", "东"}}}};
+           {{"工", "a"}, {"式", "aa"}, {"节", "ab"}, {"芭", "ac"}, {"基", "ad"}, {"菜", "ae"},
+            {"革", "af"}, {"七", "ag"}, {"牙", "ah"}, {"东", "ai"}}}};
 }
 
 class EntryTest : public EngineContextTest {
@@ -33,7 +34,7 @@ TEST(InquireTest, AnnouncesTheModulesPropertiesAndUiClass) {
   IMEINFO info = {};
   char className[17] = {};
   EXPECT_EQ(ImeInquire(&info, className, 0), kAllBits);
-  EXPECT_EQ(info.dwPrivateDataSize, 52u);
+  EXPECT_EQ(info.dwPrivateDataSize, kPrivateRecordSize);  // the record with its input facts
   EXPECT_EQ(info.fdwProperty, 0x00040007u);
   EXPECT_EQ(info.fdwConversionCaps, 0x000001A9u);
   EXPECT_EQ(info.fdwSentenceCaps, 0u);
@@ -60,6 +61,23 @@ TEST(EscapeTest, AnswersEachSubFunction) {
   EXPECT_EQ(ImeEscape(nullptr, IME_ESC_GETHELPFILENAME, data), 1);
   EXPECT_EQ(std::string(data), std::string(windows) + "\\HELP\\lumatori.CHM");
   EXPECT_EQ(ImeEscape(nullptr, IME_ESC_GETHELPFILENAME, nullptr), 0);
+}
+
+int CALLBACK NeverCalled(LPCSTR, DWORD, LPCSTR, LPVOID called) {
+  *static_cast<bool*>(called) = true;
+  return 1;
+}
+
+TEST(WordRegistrationTest, EveryEntryPointDoesNothing) {
+  EXPECT_FALSE(ImeRegisterWord("zg", IME_REGWORD_STYLE_EUDC, "中国"));
+  EXPECT_FALSE(ImeUnregisterWord("zg", IME_REGWORD_STYLE_EUDC, "中国"));
+  STYLEBUFA styles[2];
+  std::memset(styles, 0x5A, sizeof styles);
+  EXPECT_EQ(ImeGetRegisterWordStyle(2, styles), 0u);
+  EXPECT_EQ(reinterpret_cast<unsigned char*>(styles)[0], 0x5A);
+  bool called = false;
+  EXPECT_EQ(ImeEnumRegisterWord(NeverCalled, nullptr, 0, nullptr, &called), 0u);
+  EXPECT_FALSE(called);
 }
 
 TEST(OtherEntryTest, ConversionListDestroyAndMissingContexts) {
@@ -134,8 +152,7 @@ TEST_F(EntryTest, ChangeCandidateListSendsTheChange) {
 TEST_F(EntryTest, SelectCandidateStrCommitsTheChosenCandidate) {
   Type("a");
   SentMessages().clear();
-  engine.candidateChosen = 1;  // as the candidate window does for a click
-  EXPECT_EQ(NotifyIME(himc_, NI_SELECTCANDIDATESTR, 0, 2), kAllBits);
+  ChooseCandidate(himc_, 2);  // as the candidate window does for a click
   EXPECT_EQ(SentImeMessages(), (Trace{Notify(IMN_CLOSECANDIDATE, 1), Composition(0, kCommitted)}));
   EXPECT_EQ(ResultString(), "节");
 }
@@ -180,21 +197,6 @@ TEST_F(EntryTest, CompositionStrCompleteWhileIdleDoesNothingVisible) {
   EXPECT_TRUE(SentImeMessages().empty());
 }
 
-TEST_F(EntryTest, PageStartAndPageSize) {
-  Type("a");
-  EXPECT_EQ(NotifyIME(himc_, NI_SETCANDIDATE_PAGESTART, 0, 3), kAllBits);
-  EXPECT_EQ(Candidates().dwPageStart, 3u);
-  EXPECT_EQ(Candidates().dwSelection, 3u);
-  EXPECT_EQ(NotifyIME(himc_, NI_SETCANDIDATE_PAGESTART, 0, 10), kAllBits);  // beyond: no change
-  EXPECT_EQ(Candidates().dwSelection, 3u);
-  EXPECT_FALSE(NotifyIME(himc_, NI_SETCANDIDATE_PAGESTART, 1, 0));
-  EXPECT_EQ(NotifyIME(himc_, NI_SETCANDIDATE_PAGESIZE, 0, 5), kAllBits);
-  EXPECT_EQ(Candidates().dwPageSize, 5u);
-  SetConversionMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
-  EXPECT_FALSE(NotifyIME(himc_, NI_SETCANDIDATE_PAGESIZE, 0, 6));
-  EXPECT_EQ(Candidates().dwPageSize, 5u);
-}
-
 TEST_F(EntryTest, ModeChangeCancelsTheInputAndUndoesCharcode) {
   Type("a");
   SentMessages().clear();
@@ -207,16 +209,6 @@ TEST_F(EntryTest, ModeChangeCancelsTheInputAndUndoesCharcode) {
   SetConversionMode(IME_CMODE_NATIVE | IME_CMODE_CHARCODE);
   EXPECT_EQ(NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE, IMC_SETCONVERSIONMODE), kAllBits);
   EXPECT_EQ(ConversionMode(), static_cast<DWORD>(IME_CMODE_NATIVE));
-}
-
-// Where the mode changes, not where the status bar paints, which may never happen.
-TEST_F(EntryTest, ModeChangeSetsTraditionalOrSimplifiedOutput) {
-  SetConversionMode(IME_CMODE_NATIVE | kModeTraditional);
-  NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE, IMC_SETCONVERSIONMODE);
-  EXPECT_EQ(engine.simplifiedOutput, 0);
-  SetConversionMode(IME_CMODE_NATIVE);
-  NotifyIME(himc_, NI_CONTEXTUPDATED, IME_CMODE_NATIVE | kModeTraditional, IMC_SETCONVERSIONMODE);
-  EXPECT_EQ(engine.simplifiedOutput, 1);
 }
 
 TEST_F(EntryTest, ModeChangeToNoConversionKeepsNativeAndAsksForTheSoftKeyboard) {
@@ -234,6 +226,25 @@ TEST_F(EntryTest, OpenStatusChangeCancelsTheInput) {
   EXPECT_EQ(NotifyIME(himc_, NI_CONTEXTUPDATED, 0, IMC_SETOPENSTATUS), kAllBits);
   EXPECT_EQ(CompositionString(), "");
   EXPECT_EQ(SentImeMessages().front(), Notify(IMN_CLOSECANDIDATE, 1));
+}
+
+// A context the module never selected holds no private record of the engine (and blocks of
+// another size): NotifyIME refuses and changes nothing, its mode included.
+TEST_F(EntryTest, AContextWithoutThePrivateRecordIsLeftAsItIs) {
+  HIMC raw = ImmCreateContext();
+  LPINPUTCONTEXT context = ImmLockIMC(raw);
+  ASSERT_NE(context, nullptr);
+  context->fdwConversion = IME_CMODE_NATIVE | IME_CMODE_CHARCODE;
+  context->fOpen = TRUE;
+  ImmUnlockIMC(raw);
+  EXPECT_FALSE(NotifyIME(raw, NI_CONTEXTUPDATED, IME_CMODE_NATIVE, IMC_SETCONVERSIONMODE));
+  EXPECT_FALSE(NotifyIME(raw, NI_SETCANDIDATE_PAGESTART, 0, 0));
+  EXPECT_FALSE(NotifyIME(raw, NI_SETCANDIDATE_PAGESIZE, 0, 3));
+  EXPECT_FALSE(NotifyIME(raw, NI_COMPOSITIONSTR, CPS_CANCEL, 0));
+  context = ImmLockIMC(raw);
+  EXPECT_EQ(context->fdwConversion, static_cast<DWORD>(IME_CMODE_NATIVE | IME_CMODE_CHARCODE));
+  ImmUnlockIMC(raw);
+  ImmDestroyContext(raw);
 }
 
 TEST_F(EntryTest, SetCompositionStringOnlyClears) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/settings/Globals.h"
 
@@ -76,22 +76,8 @@ Trace SentImeMessages() {
 TestDictionaries::TestDictionaries(const std::vector<DictionaryFileRows>& files) {
   const std::string dir = folder_.File("lumatoridb");
   CreateDirectoryA(dir.c_str(), nullptr);
-  auto write = [&](const std::string& file, const std::vector<std::string>& inserts) {
-    std::vector<std::string> statements = {"create table lmt_zx(mbcode text, hzcode text)",
-                                           "create table lmt_sx(mbcode text, hzcode text)"};
-    statements.insert(statements.end(), inserts.begin(), inserts.end());
-    MakeDictionary(dir + "\\" + file, statements);
-  };
-  bool userWritten = false;
-  for (const DictionaryFileRows& file : files) {
-    std::vector<std::string> inserts;
-    for (const DictionaryRow& row : file.rows)
-      inserts.push_back("insert into " + file.table + " values('" + row.code + "','" + row.text + "')");
-    write(file.file, inserts);
-    userWritten = userWritten || file.file == "lmtsys_User.db";
-  }
-  if (!userWritten) write("lmtsys_User.db", {});
   const std::string path = dir + "\\";
+  WriteDictionaryFolder(path, files);
   std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
   std::memcpy(globals.dictionaryDir, path.data(), path.size());
 }
@@ -104,16 +90,7 @@ void ResetEngineForTests() {
   globals.wordAssociation = 0;
   globals.gb2312Only = 1;
   globals.sxScheme = 0;
-  engine.maxCodeLength = engine.codeLengthLimit = 4;
-  engine.foundCount = 0;
-  engine.searchTextFollowsList = 1;
-  engine.associationPrefix.clear();
-  engine.customSearch.clear();
-  engine.searchMode = 0;
-  engine.candidateChosen = 0;
-  engine.simplifiedOutput = 1;
-  engine.softKeyboardIndex = 0;
-  engine.userDictionaryNoticeGiven = 0;
+  engine = StartingEngine(CodeScheme::zx);
 }
 
 void EngineContextTest::SetUp() {

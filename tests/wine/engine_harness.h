@@ -11,7 +11,7 @@
 #include "ime/common/ImmDev.h"
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/PrivateRecord.h"
-#include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/native/lookup_dictionaries.h"
 
 extern "C" {
 BOOL WINAPI ImeInquire(LPIMEINFO, LPSTR, DWORD);
@@ -24,6 +24,10 @@ BOOL WINAPI ImeSetCompositionString(HIMC, DWORD, LPVOID, DWORD, LPVOID, DWORD);
 LRESULT WINAPI ImeEscape(HIMC, UINT, LPVOID);
 DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, UINT);
 BOOL WINAPI ImeDestroy(UINT);
+BOOL WINAPI ImeRegisterWord(LPCSTR, DWORD, LPCSTR);
+BOOL WINAPI ImeUnregisterWord(LPCSTR, DWORD, LPCSTR);
+UINT WINAPI ImeGetRegisterWordStyle(UINT, LPSTYLEBUFA);
+UINT WINAPI ImeEnumRegisterWord(REGISTERWORDENUMPROCA, LPCSTR, DWORD, LPCSTR, LPVOID);
 }
 
 struct Msg {
@@ -43,17 +47,6 @@ Msg End();
 Msg Composition(WPARAM ch, LPARAM gcs);
 Msg Notify(WPARAM notification, LPARAM argument);
 Msg Char(WPARAM ch, LPARAM lParam = 1);
-
-// Rows (code, text) of one table in one dictionary file.
-struct DictionaryRow {
-  std::string code;
-  std::string text;
-};
-struct DictionaryFileRows {
-  std::string file;   // e.g. "lmtsys_a.db"
-  std::string table;  // lmt_zx or lmt_sx
-  std::vector<DictionaryRow> rows;
-};
 
 // Writes the files (with both tables, the user dictionary included) into a fresh folder
 // and points the dictionary directory at it.

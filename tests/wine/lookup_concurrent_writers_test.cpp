@@ -20,11 +20,9 @@
 
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/UserPhrases.h"
-#include "ime/settings/Globals.h"
 #include "tests/hostile/HostileFigures.h"
 #include "tests/hostile/HostileValues.h"
 #include "tests/native/KeyedDatabaseFiles.h"
-#include "tests/wine/lookup_wine_support.h"
 #include "tests/wine/support/Programs.h"
 #include "tools/dictbuilder/DictionaryFiles.h"
 
@@ -79,11 +77,7 @@ struct Meeting {
 // One writer: kMaxTries times the same action at most, as a user pressing the button again
 // after the error box.
 int RunWriter(int writer, const std::string& folder, int operations, const std::string& report) {
-  const std::string dir = folder + "\\";
-  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
-  std::memcpy(globals.dictionaryDir, dir.data(), std::min(dir.size(), sizeof globals.dictionaryDir - 1));
-  globals.sxScheme = 1;
-  MessageBoxAnswerer boxes;
+  const DictionarySet dictionaries{folder + "\\", CodeScheme::sx};
   Meeting meeting(writer, folder);
   HostileRandom random(static_cast<std::uint64_t>(writer) * 7919);
   WriterReport done;
@@ -105,18 +99,21 @@ int RunWriter(int writer, const std::string& folder, int operations, const std::
       try {
         if (sharedAction) {
           const Pair phrase = SharedPhrase(shared);
-          if (AddUserPhrase(phrase.first, phrase.second)) ++done.sharedAdded[shared];
+          if (AddUserPhrase(dictionaries, {phrase.first, phrase.second}) == PhraseRefusal::kNone)
+            ++done.sharedAdded[shared];
         } else if (choice < 4 || done.own.empty()) {
-          if (AddUserPhrase(fresh.first, fresh.second)) done.own.push_back(fresh);
+          if (AddUserPhrase(dictionaries, {fresh.first, fresh.second}) == PhraseRefusal::kNone)
+            done.own.push_back(fresh);
         } else if (choice < 6) {
           const Pair old = done.own[pick];
-          if (ChangeUserPhrase(old.first, old.second, fresh.first, fresh.second))
+          if (ChangeUserPhrase(dictionaries, {old.first, old.second},
+                               {fresh.first, fresh.second}) == PhraseRefusal::kNone)
             done.own[pick] = fresh;
         } else if (choice < 8) {
-          DeleteUserPhrase(done.own[pick].first, done.own[pick].second);
+          DeleteUserPhrase(dictionaries, {done.own[pick].first, done.own[pick].second});
           done.own.erase(done.own.begin() + static_cast<std::ptrdiff_t>(pick));
         } else {
-          UserPhraseExists(fresh.first, fresh.second);
+          UserPhraseExists(dictionaries, {fresh.first, fresh.second});
         }
         break;
       } catch (const ESQLiteException& error) {
@@ -129,7 +126,6 @@ int RunWriter(int writer, const std::string& folder, int operations, const std::
       }
     }
     ++done.operations;
-    boxes.Take();
   }
   std::ofstream out(report, std::ios::binary);
   out << done.operations << ' ' << done.conflicts << ' ' << done.otherMessages << ' '

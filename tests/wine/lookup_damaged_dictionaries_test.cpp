@@ -22,12 +22,13 @@
 #include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/TraditionalConversion.h"
+#include "ime/engine/CandidateFill.h"
 #include "ime/engine/EngineState.h"
-#include "ime/settings/Globals.h"
 #include "tests/hostile/HostileFigures.h"
 #include "tests/hostile/HostileRows.h"
 #include "tests/hostile/HostileValues.h"
-#include "tests/wine/lookup_wine_support.h"
+#include "tests/native/KeyedDatabaseFiles.h"
 #include "tests/wine/support/ImeTyping.h"
 #include "tests/wine/support/IsolatedCases.h"
 #include "tests/wine/support/TestRegistry.h"
@@ -206,20 +207,21 @@ void Damage(const std::string& path, const char* role, int mutation, HostileRand
 class FencedPool {
 public:
   FencedPool() {
-    for (int k = 0; k < kCandidateCount; ++k) {
-      blocks_[k] = static_cast<char*>(std::malloc(kCandidateBufferSize + 2 * kGuard));
-      std::memset(blocks_[k], kGuardByte, kCandidateBufferSize + 2 * kGuard);
-      globals.candidatePool[k] = blocks_[k] + kGuard;
+    for (std::uint32_t k = 0; k < kMaxCandidates; ++k) {
+      blocks_[k] = static_cast<char*>(std::malloc(kCandidateRecordSize + 2 * kGuard));
+      std::memset(blocks_[k], kGuardByte, kCandidateRecordSize + 2 * kGuard);
+      buffers_[k] = blocks_[k] + kGuard;
     }
   }
+  char* const* Buffers() const { return buffers_; }
   // What is broken: a guard byte written, a record without its end, a list that points
   // elsewhere.
   std::vector<std::string> Check(const CandidateList* list) const {
     std::vector<std::string> broken;
-    for (int k = 0; k < kCandidateCount; ++k) {
+    for (std::uint32_t k = 0; k < kMaxCandidates; ++k) {
       for (int i = 0; i < kGuard; ++i) {
         if (static_cast<unsigned char>(blocks_[k][i]) != kGuardByte ||
-            static_cast<unsigned char>(blocks_[k][kGuard + kCandidateBufferSize + i]) != kGuardByte) {
+            static_cast<unsigned char>(blocks_[k][kGuard + kCandidateRecordSize + i]) != kGuardByte) {
           broken.push_back("overrun: buffer " + std::to_string(k) + " written past its end");
           return broken;
         }
@@ -228,16 +230,15 @@ public:
     if (list->dwCount > kMaxCandidates) broken.push_back("overrun: list count");
     for (std::uint32_t k = 0; k < list->dwCount && k < kMaxCandidates; ++k) {
       const char* record = CandidateRecordAt(list, k);
-      if (record != globals.candidatePool[k] || !std::memchr(record, '\0', kCandidateBufferSize))
+      if (record != buffers_[k] || !std::memchr(record, '\0', kCandidateRecordSize))
         broken.push_back("overrun: record " + std::to_string(k));
     }
-    if (!std::memchr(engine.searchText, '\0', sizeof engine.searchText))
-      broken.push_back("overrun: search text");
     return broken;
   }
 
 private:
-  char* blocks_[kCandidateCount];
+  char* blocks_[kMaxCandidates];
+  char* buffers_[kMaxCandidates];
 };
 
 struct Workspace {
@@ -272,35 +273,36 @@ void Guarded(std::vector<std::string>& broken, const char* what, bool accessErro
   }
 }
 
-std::vector<std::string> LookUp(const FencedPool& pool, int variant) {
+std::vector<std::string> LookUp(const Workspace& work, const FencedPool& pool, int variant) {
   std::vector<std::string> broken;
   HostileRandom random(static_cast<std::uint64_t>(variant) + 17);
-  globals.sxScheme = static_cast<BYTE>(variant % 2);
-  engine = EngineValues{};
-  engine.maxCodeLength = engine.codeLengthLimit = variant % 2 ? 8 : 4;
-  globals.gb2312Only = variant % 5 == 0;
-  engine.simplifiedOutput = variant % 7 != 0;
+  const DictionarySet dictionaries{work.install + "lumatoridb\\",
+                                   variant % 2 ? CodeScheme::sx : CodeScheme::zx};
+  const CandidateFilter filter{variant % 5 == 0, variant % 7 != 0 ? nullptr : ToTraditional};
   const bool failing = variant % 4 == 3;  // allocations fail in one variant of four
-  ContextBlocks blocks;
+  std::vector<char> block(kCandidateInfoSize);
+  InitCandidateInfo(block.data());
+  CandidateList* list = CandidateListOf(block.data());
   for (const std::string& code : {std::string("a"), std::string("ab"), std::string("aaaa"),
-                                  std::string(engine.maxCodeLength, 'a')}) {
+                                  std::string(MaxCodeLength(dictionaries.scheme), 'a')}) {
     if (failing) {
       failCxxAbove = 64 * 1024;
       sqliteAllocationsLeft = static_cast<long>(random.Below(400));
     }
-    blocks.Type(code);
+    list->dwCount = 0;
     largestAllocation = 0;
-    Guarded(broken, "lookup", false, [&] { LookupCandidates(blocks.composition, blocks.list); });
-    const std::string committed = blocks.list->dwCount ? std::string(CandidateRecordAt(blocks.list, 0) + 1, 2) : "中";
-    engine.associationPrefix = committed;
-    Guarded(broken, "association", false, [&] { LookupAssociations("a", committed, blocks.list); });
-    engine.associationPrefix.clear();
-    Guarded(broken, "phrase code", true, [&] { PhraseCode("中国人民的一中"); });
+    Guarded(broken, "lookup", false, [&] {
+      FillCandidateList(list, pool.Buffers(), LookupCandidates(code, dictionaries, filter).records);
+    });
+    const std::string committed = list->dwCount ? std::string(CandidateRecordAt(list, 0) + 1, 2) : "中";
+    Guarded(broken, "association", false,
+            [&] { LookupAssociations("a", committed, dictionaries, filter); });
+    Guarded(broken, "phrase code", true, [&] { PhraseCode(dictionaries, "中国人民的一中"); });
     failCxxAbove = 0;
     sqliteAllocationsLeft = -1;
     if (largestAllocation > kLargestLookupAllocation)
       broken.push_back("oversized allocation: " + std::to_string(largestAllocation) + " bytes");
-    for (const std::string& fault : pool.Check(blocks.list)) broken.push_back(fault);
+    for (const std::string& fault : pool.Check(list)) broken.push_back(fault);
   }
   return broken;
 }
@@ -310,9 +312,6 @@ int VariantCount() { return HostileScale(3 * kMutations * 6, 3 * kMutations * 37
 Workspace ChildWorkspace(const std::string& dir) {
   Workspace work{dir + "\\"};
   CreateDirectoryA((work.install + "lumatoridb").c_str(), nullptr);
-  std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
-  const std::string dictionaries = work.install + "lumatoridb\\";
-  std::memcpy(globals.dictionaryDir, dictionaries.data(), dictionaries.size());
   return work;
 }
 
@@ -407,7 +406,7 @@ int main(int argc, char** argv) {
     const FencedPool pool;
     return RunCasesInChild(argc, argv, VariantCount(), [&](int variant) {
       PrepareVariant(work, variant);
-      return LookUp(pool, variant);
+      return LookUp(work, pool, variant);
     });
   }
   testing::InitGoogleTest(&argc, argv);

@@ -6,6 +6,8 @@
 #include <sqlite3.h>
 #include <windows.h>
 
+#include <imm.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -17,12 +19,17 @@
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
 #include "ime/dictionary/UserPhrases.h"
-#include "ime/dictionary/WordRegistration.h"
-#include "ime/engine/EngineState.h"
-#include "ime/settings/Globals.h"
 #include "tests/hostile/HostileFigures.h"
 #include "tests/hostile/HostileValues.h"
-#include "tests/wine/lookup_wine_support.h"
+#include "tests/native/lookup_dictionaries.h"
+
+// The word-registration entry points of the module.
+extern "C" {
+BOOL WINAPI ImeRegisterWord(LPCSTR, DWORD, LPCSTR);
+BOOL WINAPI ImeUnregisterWord(LPCSTR, DWORD, LPCSTR);
+UINT WINAPI ImeGetRegisterWordStyle(UINT, LPSTYLEBUFA);
+UINT WINAPI ImeEnumRegisterWord(REGISTERWORDENUMPROCA, LPCSTR, DWORD, LPCSTR, LPVOID);
+}
 
 namespace {
 
@@ -69,7 +76,8 @@ std::string IntegrityCheck(const std::string& path) {
 
 class SqlValuesDriver {
 public:
-  explicit SqlValuesDriver(DictionaryDir& dir) : path_(dir.File("lmtsys_User.db")) {
+  explicit SqlValuesDriver(const TempFolder& folder)
+      : path_(folder.File("lmtsys_User.db")), dictionaries_{folder.File(""), CodeScheme::sx} {
     std::vector<DictionaryRow> rows;
     for (const Pair& row : kSentinels) rows.push_back({row.second, row.first});
     AddDictionaryTable(path_, "lmt_sx", rows);
@@ -135,22 +143,22 @@ private:
     }
   }
 
-  void ExpectBoxes(const std::string& what, const std::vector<std::string>& expected) {
-    if (boxes_.Take() != expected) Fault(what + ": not the expected message");
-  }
-
   void Add(const HostilePair& value) {
     const Pair pair = Effective(value);
     const bool empty = pair.first.empty() || pair.second.empty();
     const bool tooLong = !empty && TooLong(pair);
     const bool expected = !empty && !tooLong && !Stored(pair);
-    const bool added =
-        Run("add", tooLong, [&] { return AddUserPhrase(value.code, value.text); });
+    PhraseRefusal refusal = PhraseRefusal::kNone;
+    const bool added = Run("add", tooLong, [&] {
+      refusal = AddUserPhrase(dictionaries_, {value.code, value.text});
+      return refusal == PhraseRefusal::kNone;
+    });
     if (added != expected) Fault("add answered " + std::to_string(added));
     if (added) model_.push_back(pair);
-    ExpectBoxes("add", empty               ? std::vector<std::string>{"设置词组错误"}
-                       : tooLong || added ? std::vector<std::string>{}
-                                          : std::vector<std::string>{"已存在此词组"});
+    const PhraseRefusal expectedRefusal = empty ? PhraseRefusal::kIncomplete
+                                          : tooLong || added ? PhraseRefusal::kNone
+                                                             : PhraseRefusal::kAlreadyStored;
+    if (refusal != expectedRefusal) Fault("add: not the expected refusal");
     Compare("add");
   }
 
@@ -163,7 +171,9 @@ private:
     for (const Pair& probe : probes) {
       const bool tooLong = ValueTooLong(probe);
       const bool found =
-          Run("exists", tooLong, [&] { return UserPhraseExists(probe.first, probe.second); });
+          Run("exists", tooLong, [&] {
+            return UserPhraseExists(dictionaries_, {probe.first, probe.second});
+          });
       if (!tooLong && found != Stored(probe)) Fault("exists answered " + std::to_string(found));
     }
   }
@@ -180,9 +190,8 @@ private:
           expected.push_back(BuildCandidateRecord(row.second, row.first.substr(typed.size()),
                                                   true, nullptr));
       }
-      blocks_.Type(typed);
-      LookupCandidates(blocks_.composition, blocks_.list);
-      CompareRecords("lookup", expected, blocks_.Records());
+      CompareRecords("lookup", expected,
+                     LookupCandidates(typed, dictionaries_, kNoFilter).records);
     }
     if (!pair.second.empty() && !TooLong(pair)) {
       std::vector<std::string> expected;
@@ -191,16 +200,14 @@ private:
             row.second != pair.second)
           expected.push_back(BuildCandidateRecord(row.second, "", true, nullptr));
       }
-      engine.associationPrefix = pair.second;
-      LookupAssociations("a", pair.second, blocks_.list);
-      engine.associationPrefix.clear();
-      CompareRecords("association", expected, blocks_.Records());
+      CompareRecords("association", expected,
+                     LookupAssociations("a", pair.second, dictionaries_, kNoFilter).records);
     }
   }
 
   void CompareRecords(const std::string& what, std::vector<std::string> expected,
                       std::vector<std::string> listed) {
-    if (expected.size() >= kMaxCandidates) return;  // the list holds only the first ones
+    if (expected.size() >= kMaxCandidateRecords) return;  // the list holds only the first ones
     std::sort(expected.begin(), expected.end());
     std::sort(listed.begin(), listed.end());
     if (listed != expected) Fault(what + " listed " + std::to_string(listed.size()) +
@@ -230,21 +237,24 @@ private:
     const bool tooLong = !empty && (TooLong(now) || ValueTooLong(old));
     const bool expected = !empty && !tooLong && !Stored(now);
     const bool changed = Run("change", tooLong, [&] {
-      return ChangeUserPhrase(from.code, from.text, to.code, to.text);
+      return ChangeUserPhrase(dictionaries_, {from.code, from.text}, {to.code, to.text}) ==
+             PhraseRefusal::kNone;
     });
     if (changed != expected) Fault("change answered " + std::to_string(changed));
     if (changed) {
       model_.erase(std::remove(model_.begin(), model_.end(), old), model_.end());
       model_.push_back(now);
     }
-    boxes_.Take();
     Compare("change");
   }
 
   void Delete(const HostilePair& value) {
     const Pair pair = Effective(value);
     const bool tooLong = ValueTooLong(pair);
-    Run("delete", tooLong, [&] { return DeleteUserPhrase(value.code, value.text); });
+    Run("delete", tooLong, [&] {
+      DeleteUserPhrase(dictionaries_, {value.code, value.text});
+      return true;
+    });
     if (!tooLong) model_.erase(std::remove(model_.begin(), model_.end(), pair), model_.end());
     Compare("delete");
   }
@@ -264,19 +274,18 @@ private:
     model_ = stored;  // go on from what is stored, to count each fault once
   }
 
+  static constexpr CandidateFilter kNoFilter{false, nullptr};
+
   std::string path_;
+  DictionarySet dictionaries_;
   std::uint32_t index_ = 0;
   Rows model_;
-  ContextBlocks blocks_;
-  MessageBoxAnswerer boxes_;
   HostileFigures figures_;
 };
 
 TEST(SqlValuesTest, EveryValueIsStoredAndFoundExactlyAndChangesNoStatement) {
-  DictionaryDir dir;
-  globals.sxScheme = 1;
-  engine.maxCodeLength = engine.codeLengthLimit = 8;
-  SqlValuesDriver driver(dir);
+  TempFolder folder;
+  SqlValuesDriver driver(folder);
   const int count = HostileScale(150, 1200);
   for (int index = 0; index < count; ++index) driver.TryValue(static_cast<std::uint32_t>(index));
   driver.Finish();

@@ -19,8 +19,9 @@
 #include "ime/settings/ListFiles.h"
 #include "tests/hostile/HostileFigures.h"
 #include "tests/hostile/HostileValues.h"
-#include "tests/wine/lookup_wine_support.h"
+#include "tests/native/KeyedDatabaseFiles.h"
 #include "tests/wine/support/IsolatedCases.h"
+#include "tests/wine/support/MessageBoxAnswerer.h"
 #include "tests/wine/support/TestRegistry.h"
 
 namespace {
@@ -149,9 +150,7 @@ std::vector<std::string> StartUp() {
   if (queryList.intervalSeconds < 0 || queryList.intervalSeconds > 86400)
     broken.push_back("rotation interval " + std::to_string(queryList.intervalSeconds));
 
-  ContextBlocks blocks;
-  blocks.Type("a");
-  LookupCandidates(blocks.composition, blocks.list);
+  LookupCandidates("a", ActiveDictionaries(), {false, nullptr});
   LoadLinkList(globals.linkListPath);
   {
     MessageBoxAnswerer boxes;  // the download prompt, answered No (OK is not Yes)

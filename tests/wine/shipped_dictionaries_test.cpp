@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -12,10 +11,7 @@
 #include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/ReverseLookup.h"
-#include "ime/engine/EngineState.h"
-#include "ime/settings/Globals.h"
 #include "tests/native/KeyedDatabaseFiles.h"
-#include "tests/wine/lookup_wine_support.h"
 #include "tests/wine/support/Programs.h"
 
 namespace {
@@ -38,22 +34,14 @@ class ShippedDictionariesTest : public testing::Test {
   }
   static void TearDownTestSuite() { delete install; }
 
-  void SetUp() override {
-    const std::string dir = install->File("lumatoridb\\");
-    std::memset(globals.dictionaryDir, 0, sizeof globals.dictionaryDir);
-    std::memcpy(globals.dictionaryDir, dir.data(), dir.size());
-    globals.gb2312Only = 1;
+  void UseScheme(CodeScheme scheme) {
+    dictionaries = {install->File("lumatoridb\\"), scheme};
   }
-  void UseScheme(int sx) {
-    globals.sxScheme = static_cast<BYTE>(sx);
-    engine.maxCodeLength = engine.codeLengthLimit = sx ? 8 : 4;
-  }
+  std::string PhraseCode(const std::string& phrase) { return ::PhraseCode(dictionaries, phrase); }
   // The display texts listed for code, in order.
   std::vector<std::string> Lookup(const std::string& code) {
-    blocks.Type(code);
-    LookupCandidates(blocks.composition, blocks.list);
     std::vector<std::string> texts;
-    for (const std::string& record : blocks.Records()) {
+    for (const std::string& record : LookupCandidates(code, dictionaries, {true, nullptr}).records) {
       texts.push_back(record.substr(1, RecordDisplayLength(std::string_view(record).substr(1))));
     }
     return texts;
@@ -69,14 +57,13 @@ class ShippedDictionariesTest : public testing::Test {
   }
 
   static TempFolder* install;
-  DictionaryDir pool;  // candidate pool and engine values; its own folder stays unused
-  ContextBlocks blocks;
+  DictionarySet dictionaries;
 };
 
 TempFolder* ShippedDictionariesTest::install = nullptr;
 
 TEST_F(ShippedDictionariesTest, ShapeSchemeOffersTheWubiCandidates) {
-  UseScheme(0);
+  UseScheme(CodeScheme::zx);
   ExpectFirst("k", "中");
   ExpectFirst("r", "的");
   ExpectFirst("wq", "你");
@@ -88,13 +75,13 @@ TEST_F(ShippedDictionariesTest, ShapeSchemeOffersTheWubiCandidates) {
 // "," and ";" are zx code letters: each alone is the code of its Chinese mark, the sole
 // candidate, which the engine commits at once.
 TEST_F(ShippedDictionariesTest, ShapeSchemeCodesCommaAndSemicolonAsTheirChineseMarks) {
-  UseScheme(0);
+  UseScheme(CodeScheme::zx);
   EXPECT_EQ(Lookup(","), std::vector<std::string>{"，"});
   EXPECT_EQ(Lookup(";"), std::vector<std::string>{"；"});
 }
 
 TEST_F(ShippedDictionariesTest, SoundAndShapeCodesFollowThePhraseRule) {
-  UseScheme(1);
+  UseScheme(CodeScheme::sx);
   EXPECT_EQ(PhraseCode("中"), "vskk") << "zhong in Ziranma, then 中's first and last Wubi letters";
   ExpectFirst(PhraseCode("中"), "中");
   ExpectFirst(PhraseCode("的"), "的");

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "ime/settings/Launch.h"
-#include "ime/settings/Timers.h"
+#include "ime/ui/ContextWindow.h"
+#include "ime/ui/CandidateTimers.h"
 #include "tests/wine/ui_fixture.h"
 
 namespace {

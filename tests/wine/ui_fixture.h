@@ -11,11 +11,11 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/engine/CandidateList.h"
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/engine/PrivateRecord.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
-#include "ime/settings/Startup.h"
+#include "ime/engine/ModuleStart.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
 #include "ime/ui/WindowClasses.h"
@@ -99,7 +99,7 @@ class UiWindowsTest : public testing::Test {
     ImmDestroyContext(himc);
     DestroyWindow(app);
     Pump();
-    FreeGlobals();
+    StopModule();
     DeleteKeyTree(kSettingsKeyPath);
   }
 

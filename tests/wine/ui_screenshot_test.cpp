@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ime/settings/Launch.h"
+#include "ime/ui/ContextWindow.h"
 #include "ime/ui/CandidateRows.h"
 #include "ime/ui/StatusClicks.h"
 #include "ime/ui/UiPaint.h"
@@ -116,7 +117,7 @@ class UiScreenshotTest : public UiWindowsTest {
   // Composition code and search text are drawn on the composition line.
   void ExpectCompositionLine(const Screenshot& shot, HWND window) {
     const CandidateLayout& l = ui.candidate;
-    EXPECT_STREQ(engine.searchText, "候选1");
+    EXPECT_EQ(ui.searchText, "候选1");
     EXPECT_EQ(l.searchText.right, l.searchText.left + SongWidth("候选1", 9) + 2);
     EXPECT_GT(shot.Count(OnScreen(window, l.compText), IsInk), 10) << "code";
     EXPECT_GT(shot.Count(OnScreen(window, l.searchText), IsInk), 20) << "search text";

@@ -160,7 +160,7 @@ TEST_F(UiWindowsTest, HorizontalPageShowsSevenRows) {
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
   Pump();
   EXPECT_EQ(RowsDrawn(), 7u);
-  EXPECT_STREQ(engine.searchText, "候选1") << "the search text follows the list";
+  EXPECT_EQ(ui.searchText, "候选1") << "the search text follows the list";
   const RECT r = WindowRect(Record().candCompWnd);
   EXPECT_GT(r.right - r.left, ui.candidate.baseWidth - 1);
   EXPECT_EQ(r.bottom - r.top, ui.candidate.baseHeight);

@@ -17,9 +17,6 @@
 #include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
-#include "ime/engine/ContextBlocks.h"
-#include "ime/engine/EngineState.h"
-#include "ime/settings/Globals.h"
 #include "tools/bench/BenchSupport.h"
 
 namespace {
@@ -120,17 +117,8 @@ int main() {
   std::sort(user.begin(), user.end());
   WriteDictionary(dir + "lmtsys_User.db", user);
 
-  UseDictionaryDir(dir);
-  for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
-  globals.sxScheme = 1;
-  globals.gb2312Only = 1;
-  engine.simplifiedOutput = 1;
-
-  INPUTCONTEXT context = {};
-  ResetCompositionBlock(&context);
-  ResetCandidateBlock(&context);
-  auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context.hCompStr));
-  CandidateList* list = CandidateListOf(ImmLockIMCC(context.hCandInfo));
+  const DictionarySet dictionaries = {dir, CodeScheme::sx};
+  const CandidateFilter filter = {true, nullptr};
 
   std::printf("%-7s %9s %14s %14s %14s %14s\n", "letters", "rows", "lookup median",
               "lookup p95", "floor median", "floor p95");
@@ -143,10 +131,6 @@ int main() {
       while (static_cast<int>(code.size()) < length)
         code = codes[static_cast<std::size_t>(Pick(0, static_cast<int>(codes.size()) - 1))];
       code.resize(static_cast<std::size_t>(length));
-      char* buffer = reinterpret_cast<char*>(composition) + composition->dwCompStrOffset;
-      std::memcpy(buffer, code.c_str(), code.size() + 1);
-      composition->dwCompStrLen = composition->dwCursorPos = static_cast<DWORD>(code.size());
-      list->dwCount = list->dwSelection = 0;
 
       const std::string sql = "select hzcode,mbcode from lmt_sx where " +
                               SqlPrefixRange("mbcode", code) +
@@ -158,8 +142,7 @@ int main() {
         });
       };
       auto lookup = [&] {
-        TimeInto(lookups, [&] { LookupCandidates(composition, list); });
-        rows += list->dwCount;
+        TimeInto(lookups, [&] { rows += LookupCandidates(code, dictionaries, filter).records.size(); });
       };
       RunAlternately(sample, floor, lookup);
     }
@@ -170,8 +153,6 @@ int main() {
   std::printf("(%d random codes per length; rows = mean candidates listed; 156,000 system rows)\n",
               kSamplesPerLength);
 
-  ImmUnlockIMCC(context.hCompStr);
-  ImmUnlockIMCC(context.hCandInfo);
   for (char first = 'a'; first <= 'z'; ++first) DeleteFileA((dir + "lmtsys_" + first + ".db").c_str());
   DeleteFileA((dir + "lmtsys_User.db").c_str());
   RemoveDirectoryA(dir.c_str());

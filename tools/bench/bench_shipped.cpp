@@ -17,9 +17,6 @@
 
 #include "ime/dictionary/CandidateLookup.h"
 #include "ime/dictionary/SQLiteTable3.h"
-#include "ime/engine/ContextBlocks.h"
-#include "ime/engine/EngineState.h"
-#include "ime/settings/Globals.h"
 #include "tools/bench/BenchInstallation.h"
 #include "tools/bench/BenchSupport.h"
 
@@ -53,23 +50,14 @@ int main(int argc, char** argv) {
   const std::string& dir = installation.DictionaryDir();
   const int samples = arguments.samples;
   PrintUserDictionarySize(arguments.userPhrases);
-  UseDictionaryDir(dir);
-  for (char*& buffer : globals.candidatePool) buffer = new char[kCandidateBufferSize]();
-  globals.gb2312Only = 1;
-
-  INPUTCONTEXT context = {};
-  ResetCompositionBlock(&context);
-  ResetCandidateBlock(&context);
-  auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context.hCompStr));
-  CandidateList* list = CandidateListOf(ImmLockIMCC(context.hCandInfo));
+  const CandidateFilter filter = {true, nullptr};
   std::mt19937 generator(20261207);
 
   std::printf("%-6s %-7s %8s %12s %12s %12s %12s %9s\n", "scheme", "letters", "rows",
               "lookup med", "lookup p95", "floor med", "floor p95", "p95 ratio");
   for (int sx = 1; sx >= 0; --sx) {
     const char* table = sx ? "lmt_sx" : "lmt_zx";
-    globals.sxScheme = static_cast<BYTE>(sx);
-    engine.maxCodeLength = engine.codeLengthLimit = sx ? 8 : 4;
+    const DictionarySet dictionaries = {dir, sx ? CodeScheme::sx : CodeScheme::zx};
     const std::vector<std::string> codes = StoredCodes(dir, table);
     const std::string emptySql = std::string("select hzcode,mbcode from ") + table + " limit 0";
     for (int length = 1; length <= 4; ++length) {
@@ -82,10 +70,6 @@ int main(int argc, char** argv) {
       double rows = 0;
       for (int i = 0; i < samples; ++i) {
         const std::string code = typed[std::uniform_int_distribution<size_t>(0, typed.size() - 1)(generator)];
-        char* buffer = reinterpret_cast<char*>(composition) + composition->dwCompStrOffset;
-        std::memcpy(buffer, code.c_str(), code.size() + 1);
-        composition->dwCompStrLen = composition->dwCursorPos = static_cast<DWORD>(code.size());
-        list->dwCount = list->dwSelection = 0;
         auto floor = [&] {
           TimeInto(floors, [&] {
             EmptyQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", emptySql);
@@ -93,8 +77,9 @@ int main(int argc, char** argv) {
           });
         };
         auto lookup = [&] {
-          TimeInto(lookups, [&] { LookupCandidates(composition, list); });
-          rows += list->dwCount;
+          TimeInto(lookups, [&] {
+            rows += static_cast<double>(LookupCandidates(code, dictionaries, filter).records.size());
+          });
         };
         RunAlternately(i, floor, lookup);
       }

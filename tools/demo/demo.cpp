@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "ime/dictionary/UserPhrases.h"
-#include "ime/settings/Globals.h"
 #include "setup/common/ImeLayouts.h"
 #include "setup/common/ProductNames.h"
 #include "tests/wine/support/ImeTyping.h"
@@ -52,10 +51,10 @@ bool AddPhrase(const std::string& code, const std::string& text) {
   }
   RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "声型", RRF_RT_REG_DWORD, nullptr, &scheme,
                &schemeSize);
-  std::snprintf(globals.dictionaryDir, sizeof globals.dictionaryDir, "%slumatoridb\\", dir);
-  globals.sxScheme = scheme == 1;
+  const DictionarySet dictionaries = {std::string(dir) + "lumatoridb\\",
+                                      scheme == 1 ? CodeScheme::sx : CodeScheme::zx};
   try {
-    return AddUserPhrase(code, text);
+    return AddUserPhrase(dictionaries, {code, text}) == PhraseRefusal::kNone;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return false;

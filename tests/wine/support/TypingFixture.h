@@ -1,7 +1,7 @@
 // The end-to-end fixture: small encrypted dictionaries, the module installed with the
 // input method manager and selected for a window holding an EDIT control, and the
 // control's text read back. Wine keeps a loaded IME for the life of the process, so each
-// group of these tests runs in a process of its own (lmt_add_e2e_groups).
+// test runs in a process of its own (lmt_add_e2e_program).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ime/engine/ImeConstants.h"
-#include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/native/lookup_dictionaries.h"
 #include "tests/wine/support/ImeTyping.h"
 #include "tests/wine/support/Programs.h"
 #include "tests/wine/support/TestRegistry.h"
@@ -27,22 +27,14 @@ protected:
     // prefix of "abcdefgh" lists 东 and 西.
     const std::string db = install_.File("lumatoridb");
     CreateDirectoryA(db.c_str(), nullptr);
-    const std::vector<std::string> tables = {"create table lmt_zx(mbcode text, hzcode text)",
-                                             "create table lmt_sx(mbcode text, hzcode text)"};
-    std::vector<std::string> rows = tables;
-    rows.push_back("insert into lmt_zx values('a','中')");
-    rows.push_back("insert into lmt_zx values('a','文')");
-    rows.push_back("insert into lmt_zx values('ab','中文')");
-    rows.push_back("insert into lmt_zx values('ab','中午')");
-    rows.push_back("insert into lmt_zx values('ac','文字')");
-    rows.push_back("insert into lmt_sx values('abcdefgh','东')");
-    rows.push_back("insert into lmt_sx values('abcdefgh','西')");
-    MakeDictionary(db + "\\lmtsys_a.db", rows);
-    std::vector<std::string> rowsOfD = tables;
+    std::vector<DictionaryRow> rowsOfD;
     for (const char* digit : {"一", "二", "三", "四", "五", "六", "七", "八", "九"})
-      rowsOfD.push_back(std::string("insert into lmt_zx values('d','") + digit + "')");
-    MakeDictionary(db + "\\lmtsys_d.db", rowsOfD);
-    MakeDictionary(db + "\\lmtsys_User.db", tables);
+      rowsOfD.push_back({digit, "d"});
+    WriteDictionaryFolder(db + "\\",
+                          {{"lmtsys_a.db", "lmt_zx",
+                            {{"中", "a"}, {"文", "a"}, {"中文", "ab"}, {"中午", "ab"}, {"文字", "ac"}}},
+                           {"lmtsys_a.db", "lmt_sx", {{"东", "abcdefgh"}, {"西", "abcdefgh"}}},
+                           {"lmtsys_d.db", "lmt_zx", rowsOfD}});
     DeleteKeyTree(kSettingsKeyPath);
     SetString(kSettingsKeyPath, "SetupDir", install_.Path().string() + "\\");
     SetDword(kSettingsKeyPath, "声型", 0);
@@ -82,13 +74,10 @@ protected:
     return text;
   }
 
-  // A system dictionary file of zx codes (code, text), all beginning with `initial`.
-  void AddZxRows(char initial, const std::vector<std::pair<std::string, std::string>>& rows) {
-    std::vector<std::string> statements = {"create table lmt_zx(mbcode text, hzcode text)",
-                                           "create table lmt_sx(mbcode text, hzcode text)"};
-    for (const auto& [code, text] : rows)
-      statements.push_back("insert into lmt_zx values('" + code + "','" + text + "')");
-    MakeDictionary(install_.File("lumatoridb") + "\\lmtsys_" + initial + ".db", statements);
+  // A system dictionary file of zx codes, all beginning with `initial`.
+  void AddZxRows(char initial, const std::vector<DictionaryRow>& rows) {
+    const std::string file = std::string("lmtsys_") + initial + ".db";
+    WriteDictionaryFiles(install_.File("lumatoridb") + "\\", {{file, "lmt_zx", rows}});
   }
 
   // Wine selects the module into the context at the first key; a mode set before that is

@@ -1,9 +1,11 @@
-// The candidate information block, its list and the entries that point to the pool.
+// The layouts of the blocks: the candidate information block, its list and the entries that
+// point to the pool; the composition block, which a clearing leaves its bytes.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
+#include "ime/engine/BlockLayouts.h"
 #include "ime/engine/CandidateList.h"
 
 namespace {
@@ -49,4 +51,22 @@ TEST(CandidateInfo, EntriesHoldAPointerAndAZeroByte) {
     EXPECT_EQ(CandidateRecordAt(list, k), pool[k].data());
     EXPECT_EQ(block.bytes[144 + list->dwOffset[k] + sizeof(void*)], 0);
   }
+}
+
+TEST(CompositionBlock, ClearingKeepsTheBuffers) {
+  std::vector<char> bytes(CompositionBlockSize(8));
+  auto* cs = reinterpret_cast<COMPOSITIONSTRING*>(bytes.data());
+  LayOutComposition(cs, static_cast<std::uint32_t>(bytes.size()), 8);
+  char* code = bytes.data() + cs->dwCompStrOffset;
+  std::strcpy(code, "ab");
+  cs->dwCompStrLen = cs->dwCompReadStrLen = cs->dwCompAttrLen = cs->dwCompReadAttrLen = 2;
+  cs->dwCursorPos = 2;
+  cs->dwDeltaStart = 1;
+  cs->dwResultStrLen = 4;
+  ClearComposition(cs);
+  EXPECT_EQ(cs->dwCompStrLen + cs->dwCompReadStrLen + cs->dwCompAttrLen + cs->dwCompReadAttrLen,
+            0u);
+  EXPECT_EQ(cs->dwCursorPos + cs->dwDeltaStart + cs->dwResultStrLen, 0u);
+  EXPECT_STREQ(code, "ab");
+  EXPECT_EQ(cs->dwCompStrOffset, 117u);
 }

@@ -1,9 +1,9 @@
-#include "ime/settings/Timers.h"
+#include "ime/ui/CandidateTimers.h"
 
 #include <cstdlib>
 #include <ctime>
 
-#include "ime/engine/EngineState.h"
+#include "ime/engine/EngineInstance.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/TimerRules.h"
 #include "ime/ui/UiState.h"

@@ -1,8 +1,7 @@
-#include "ime/settings/SettingsDialog.h"
+#include "ime/ui/SettingsDialog.h"
 
 #include <imm.h>
 
-#include "ime/engine/ImeConstants.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
 #include "ime/settings/Registry.h"
@@ -125,14 +124,10 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-BOOL ConfigureIme(HWND owner, DWORD mode) {
-  if (mode != IME_CONFIG_GENERAL) return FALSE;
+bool ConfigureIme(HWND owner, DWORD mode) {
+  if (mode != IME_CONFIG_GENERAL) return false;
   PendingSettings pending = {};
   const INT_PTR result = DialogBoxParamA(globals.moduleInstance, "IMESET", owner, SettingsDlgProc,
                                          reinterpret_cast<LPARAM>(&pending));
-  return result == -1 ? FALSE : kImeTrue;
-}
-
-extern "C" BOOL WINAPI ImeConfigure(HKL, HWND owner, DWORD mode, LPVOID) {
-  return ConfigureIme(owner, mode);
+  return result != -1;
 }

@@ -1,4 +1,4 @@
-#include "ime/dictionary/PhraseList.h"
+#include "ime/ui/PhraseList.h"
 
 #include <commctrl.h>
 

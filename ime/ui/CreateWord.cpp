@@ -1,4 +1,4 @@
-#include "ime/dictionary/CreateWord.h"
+#include "ime/ui/CreateWord.h"
 
 #include <windows.h>
 
@@ -6,10 +6,11 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "ime/common/TrimText.h"
 #include "ime/dictionary/CandidateText.h"
-#include "ime/dictionary/PhraseList.h"
+#include "ime/ui/PhraseList.h"
 #include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/UserPhrases.h"
 #include "ime/resources/resource.h"
@@ -26,6 +27,20 @@ constexpr std::size_t kZxCodeLimit = 4;
 constexpr char kNoticeCaption[] = "手工造词";
 
 class Tfrm_createword;
+
+// Tells the user why a pair was not stored; true when it was.
+bool Stored(PhraseRefusal refusal) {
+  if (refusal == PhraseRefusal::kNone) return true;
+  const char* message =
+      refusal == PhraseRefusal::kIncomplete ? "设置词组错误" : "已存在此词组";
+  MessageBoxA(nullptr, message, "错误", MB_OK | MB_ICONINFORMATION);
+  return false;
+}
+
+// The phrase of a list item: its caption is the code, its first sub-item the text.
+UserPhrase ItemPhrase(HWND listView, int item) {
+  return {PhraseItemText(listView, item, 0), PhraseItemText(listView, item, 1)};
+}
 
 struct ControlLayout {
   HWND Tfrm_createword::*field;
@@ -102,6 +117,7 @@ private:
   HWND form = nullptr;
   HFONT font = nullptr;
   std::size_t codeLimit = kZxCodeLimit;
+  DictionarySet dictionaries = ActiveDictionaries();
   bool closed = false;
 };
 
@@ -253,15 +269,17 @@ int Tfrm_createword::SelectedItem() {
 void Tfrm_createword::FormShow() {
   SetWindowTextA(edt_hz, "");
   SetWindowTextA(edt_bm, "");
-  const bool sx = globals.sxScheme == 1;
+  const bool sx = dictionaries.scheme == CodeScheme::sx;
   SetWindowTextA(form, sx ? "手工造词(声型)" : "手工造词(字型)");
   codeLimit = sx ? kSxCodeLimit : kZxCodeLimit;
   SendMessageA(edt_bm, EM_LIMITTEXT, codeLimit, 0);
-  ListUserPhrases(wordlist);
+  const std::vector<UserPhrase> phrases = ListUserPhrases(dictionaries);
+  SendMessageA(wordlist, LVM_DELETEALLITEMS, 0, 0);
+  for (const UserPhrase& phrase : phrases) AppendPhraseItem(wordlist, phrase.code, phrase.text);
 }
 
 void Tfrm_createword::edt_hzChange() {
-  SetWindowTextA(edt_bm, PhraseCode(Trimmed(WindowText(edt_hz))).c_str());
+  SetWindowTextA(edt_bm, PhraseCode(dictionaries, Trimmed(WindowText(edt_hz))).c_str());
 }
 
 void Tfrm_createword::wordlistSelectItem(int item) {
@@ -270,9 +288,9 @@ void Tfrm_createword::wordlistSelectItem(int item) {
 }
 
 void Tfrm_createword::btn_addClick() {
-  const std::string code = Trimmed(WindowText(edt_bm));
-  const std::string text = Trimmed(WindowText(edt_hz));
-  if (AddUserPhrase(code, text)) AppendPhraseItem(wordlist, code, text);
+  const UserPhrase phrase = {Trimmed(WindowText(edt_bm)), Trimmed(WindowText(edt_hz))};
+  if (Stored(AddUserPhrase(dictionaries, phrase)))
+    AppendPhraseItem(wordlist, phrase.code, phrase.text);
 }
 
 void Tfrm_createword::btn_changeClick() {
@@ -281,12 +299,9 @@ void Tfrm_createword::btn_changeClick() {
     Notice("没有选择要修改的词组");
     return;
   }
-  const std::string newCode = Trimmed(WindowText(edt_bm));
-  const std::string newText = Trimmed(WindowText(edt_hz));
-  if (ChangeUserPhrase(PhraseItemText(wordlist, item, 0), PhraseItemText(wordlist, item, 1),
-                       newCode, newText)) {
-    SetPhraseItem(wordlist, item, newCode, newText);
-  }
+  const UserPhrase changed = {Trimmed(WindowText(edt_bm)), Trimmed(WindowText(edt_hz))};
+  if (Stored(ChangeUserPhrase(dictionaries, ItemPhrase(wordlist, item), changed)))
+    SetPhraseItem(wordlist, item, changed.code, changed.text);
 }
 
 void Tfrm_createword::btn_delClick() {
@@ -295,14 +310,11 @@ void Tfrm_createword::btn_delClick() {
     Notice("没有选择要删除的词组");
     return;
   }
-  const std::string code = PhraseItemText(wordlist, item, 0);
-  const std::string text = PhraseItemText(wordlist, item, 1);
-  if (!DeleteUserPhrase(code, text)) return;
+  const UserPhrase phrase = ItemPhrase(wordlist, item);
+  DeleteUserPhrase(dictionaries, phrase);
   // Every stored copy of the pair is gone, so every item that shows it goes.
   for (int k = static_cast<int>(SendMessageA(wordlist, LVM_GETITEMCOUNT, 0, 0)) - 1; k >= 0; --k) {
-    if (PhraseItemText(wordlist, k, 0) == code && PhraseItemText(wordlist, k, 1) == text) {
-      SendMessageA(wordlist, LVM_DELETEITEM, k, 0);
-    }
+    if (ItemPhrase(wordlist, k) == phrase) SendMessageA(wordlist, LVM_DELETEITEM, k, 0);
   }
 }
 

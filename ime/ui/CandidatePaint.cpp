@@ -153,6 +153,9 @@ void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   const UiPoint p = placed ? *placed : UiPoint{r.left, r.top};
   if (differs || p.x != r.left || p.y != r.top)
     SetWindowPos(window, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Clipped with its size, before the paint: a region changed during the paint discards
+  // what the paint has drawn into the part the window has just grown by.
+  FitRoundedRegion(window, width, height);
 }
 
 void DrawQueryAndSearchText(HDC dc) {

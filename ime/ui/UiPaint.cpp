@@ -33,7 +33,7 @@ void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int heig
   BlitImage(dc, name, x, y, width, height, SRCAND);
 }
 
-void DrawRoundedFrame(HWND window, HDC dc, int width, int height) {
+void FitRoundedRegion(HWND window, int width, int height) {
   // The window keeps its region from one paint to the next: it is set again only when the
   // size changed, since setting it makes the system recompute and redisplay the window.
   // The system keeps a simplified copy, so the two are compared by their bounds, which
@@ -48,6 +48,10 @@ void DrawRoundedFrame(HWND window, HDC dc, int width, int height) {
   } else {
     SetWindowRgn(window, wanted, FALSE);
   }
+}
+
+void DrawRoundedFrame(HWND window, HDC dc, int width, int height) {
+  FitRoundedRegion(window, width, height);
   HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));

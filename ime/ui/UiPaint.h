@@ -13,7 +13,9 @@ void StretchImage(HDC dc, const char* name, int x, int y, int width, int height)
 // transparent. A missing bitmap leaves the place undrawn.
 void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height);
 
-// Clips the window to a rounded rectangle (5x5 corners) and outlines it in grey.
+// Clips the window to a rounded rectangle (5x5 corners) of the given size.
+void FitRoundedRegion(HWND window, int width, int height);
+// Clips the window to its rounded rectangle and outlines it in grey.
 void DrawRoundedFrame(HWND window, HDC dc, int width, int height);
 
 void SetHandCursor();

@@ -1,11 +1,33 @@
-// Candidates committed by a left click on the module's candidate window, through the real
-// input method manager, in both orientations of the window.
+// The module's candidate window on the screen, and candidates committed by a left click on
+// it, through the real input method manager, in both orientations of the window.
 #include "tests/wine/support/CandidateWindowFixture.h"
+#include "tests/wine/support/Screenshot.h"
 
 namespace {
 
 // "a" lists 中 and 文 first (see the fixture's dictionary).
 const std::vector<std::string> kFirstRowsOfA = {"中", "文"};
+
+// The first letter of a code grows the shown window from its composition line to the page:
+// the part it grew by shows its rows on the screen instead of staying black.
+TEST_F(CandidateWindowTest, TheRowsOfTheFirstLetterReachTheScreen) {
+  UseLayout(true);
+  TypeLetters("a");
+  Press(VK_SPACE);
+  TypeLetters("a");
+  HWND window = CandidateWindow();
+  ASSERT_NE(window, nullptr);
+  RECT frame = {};
+  ASSERT_TRUE(GetWindowRect(window, &frame));
+  const CandidateLayout l = Layout();
+  // The first two rows, across the window's width (the rows' width follows their texts).
+  const RECT rows = {frame.left + l.candidateArea.left, frame.top + l.candidateArea.top,
+                     frame.right - 2, frame.top + l.candidateArea.top + 2 * l.charHeight};
+  const Screenshot shot = CaptureScreen(rows);
+  ASSERT_FALSE(shot.Empty());
+  const int black = shot.Count(rows, [](COLORREF c) { return c == RGB(0, 0, 0); });
+  EXPECT_LT(black, shot.Width() * shot.Height() / 2);
+}
 
 TEST_F(CandidateWindowTest, LeftClickOnAVerticalRowCommitsItsCandidate) {
   UseLayout(true);

@@ -146,6 +146,7 @@ void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   const int height = wanted.size.height;
   const bool differs = r.right - r.left != width || r.bottom - r.top != height;
   ui.candidateSize = wanted.size;
+  FitRoundedRegion(window, width, height);
   if (!differs && !wanted.forceResize) return;
   const bool outside = r.left + width > globals.workArea.right ||
                        r.top + height > globals.workArea.bottom - 10;
@@ -153,9 +154,6 @@ void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   const UiPoint p = placed ? *placed : UiPoint{r.left, r.top};
   if (differs || p.x != r.left || p.y != r.top)
     SetWindowPos(window, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  // Clipped with its size, before the paint: a region changed during the paint discards
-  // what the paint has drawn into the part the window has just grown by.
-  FitRoundedRegion(window, width, height);
 }
 
 void DrawQueryAndSearchText(HDC dc) {
@@ -231,7 +229,7 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
   ResizeIfNeeded(window, page->size);
 }
 
-void DrawPage(HWND window, HDC dc, const Blocks& b, const LaidOutPage& page) {
+void DrawPage(HDC dc, const Blocks& b, const LaidOutPage& page) {
   CandidateLayout& l = ui.candidate;
   const int width = page.size.size.width;
   const int height = page.size.size.height;
@@ -239,7 +237,7 @@ void DrawPage(HWND window, HDC dc, const Blocks& b, const LaidOutPage& page) {
 
   StretchImage(dc, "candback", 0, 0, width, height);
   StretchImage(dc, "compback", 0, 0, width, l.compLineHeight);
-  DrawRoundedFrame(window, dc, width, height);
+  DrawRoundedFrame(dc, width, height);
   SetBkMode(dc, TRANSPARENT);
 
   const std::string_view guide =
@@ -288,7 +286,7 @@ void PaintCandidateWindow(HWND window, HDC dc) {
   if (LockAll(window, &b)) {
     LaidOutPage page;
     LayOutPage(window, dc, b, &page);
-    DrawPage(window, dc, b, page);
+    DrawPage(dc, b, page);
   }
   UnlockAll(&b);
 }
@@ -308,7 +306,7 @@ void PaintCandidateWindowUpdate(HWND window) {
   }
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  if (laidOut) DrawPage(window, dc, b, page);
+  if (laidOut) DrawPage(dc, b, page);
   EndPaint(window, &ps);
   UnlockAll(&b);
 }

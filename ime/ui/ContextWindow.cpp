@@ -85,9 +85,10 @@ void PaintContext(HWND window) {
     SetWindowPos(window, nullptr, 0, 0, c.size.width, c.size.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  FitRoundedRegion(window, c.size.width, c.size.height);
   RECT all = {0, 0, c.size.width, c.size.height};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawRoundedFrame(window, dc, c.size.width, c.size.height);
+  DrawRoundedFrame(dc, c.size.width, c.size.height);
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ui.contextHovered == kHoverHome ? RGB(255, 0, 0) : RGB(0, 0, 0));

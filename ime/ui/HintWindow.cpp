@@ -34,9 +34,10 @@ void PaintHint(HWND window) {
     SetWindowPos(window, nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  FitRoundedRegion(window, width, height);
   RECT all = {0, 0, width, height};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawRoundedFrame(window, dc, width, height);
+  DrawRoundedFrame(dc, width, height);
   SetBkMode(dc, TRANSPARENT);
   const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_BOTTOM);
   TextOutA(dc, 5, h + 8, ui.hint.line1, len1);

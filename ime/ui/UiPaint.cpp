@@ -50,8 +50,7 @@ void FitRoundedRegion(HWND window, int width, int height) {
   }
 }
 
-void DrawRoundedFrame(HWND window, HDC dc, int width, int height) {
-  FitRoundedRegion(window, width, height);
+void DrawRoundedFrame(HDC dc, int width, int height) {
   HPEN pen = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));

@@ -13,10 +13,12 @@ void StretchImage(HDC dc, const char* name, int x, int y, int width, int height)
 // transparent. A missing bitmap leaves the place undrawn.
 void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height);
 
-// Clips the window to a rounded rectangle (5x5 corners) of the given size.
+// Clips the window to a rounded rectangle (5x5 corners) of the given size. Called where the
+// size is set, before the paint: a region changed during a paint discards what the paint has
+// drawn into the part the window has just grown by.
 void FitRoundedRegion(HWND window, int width, int height);
-// Clips the window to its rounded rectangle and outlines it in grey.
-void DrawRoundedFrame(HWND window, HDC dc, int width, int height);
+// Outlines the rounded rectangle in grey.
+void DrawRoundedFrame(HDC dc, int width, int height);
 
 void SetHandCursor();
 

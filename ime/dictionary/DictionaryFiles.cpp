@@ -34,7 +34,8 @@ std::string DictionaryFile(const DictionarySet& dictionaries, const std::string&
 std::unique_ptr<TSQLiteDatabase> OpenSystemDictionary(const DictionarySet& dictionaries,
                                                       const std::string& initial) {
   return std::make_unique<TSQLiteDatabase>(
-      DictionaryFile(dictionaries, "lmtsys_" + initial + ".db"), kDictionaryPassword);
+      DictionaryFile(dictionaries, "lmtsys_" + initial + ".db"), kDictionaryPassword,
+      FileWrites::replacedWhole);
 }
 
 std::unique_ptr<TSQLiteDatabase> OpenUserDictionary(const DictionarySet& dictionaries) {

@@ -30,7 +30,7 @@ void LookupCharacterCodes(const std::string& oddPath, CodeScheme scheme,
   const std::string table = scheme == CodeScheme::sx ? "odd_sx" : "odd_zx";
   std::unique_ptr<TSQLiteTable> rows;
   {
-    TSQLiteDatabase db(oddPath, kDictionaryPassword);
+    TSQLiteDatabase db(oddPath, kDictionaryPassword, FileWrites::replacedWhole);
     rows = db.Query("select mbcode,hzcode from " + table + " where  " + condition);
   }
   std::vector<bool> resolved(distinct.size(), false);

@@ -123,12 +123,35 @@ void ReadingRows(const Read& read) {
 
 }  // namespace
 
-TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string& password) {
-  const std::string utf8Name = AnsiToUtf8(fileName);
+std::string ImmutableFileUri(const std::string& utf8Path) {
+  // An absolute POSIX path follows an empty authority; a Windows path (drive or UNC, with
+  // backslashes) follows the scheme directly, where SQLite sees no authority.
+  std::string uri = utf8Path.size() > 0 && utf8Path[0] == '/' ? "file://" : "file:";
+  static const char kHex[] = "0123456789ABCDEF";
+  for (const char c : utf8Path) {
+    // The bytes that would start an escape, the query or the fragment.
+    if (c == '%' || c == '?' || c == '#') {
+      const auto byte = static_cast<unsigned char>(c);
+      uri += '%';
+      uri += kHex[byte >> 4];
+      uri += kHex[byte & 0xF];
+    } else {
+      uri += c;
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string& password,
+                                 FileWrites writes) {
+  const bool whole = writes == FileWrites::replacedWhole;
+  const std::string utf8Path = AnsiToUtf8(fileName);
+  const std::string utf8Name = whole ? ImmutableFileUri(utf8Path) : utf8Path;
+  const int flags = whole ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
   sqlite3* opened = nullptr;
   // Never created: an empty file in place of a missing dictionary would stay there, and the
   // dictionary package keeps a user dictionary it finds.
-  if (sqlite3_open_v2(utf8Name.c_str(), &opened, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(utf8Name.c_str(), &opened, flags, nullptr) != SQLITE_OK) {
     const std::string quoted = "Failed to open database \"" + fileName + "\" : ";
     if (!opened) throw ESQLiteException(quoted + "unknown error");
     const std::string detail = sqlite3_errmsg(opened);

@@ -35,11 +35,25 @@ private:
 class TSQLiteTable;
 struct sqlite3_stmt;
 
+// How a dictionary file may change while a connection has it open.
+enum class FileWrites {
+  // Written by statements of other connections: SQLite's file locks keep readers apart.
+  inPlace,
+  // Only ever replaced whole, by a rename over it, which Windows refuses while any
+  // connection holds the file: it cannot change under a reader, so it is read-only and read
+  // without locks or change checks, which under Wine cost more than the rest of an open.
+  replacedWhole,
+};
+
+// The URI naming the file at utf8Path for SQLite's read-only, lock-free open.
+std::string ImmutableFileUri(const std::string& utf8Path);
+
 class TSQLiteDatabase {
 public:
   // fileName is in the ANSI code page (GBK). Opens and keys the file, which must exist: a
   // missing file is not created, its open fails.
-  TSQLiteDatabase(const std::string& fileName, const std::string& password);
+  TSQLiteDatabase(const std::string& fileName, const std::string& password,
+                  FileWrites writes = FileWrites::inPlace);
   ~TSQLiteDatabase();
   TSQLiteDatabase(const TSQLiteDatabase&) = delete;
   TSQLiteDatabase& operator=(const TSQLiteDatabase&) = delete;

@@ -165,6 +165,19 @@ TEST_F(LookupTest, AMissingOrDamagedSystemFileTakesOnlyItsOwnCodes) {
   EXPECT_FALSE(std::filesystem::exists(folder.File("lmtsys_q.db")));
 }
 
+TEST_F(LookupTest, SystemFilesAreReadInAFolderWhoseNameHoldsUriCharacters) {
+#ifdef _WIN32
+  const std::string name = "50%41 #1";
+#else
+  const std::string name = "50%41 #1?";
+#endif
+  std::filesystem::create_directory(folder.File(name));
+  const DictionarySet odd{folder.File(name + "/"), CodeScheme::sx};
+  AddDictionaryTable(odd.folder + "lmtsys_a.db", "lmt_sx", {{"工", "a"}});
+  AddDictionaryTable(odd.folder + "lmtsys_User.db", "lmt_sx", {{"式", "a"}});
+  EXPECT_EQ(LookupCandidates("a", odd, filter).records, (Texts{"1式", "0工"}));
+}
+
 TEST_F(LookupTest, AnEmptyCodeFindsNothingAndReadsNoFile) {
   const CandidateRecords found = LookupCandidates("", dictionaries, filter);
   EXPECT_TRUE(found.records.empty());

@@ -229,6 +229,15 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
   ResizeIfNeeded(window, page->size);
 }
 
+// The same on a DC of the window itself; false when none could be had.
+bool LayOutOnWindow(HWND window, const Blocks& b, LaidOutPage* page) {
+  HDC measuring = GetDC(window);
+  if (!measuring) return false;
+  LayOutPage(window, measuring, b, page);
+  ReleaseDC(window, measuring);
+  return true;
+}
+
 void DrawPage(HDC dc, const Blocks& b, const LaidOutPage& page) {
   CandidateLayout& l = ui.candidate;
   const int width = page.size.size.width;
@@ -291,19 +300,19 @@ void PaintCandidateWindow(HWND window, HDC dc) {
   UnlockAll(&b);
 }
 
+void SizeCandidateWindow(HWND window) {
+  Blocks b;
+  LaidOutPage page;
+  if (LockAll(window, &b)) LayOutOnWindow(window, b, &page);
+  UnlockAll(&b);
+}
+
 void PaintCandidateWindowUpdate(HWND window) {
   Blocks b;
   LaidOutPage page;
-  bool laidOut = false;
-  if (LockAll(window, &b)) {
-    // Sized before the paint begins, so that this one paint covers the new size: resized
-    // within it, the window would show only the part it had and paint again.
-    if (HDC measuring = GetDC(window)) {
-      LayOutPage(window, measuring, b, &page);
-      ReleaseDC(window, measuring);
-      laidOut = true;
-    }
-  }
+  // Sized before the paint begins, so that this one paint covers the new size: resized
+  // within it, the window would show only the part it had and paint again.
+  const bool laidOut = LockAll(window, &b) && LayOutOnWindow(window, b, &page);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
   if (laidOut) DrawPage(dc, b, page);

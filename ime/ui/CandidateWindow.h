@@ -17,6 +17,8 @@ void PaintCandidateWindow(HWND window, HDC dc);
 // paint covers all of it.
 void PaintCandidateWindowUpdate(HWND window);
 
+// Gives the window the size and region of the page it is about to show.
+void SizeCandidateWindow(HWND window);
 // Moves the window to where the context's composition form and the settings want it.
 void PlaceCandidateWindow(HWND window);
 // Where that placement puts the window at the size it was last given, or nothing when it

@@ -159,6 +159,9 @@ void OpenCandidateWindow(HWND uiWindow, bool withTimers) {
   }
   UnlockUiRecord(uiWindow);
   if (!window) return;
+  // Sized for its page before it is placed: placed at the size it had (the composition line
+  // alone after an emptied list), it would move again when the paint grew it.
+  SizeCandidateWindow(window);
   PlaceCandidateWindow(window);
   ShowCandCompWindow(uiWindow, SW_SHOWNOACTIVATE);
 }

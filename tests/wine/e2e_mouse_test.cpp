@@ -1,5 +1,5 @@
-// The module's candidate window on the screen, and candidates committed by a left click on
-// it, through the real input method manager, in both orientations of the window.
+// The module's candidate window on the screen and how it grows, and candidates committed by a
+// left click on it, through the real input method manager, in both orientations of the window.
 #include "tests/wine/support/CandidateWindowFixture.h"
 #include "tests/wine/support/Screenshot.h"
 
@@ -27,6 +27,35 @@ TEST_F(CandidateWindowTest, TheRowsOfTheFirstLetterReachTheScreen) {
   ASSERT_FALSE(shot.Empty());
   const int black = shot.Count(rows, [](COLORREF c) { return c == RGB(0, 0, 0); });
   EXPECT_LT(black, shot.Width() * shot.Height() / 2);
+}
+
+// The window's changes of place or size, seen as the thread's window procedures get them.
+int windowChanges = 0;
+HWND watchedWindow = nullptr;
+LRESULT CALLBACK CountWindowChanges(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->hwnd == watchedWindow && call->message == WM_WINDOWPOSCHANGED) {
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+    if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) ++windowChanges;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// After a commit the window holds only its composition line. The next first letter grows it
+// where it stands, in one change, instead of moving it at its old size and growing it after.
+TEST_F(CandidateWindowTest, TheFirstLetterGrowsTheWindowInOneChange) {
+  UseLayout(true);
+  TypeLetters("a");
+  Press(VK_SPACE);
+  watchedWindow = CandidateWindow();
+  ASSERT_NE(watchedWindow, nullptr);
+  windowChanges = 0;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountWindowChanges, nullptr,
+                                 GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  TypeLetters("a");
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(windowChanges, 1);
 }
 
 TEST_F(CandidateWindowTest, LeftClickOnAVerticalRowCommitsItsCandidate) {

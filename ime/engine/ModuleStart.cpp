@@ -16,6 +16,6 @@ void StartModule(HINSTANCE module) {
 
 void StopModule() {
   UnregisterWindowClasses();
-  FreeSharedFonts();
+  FreePaintCache();
   FreeGlobals();
 }

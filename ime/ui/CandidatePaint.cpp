@@ -244,8 +244,8 @@ void DrawPage(HDC dc, const Blocks& b, const LaidOutPage& page) {
   const int height = page.size.size.height;
   HGDIOBJ oldFont = SelectObject(dc, SharedSongFont(12));
 
-  StretchImage(dc, "candback", 0, 0, width, height);
-  StretchImage(dc, "compback", 0, 0, width, l.compLineHeight);
+  CopyStretchedImage(dc, "candback", 0, 0, width, height);
+  CopyStretchedImage(dc, "compback", 0, 0, width, l.compLineHeight);
   DrawRoundedFrame(dc, width, height);
   SetBkMode(dc, TRANSPARENT);
 

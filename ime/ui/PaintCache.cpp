@@ -16,6 +16,23 @@ struct NamedImage {
 };
 std::vector<NamedImage> images;
 
+// A bitmap stretched to one size, selected into a memory DC of its own.
+struct StretchedCopy {
+  std::string name;
+  int width = 0;
+  int height = 0;
+  int mode = 0;
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ original = nullptr;  // the DC's own bitmap, selected back before it is deleted
+  std::uint64_t lastUse = 0;
+};
+std::vector<StretchedCopy> stretchedCopies;
+std::uint64_t copiesUsed = 0;
+// Sizes kept per bitmap: a window alternates between a few (the vertical candidate window
+// between its page and its composition line alone).
+constexpr int kSizesPerImage = 4;
+
 struct SharedFont {
   int points;
   bool underline;
@@ -45,6 +62,49 @@ std::unique_ptr<CachedImage> LoadImagePixels(const char* name) {
   return image;
 }
 
+// The copy of name at the size and mode, else the one to stretch again: a new one while
+// the bitmap has fewer than kSizesPerImage, or its least recently used.
+StretchedCopy& CopyFor(const char* name, int width, int height, int mode) {
+  StretchedCopy* oldest = nullptr;
+  int sizes = 0;
+  for (StretchedCopy& copy : stretchedCopies) {
+    if (copy.name != name) continue;
+    if (copy.width == width && copy.height == height && copy.mode == mode) return copy;
+    ++sizes;
+    if (!oldest || copy.lastUse < oldest->lastUse) oldest = &copy;
+  }
+  if (sizes < kSizesPerImage || !oldest) {
+    stretchedCopies.push_back({name});
+    return stretchedCopies.back();
+  }
+  return *oldest;
+}
+
+// Stretches image into copy at the size and mode; false (with copy left unsized) when the
+// memory DC or the bitmap cannot be made.
+bool Restretch(StretchedCopy& copy, const CachedImage& image, int width, int height, int mode) {
+  copy.width = copy.height = 0;
+  if (!copy.dc) copy.dc = CreateCompatibleDC(nullptr);
+  if (!copy.dc) return false;
+  const BITMAPINFO format = CachedImageFormat(width, height);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(copy.dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return false;
+  HGDIOBJ previous = SelectObject(copy.dc, bitmap);
+  if (copy.bitmap) {
+    DeleteObject(copy.bitmap);
+  } else {
+    copy.original = previous;
+  }
+  copy.bitmap = bitmap;
+  SetStretchBltMode(copy.dc, mode);
+  StretchImagePixels(copy.dc, image, 0, 0, width, height, SRCCOPY);
+  copy.width = width;
+  copy.height = height;
+  copy.mode = mode;
+  return true;
+}
+
 }  // namespace
 
 const CachedImage* CachedImageNamed(const char* name) {
@@ -66,6 +126,29 @@ const CachedImage* CachedImageNamed(const char* name) {
   return found;
 }
 
+void CopyStretchedImage(HDC dc, const char* name, int x, int y, int width, int height) {
+  const CachedImage* image = CachedImageNamed(name);
+  if (!image || width <= 0 || height <= 0) return;
+  const int mode = GetStretchBltMode(dc);
+  AcquireSRWLockExclusive(&lock);
+  StretchedCopy& copy = CopyFor(name, width, height, mode);
+  copy.lastUse = ++copiesUsed;
+  const bool kept = copy.width == width && copy.height == height && copy.mode == mode;
+  const bool copied = (kept || Restretch(copy, *image, width, height, mode)) &&
+                      BitBlt(dc, x, y, width, height, copy.dc, 0, 0, SRCCOPY);
+  ReleaseSRWLockExclusive(&lock);
+  if (copied) return;
+  // Without the memory for a copy, stretched straight onto dc.
+  StretchImagePixels(dc, *image, x, y, width, height, SRCCOPY);
+}
+
+void StretchImagePixels(HDC dc, const CachedImage& image, int x, int y, int width, int height,
+                        DWORD rop) {
+  const BITMAPINFO format = CachedImageFormat(image.width, image.height);
+  StretchDIBits(dc, x, y, width, height, 0, 0, image.width, image.height, image.pixels.data(),
+                &format, DIB_RGB_COLORS, rop);
+}
+
 HFONT SharedSongFont(int points, bool underline) {
   AcquireSRWLockExclusive(&lock);
   HFONT found = nullptr;
@@ -80,9 +163,15 @@ HFONT SharedSongFont(int points, bool underline) {
   return found;
 }
 
-void FreeSharedFonts() {
+void FreePaintCache() {
   AcquireSRWLockExclusive(&lock);
   for (const SharedFont& entry : fonts) DeleteObject(entry.font);
   fonts.clear();
+  for (StretchedCopy& copy : stretchedCopies) {
+    if (copy.original) SelectObject(copy.dc, copy.original);
+    if (copy.bitmap) DeleteObject(copy.bitmap);
+    if (copy.dc) DeleteDC(copy.dc);
+  }
+  stretchedCopies.clear();
   ReleaseSRWLockExclusive(&lock);
 }

@@ -14,6 +14,7 @@
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/StatusClicks.h"
+#include "ime/ui/PaintCache.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
@@ -58,7 +59,7 @@ void PaintStatus(HWND window) {
   UnlockPrivateRecord(context);
   ImmUnlockIMC(himc);
 
-  StretchImage(dc, "statusback", 2, 2, ui.status.window.width, ui.status.window.height);
+  CopyStretchedImage(dc, "statusback", 2, 2, ui.status.window.width, ui.status.window.height);
   for (int i = 0; i < kStatusButtonCount; ++i) {
     if (!images[i]) continue;
     const UiRect& b = ui.status.buttons[i];

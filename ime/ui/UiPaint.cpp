@@ -13,24 +13,9 @@ HFONT CreateSongFont(int points, bool underline) {
                      "宋体");
 }
 
-namespace {
-
-void BlitImage(HDC dc, const char* name, int x, int y, int width, int height, DWORD rop) {
-  const CachedImage* image = CachedImageNamed(name);
-  if (!image) return;
-  const BITMAPINFO format = CachedImageFormat(image->width, image->height);
-  StretchDIBits(dc, x, y, width, height, 0, 0, image->width, image->height, image->pixels.data(),
-                &format, DIB_RGB_COLORS, rop);
-}
-
-}  // namespace
-
-void StretchImage(HDC dc, const char* name, int x, int y, int width, int height) {
-  BlitImage(dc, name, x, y, width, height, SRCCOPY);
-}
-
 void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height) {
-  BlitImage(dc, name, x, y, width, height, SRCAND);
+  if (const CachedImage* image = CachedImageNamed(name))
+    StretchImagePixels(dc, *image, x, y, width, height, SRCAND);
 }
 
 void FitRoundedRegion(HWND window, int width, int height) {

@@ -1,5 +1,5 @@
-// Drawing shared by the module's windows: the 宋体 fonts, the bitmaps loaded by name, the
-// rounded frame and the hand cursor.
+// Drawing shared by the module's windows: the 宋体 fonts, the button bitmaps, the rounded
+// frame and the hand cursor. Backgrounds are stretched copies (PaintCache.h).
 #pragma once
 
 #include <windows.h>
@@ -7,8 +7,6 @@
 // 宋体 with GB2312_CHARSET at the given point size; the caller deletes it.
 HFONT CreateSongFont(int points, bool underline = false);
 
-// A bitmap of the resource module stretched over the rectangle.
-void StretchImage(HDC dc, const char* name, int x, int y, int width, int height);
 // A button image combined with what is drawn (destination AND image): white stays
 // transparent. A missing bitmap leaves the place undrawn.
 void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height);

@@ -1,9 +1,14 @@
-// The bitmaps and cursor the windows load by name, and the soft keyboard's code arrays.
+// The bitmaps and cursor the windows load by name, their stretched copies, and the soft
+// keyboard's code arrays.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "ime/settings/Globals.h"
+#include "ime/ui/PaintCache.h"
 #include "ime/ui/SoftKeyboard.h"
 
 namespace {
@@ -55,6 +60,50 @@ TEST(UiResourcesTest, ButtonImagesHaveWhiteBackgroundAndInk) {
   }
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+}
+
+// A 32-bit memory bitmap to draw on, its pixels readable.
+struct Canvas {
+  Canvas(int width, int height) : width(width), height(height) {
+    BITMAPINFO format = CachedImageFormat(width, height);
+    void* bits = nullptr;
+    bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<std::uint32_t*>(bits);
+    original = SelectObject(dc, bitmap);
+  }
+  ~Canvas() {
+    SelectObject(dc, original);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  std::vector<std::uint32_t> Pixels() const {
+    GdiFlush();
+    return std::vector<std::uint32_t>(pixels, pixels + width * height);
+  }
+  int width, height;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ original = nullptr;
+  std::uint32_t* pixels = nullptr;
+};
+
+// The kept copies never stand in for another size: each size, met again after others
+// (more of them than are kept), looks as the bitmap stretched to it directly.
+TEST(UiResourcesTest, AStretchedBackgroundLooksTheSameWhicheverSizesCameBefore) {
+  globals.resourceModule = GetModuleHandleA(nullptr);
+  const CachedImage* image = CachedImageNamed("candback");
+  ASSERT_NE(image, nullptr);
+  const SIZE sizes[] = {{200, 220}, {200, 25}, {180, 220}, {250, 60},
+                        {120, 40},  {200, 25}, {200, 220}, {180, 220}};
+  for (const SIZE& size : sizes) {
+    Canvas copied(260, 230), direct(260, 230);
+    std::fill(copied.pixels, copied.pixels + 260 * 230, 0xFF00FFu);
+    std::fill(direct.pixels, direct.pixels + 260 * 230, 0xFF00FFu);
+    CopyStretchedImage(copied.dc, "candback", 3, 2, size.cx, size.cy);
+    StretchImagePixels(direct.dc, *image, 3, 2, size.cx, size.cy, SRCCOPY);
+    EXPECT_EQ(copied.Pixels(), direct.Pixels()) << size.cx << "x" << size.cy;
+  }
+  FreePaintCache();
 }
 
 TEST(UiResourcesTest, HandCursorLoads) {

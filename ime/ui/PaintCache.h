@@ -1,8 +1,8 @@
 // What the windows paint with, made once per process instead of at every paint: the
 // bitmaps of the resource module as pixels, their stretched copies, and the 宋体 fonts of
 // the candidate window.
-// Windows of several threads may paint at once: the pixels are only read, and a font may
-// be selected into several device contexts.
+// Windows of several threads may paint at once: the pixels are only read, a font may be
+// selected into several device contexts, and a stretched copy is used under a lock.
 #pragma once
 
 #include <windows.h>

@@ -167,15 +167,18 @@ TEST_F(LookupTest, AMissingOrDamagedSystemFileTakesOnlyItsOwnCodes) {
 
 TEST_F(LookupTest, SystemFilesAreReadInAFolderWhoseNameHoldsUriCharacters) {
 #ifdef _WIN32
-  const std::string name = "50%41 #1";
+#define URI_CHARACTERS " 50%41 #1"
 #else
-  const std::string name = "50%41 #1?";
+#define URI_CHARACTERS " 50%41 #1?"
 #endif
-  std::filesystem::create_directory(folder.File(name));
-  const DictionarySet odd{folder.File(name + "/"), CodeScheme::sx};
-  AddDictionaryTable(odd.folder + "lmtsys_a.db", "lmt_sx", {{"工", "a"}});
-  AddDictionaryTable(odd.folder + "lmtsys_User.db", "lmt_sx", {{"式", "a"}});
-  EXPECT_EQ(LookupCandidates("a", odd, filter).records, (Texts{"1式", "0工"}));
+  // Made through the UTF-8 name, looked up through the GBK one, as the module has it.
+  const std::string utf8Folder = folder.File(u8"词库" URI_CHARACTERS) + "/";
+  std::filesystem::create_directory(std::filesystem::u8path(utf8Folder));
+  AddDictionaryTable(utf8Folder + "lmtsys_a.db", "lmt_sx", {{"工", "a"}});
+  AddDictionaryTable(utf8Folder + "lmtsys_User.db", "lmt_sx", {{"式", "a"}});
+  const DictionarySet named{folder.File("词库" URI_CHARACTERS) + "/", CodeScheme::sx};
+#undef URI_CHARACTERS
+  EXPECT_EQ(LookupCandidates("a", named, filter).records, (Texts{"1式", "0工"}));
 }
 
 TEST_F(LookupTest, AnEmptyCodeFindsNothingAndReadsNoFile) {

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include "ime/common/AnsiText.h"
+#include "ime/common/PercentEncoding.h"
 #include "ime/dictionary/SQLiteResultText.h"
 
 namespace {
@@ -121,26 +122,13 @@ void ReadingRows(const Read& read) {
   }
 }
 
-}  // namespace
-
+// The URI naming the file at utf8Path for SQLite's read-only, lock-free open. Encoded
+// whole, the path has no "/" that SQLite could take for an authority and no "?" or "#".
 std::string ImmutableFileUri(const std::string& utf8Path) {
-  // An absolute POSIX path follows an empty authority; a Windows path (drive or UNC, with
-  // backslashes) follows the scheme directly, where SQLite sees no authority.
-  std::string uri = utf8Path.size() > 0 && utf8Path[0] == '/' ? "file://" : "file:";
-  static const char kHex[] = "0123456789ABCDEF";
-  for (const char c : utf8Path) {
-    // The bytes that would start an escape, the query or the fragment.
-    if (c == '%' || c == '?' || c == '#') {
-      const auto byte = static_cast<unsigned char>(c);
-      uri += '%';
-      uri += kHex[byte >> 4];
-      uri += kHex[byte & 0xF];
-    } else {
-      uri += c;
-    }
-  }
-  return uri + "?immutable=1";
+  return "file:" + PercentEncode(utf8Path) + "?immutable=1";
 }
+
+}  // namespace
 
 TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string& password,
                                  FileWrites writes) {

@@ -45,9 +45,6 @@ enum class FileWrites {
   replacedWhole,
 };
 
-// The URI naming the file at utf8Path for SQLite's read-only, lock-free open.
-std::string ImmutableFileUri(const std::string& utf8Path);
-
 class TSQLiteDatabase {
 public:
   // fileName is in the ANSI code page (GBK). Opens and keys the file, which must exist: a

@@ -1,5 +1,6 @@
 #include "ime/settings/WebSearchAddress.h"
 
+#include "ime/common/PercentEncoding.h"
 #include "ime/dictionary/CandidateText.h"
 
 // The deployment's addresses: a Google search that reads and writes GB2312.
@@ -16,25 +17,6 @@ std::string SearchQuery(std::string_view customPrefix, std::string_view text) {
   base += text;
   const std::size_t display = RecordDisplayLength(base);
   return base.substr(0, display);
-}
-
-std::string PercentEncode(std::string_view bytes) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    const bool unreserved = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
-                            (b >= '0' && b <= '9') || b == '-' || b == '.' || b == '_' ||
-                            b == '~';
-    if (unreserved) {
-      out += c;
-    } else {
-      out += '%';
-      out += kHex[b >> 4];
-      out += kHex[b & 0xF];
-    }
-  }
-  return out;
 }
 
 std::string WebSearchAddress(std::string_view query) {

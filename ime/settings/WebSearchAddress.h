@@ -20,9 +20,6 @@ extern const char kTypingPracticeDownload[];
 // front of the text first.
 std::string SearchQuery(std::string_view customPrefix, std::string_view text);
 
-// Every byte but the unreserved ASCII letters, digits and "-._~" as %XX (upper-case hex).
-std::string PercentEncode(std::string_view bytes);
-
 std::string WebSearchAddress(std::string_view query);
 
 // The address for a list entry's link: the search-page link unchanged, otherwise every

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ime/common/PercentEncoding.h"
 #include "ime/settings/WebSearchAddress.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/hostile/HostileRows.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ime/common/PercentEncoding.h"
 #include "ime/settings/WebSearchAddress.h"
 #include "ime/ui/TimerRules.h"
 #include "tests/native/RepeatedText.h"

@@ -182,12 +182,4 @@ TEST_F(FullCodeTest, CommaIsPunctuationInSx) {
             (std::vector<TRANSMSG>{{kWmChar, 0xA3, 1}, {kWmChar, 0xAC, 1}}));
 }
 
-// A full code that is still ambiguous beeps although its candidates are listed.
-TEST_F(FullCodeTest, AFullAmbiguousCodeBeeps) {
-  input.Type("abcdefg");
-  EXPECT_EQ(input.beeps, 0);
-  EXPECT_EQ(input.Press(Letter('h')).beeps, 1);
-  EXPECT_EQ(input.List()->dwCount, 2u);
-}
-
 }  // namespace

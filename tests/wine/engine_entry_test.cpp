@@ -115,6 +115,15 @@ TEST_F(EntryTest, SelectMakesTheBlocksAndOpensTheContextInChinese) {
   EXPECT_EQ(ImeSelect(himc_, FALSE), kAllBits);
 }
 
+// The manager's page actions reach the open list, index and value each in its place.
+TEST_F(EntryTest, PageStartAndPageSizeThroughNotifyIme) {
+  Type("a");
+  EXPECT_TRUE(NotifyIME(himc_, NI_SETCANDIDATE_PAGESTART, 0, 3));
+  EXPECT_EQ(Candidates().dwSelection, 3u);
+  EXPECT_TRUE(NotifyIME(himc_, NI_SETCANDIDATE_PAGESIZE, 0, 5));
+  EXPECT_EQ(Candidates().dwPageSize, 5u);
+}
+
 TEST_F(EntryTest, ContextUpdatesWithoutEffectAndRefusedActions) {
   Type("a");
   const PrivateRecord before = Private();

@@ -31,10 +31,13 @@ TEST_F(KeyTest, TypicalListsOfFirstLetterNextLetterNoMatchAndCommit) {
             (Trace{Composition('b', kCodeChanged), Notify(IMN_CHANGECANDIDATE, 1)}));
   EXPECT_EQ(Candidates().dwCount, 2u);  // 节 and 划 (abc)
 
-  // Nothing starts with "abz": the letter is added and taken back within the key.
+  // Nothing starts with "abz": the letter is added and taken back within the key, with the
+  // system beep.
+  const BeepCounter beeps;
   EXPECT_EQ(Press('Z').messages,
             (Trace{Composition(8, kCodeChanged), Notify(IMN_CHANGECANDIDATE, 1)}));
   EXPECT_EQ(CompositionString(), "ab");
+  EXPECT_EQ(beeps.Count(), 1);
 
   SetRowsDrawn(7);
   EXPECT_EQ(Press(VK_SPACE).messages,

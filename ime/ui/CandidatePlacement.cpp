@@ -7,6 +7,7 @@
 #include "ime/common/ImmDev.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/CaretLocation.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
 
@@ -59,6 +60,21 @@ UiPoint CaretRelative(const INPUTCONTEXT& context, UiPoint caret, UiPoint curren
   return r.position;
 }
 
+// Beside what the application shows of the composition; no final shift, which could lay
+// the window over the line.
+UiPoint BesideCaret(const CaretLocation& caret, UiPoint current, bool* move) {
+  const UiRect work = ToUiRect(globals.workArea);
+  if (caret.exactPoint) {
+    const UiPoint p = ClampIntoArea({caret.line.left, caret.line.top}, ui.candidateSize, work);
+    *move = p.x != current.x || p.y != current.y;
+    return p;
+  }
+  const PlacementResult r = BesideCaretLine(caret.line, ui.candidateSize, current,
+                                            2 * globals.borderHeight, 4 * globals.charWidth, work);
+  *move = r.move;
+  return r.position;
+}
+
 }  // namespace
 
 std::optional<UiPoint> CandidatePlacement(HWND window) {
@@ -83,6 +99,14 @@ std::optional<UiPoint> CandidatePlacement(HWND window) {
   } else if (globals.followCaret && style != CFS_DEFAULT) {
     const UiPoint caret = ToScreen(context->hWnd, context->cfCompForm.ptCurrentPos);
     target = CaretRelative(*context, caret, current, &move);
+  } else if (std::optional<CaretLocation> caret =
+                 globals.followCaret ? FindCaret(himc, *context) : std::nullopt) {
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    target = BesideCaret(*caret, {frame.left, frame.top}, &move);
+    ImmUnlockIMC(himc);
+    if (!move) return std::nullopt;
+    return target;
   } else {
     const UiRect status = StatusRect(uiWindow, *context);
     target = StatusRelativePosition(status, ui.candidate.baseWidth, workRight,

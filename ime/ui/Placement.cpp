@@ -44,7 +44,7 @@ UiPoint SidePoint(const CaretPlacementInput& in, int row, long d) {
 PlacementResult CaretRelativePlacement(const CaretPlacementInput& in) {
   long charX = in.fontWidth != 0    ? 2 * std::labs(in.fontWidth)
                : in.fontHeight != 0 ? std::labs(in.fontHeight)
-                                    : in.baseSize.height;
+                                    : in.charHeight;  // no font given: the line of a cell
   long charY = in.fontHeight != 0 ? std::labs(in.fontHeight) : charX;
   charX = Limit(charX, in.charWidth, 8L * in.baseSize.width);
   charY = Limit(charY, in.charHeight, 8L * in.baseSize.height);
@@ -73,6 +73,24 @@ PlacementResult CaretRelativePlacement(const CaretPlacementInput& in) {
                     std::abs(in.current.y - chosen.y) <= std::abs(D[5] * in.perpendicularTolerance) &&
                     !Overlaps(RectAt(in.current, in.currentSize), caretRect);
   return {!keep, chosen};
+}
+
+PlacementResult BesideCaretLine(const UiRect& line, UiSize window, UiPoint current, int gap,
+                                int tolerance, const UiRect& work) {
+  UiPoint p = ClampIntoArea({line.left, line.bottom + gap}, window, work);
+  const int below = line.bottom + gap;
+  const int above = line.top - gap - window.height;
+  if (below + window.height <= work.bottom) {
+    p.y = below;
+  } else if (above >= work.top) {
+    p.y = above;
+  } else {
+    // Room on neither side: the side with more of it, still off the line.
+    p.y = work.bottom - line.bottom >= line.top - work.top ? below : above;
+  }
+  const int passed = line.left - current.x;
+  const bool keep = current.y == p.y && (current.x == p.x || (passed >= 0 && passed <= tolerance));
+  return {!keep, keep ? current : p};
 }
 
 UiPoint StatusRelativePosition(const UiRect& status, int baseWidth, int workRight,

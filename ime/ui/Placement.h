@@ -27,6 +27,14 @@ struct PlacementResult {
 
 PlacementResult CaretRelativePlacement(const CaretPlacementInput& in);
 
+// The window beside the line of text the application reports (its caret, the first
+// character of the composition or the area its candidate form excludes): at the line's
+// left, `gap` pixels below it, or above it when it does not fit below, and never over it.
+// A window already on the chosen side whose left edge the caret has passed by at most
+// `tolerance` pixels stays, so that typing on does not move it at every key.
+PlacementResult BesideCaretLine(const UiRect& line, UiSize window, UiPoint current, int gap,
+                                int tolerance, const UiRect& workArea);
+
 // Beside the status bar: right of it, or left of it when checkOverflow is set and a window
 // of twice the base width would not fit on the right.
 UiPoint StatusRelativePosition(const UiRect& status, int baseWidth, int workRight,

@@ -80,6 +80,52 @@ TEST(CaretPlacementTest, ResultStaysInTheWorkArea) {
   EXPECT_EQ(r.position.x, 1024 - 200);
 }
 
+// A caret line 18 pixels high at (300, 200); the window is 200 x 100.
+const UiRect kCaretLine = {300, 200, 301, 218};
+const UiSize kWindow = {200, 100};
+
+TEST(CaretLineTest, BelowTheLineAtTheCaret) {
+  const PlacementResult r = BesideCaretLine(kCaretLine, kWindow, {0, 0}, 2, 64, kWork);
+  EXPECT_TRUE(r.move);
+  EXPECT_EQ(r.position.x, 300);
+  EXPECT_EQ(r.position.y, 220);
+}
+
+TEST(CaretLineTest, AboveTheLineWhenBelowDoesNotFitAndNeverOverIt) {
+  for (int top : {660, 700, 740, 750}) {
+    const UiRect line = {300, top, 301, top + 18};
+    const PlacementResult r = BesideCaretLine(line, kWindow, {0, 0}, 2, 64, kWork);
+    EXPECT_EQ(r.position.y, top - 2 - 100) << top;
+    EXPECT_FALSE(Overlaps(RectAt(r.position, kWindow), line)) << top;
+  }
+}
+
+TEST(CaretLineTest, TooTallForEitherSideTakesTheLargerOneOffTheLine) {
+  const UiRect line = {300, 100, 301, 118};
+  const PlacementResult r = BesideCaretLine(line, {200, 700}, {0, 0}, 2, 64, kWork);
+  EXPECT_EQ(r.position.y, 120);
+}
+
+TEST(CaretLineTest, KeptInsideTheWorkAreaSideways) {
+  const UiRect line = {1000, 200, 1001, 218};
+  EXPECT_EQ(BesideCaretLine(line, kWindow, {0, 0}, 2, 64, kWork).position.x, 1024 - 200);
+}
+
+TEST(CaretLineTest, TypingOnMovesTheWindowOnlyPastTheTolerance) {
+  const UiPoint placed = {300, 220};
+  UiRect line = kCaretLine;
+  line.left += 40;  // two characters typed
+  EXPECT_FALSE(BesideCaretLine(line, kWindow, placed, 2, 64, kWork).move);
+  line.left += 40;
+  const PlacementResult r = BesideCaretLine(line, kWindow, placed, 2, 64, kWork);
+  EXPECT_TRUE(r.move);
+  EXPECT_EQ(r.position.x, 380);
+  line.left = 290;  // back before the window's edge
+  EXPECT_TRUE(BesideCaretLine(line, kWindow, placed, 2, 64, kWork).move);
+  line = {300, 240, 301, 258};  // a new line
+  EXPECT_TRUE(BesideCaretLine(line, kWindow, placed, 2, 64, kWork).move);
+}
+
 TEST(StatusRelativeTest, RightOfTheBarOrLeftWhenTwiceTheBaseDoesNotFit) {
   const UiRect status = {100, 700, 286, 726};
   EXPECT_EQ(StatusRelativePosition(status, 200, 1024, true).x, 290);

@@ -8,6 +8,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/CaretLocation.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
 
@@ -54,7 +55,7 @@ UiPoint CaretRelative(const INPUTCONTEXT& context, UiPoint caret, UiPoint curren
   in.perpendicularTolerance = static_cast<int>(globals.perpendicularTolerance);
   in.cx = globals.borderWidth;
   in.cy = globals.borderHeight;
-  in.workArea = ToUiRect(globals.workArea);
+  in.workArea = WorkAreaAt(caret);
   const PlacementResult r = CaretRelativePlacement(in);
   *move = r.move;
   return r.position;
@@ -63,7 +64,7 @@ UiPoint CaretRelative(const INPUTCONTEXT& context, UiPoint caret, UiPoint curren
 // Beside what the application shows of the composition; no final shift, which could lay
 // the window over the line.
 UiPoint BesideCaret(const CaretLocation& caret, UiPoint current, bool* move) {
-  const UiRect work = ToUiRect(globals.workArea);
+  const UiRect work = WorkAreaAround(caret.line);
   if (caret.exactPoint) {
     const UiPoint p = ClampIntoArea({caret.line.left, caret.line.top}, ui.candidateSize, work);
     *move = p.x != current.x || p.y != current.y;
@@ -90,7 +91,6 @@ std::optional<UiPoint> CandidatePlacement(HWND window) {
   UiPoint target = current;
   bool move = false;
   const DWORD style = context->cfCompForm.dwStyle;
-  const int workRight = globals.workArea.right;
 
   if (globals.followCaret && (style & CFS_FORCE_POSITION)) {
     const UiPoint forced = ToScreen(context->hWnd, context->cfCompForm.ptCurrentPos);
@@ -109,14 +109,15 @@ std::optional<UiPoint> CandidatePlacement(HWND window) {
     return target;
   } else {
     const UiRect status = StatusRect(uiWindow, *context);
-    target = StatusRelativePosition(status, ui.candidate.baseWidth, workRight,
+    target = StatusRelativePosition(status, ui.candidate.baseWidth, WorkAreaAround(status).right,
                                     globals.followCaret != 0);
     move = target.x != current.x || target.y != current.y;
     if (move) context->cfCompForm.ptCurrentPos = ToClient(context->hWnd, target);
   }
   ImmUnlockIMC(himc);
   if (!move) return std::nullopt;
-  return FinalCandidatePosition(target, ui.candidateSize, ToUiRect(globals.workArea));
+  return FinalCandidatePosition(target, ui.candidateSize,
+                                WorkAreaAround(RectAt(target, ui.candidateSize)));
 }
 
 void PlaceCandidateWindow(HWND window) {

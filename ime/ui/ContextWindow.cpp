@@ -9,6 +9,7 @@
 #include "ime/settings/ListFiles.h"
 #include "ime/settings/WebSearch.h"
 #include "ime/settings/WebSearchAddress.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiState.h"
 
@@ -118,7 +119,8 @@ void PaintContext(HWND window) {
 
   RECT status = {};
   if (ui.contextStatusWindow && GetWindowRect(ui.contextStatusWindow, &status)) {
-    const UiPoint p = ContextWindowPosition(ToUiRect(status), c.size);
+    const UiPoint p = ContextWindowPosition(ToUiRect(status), c.size,
+                                            WorkAreaAround(ToUiRect(status)));
     SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }

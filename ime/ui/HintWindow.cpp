@@ -5,6 +5,7 @@
 
 #include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiState.h"
 
@@ -52,7 +53,7 @@ void PaintHint(HWND window) {
   POINT cursor = {};
   GetCursorPos(&cursor);
   const UiPoint p = HintPosition(ui.hint.placement, ToUiRect(owner), {width, height},
-                                 {cursor.x, cursor.y}, ui.hint.anchor, ToUiRect(globals.workArea));
+                                 {cursor.x, cursor.y}, ui.hint.anchor, WorkAreaAround(ToUiRect(owner)));
   SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

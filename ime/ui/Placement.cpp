@@ -122,9 +122,9 @@ UiPoint HintPosition(HintPlacement kind, const UiRect& owner, UiSize hint, UiPoi
     p.y = cursor.y + hint.height + 20 > work.bottom ? owner.top + anchor : cursor.y + 20;
   } else {
     p.x = anchor + hint.width > work.right ? work.right - hint.width : anchor;
-    if (anchor < 0) p.x = 0;
+    if (p.x < work.left) p.x = work.left;
     if (kind == HintPlacement::kAboveOwner) {
-      p.y = owner.top - hint.height < 0 ? owner.bottom : owner.top - hint.height;
+      p.y = owner.top - hint.height < work.top ? owner.bottom : owner.top - hint.height;
     } else {
       p.y = owner.bottom + hint.height > work.bottom ? owner.top - hint.height : owner.bottom;
     }
@@ -137,14 +137,14 @@ UiPoint HintPosition(HintPlacement kind, const UiRect& owner, UiSize hint, UiPoi
   return p;
 }
 
-UiPoint ContextWindowPosition(const UiRect& status, UiSize popup) {
+UiPoint ContextWindowPosition(const UiRect& status, UiSize popup, const UiRect& work) {
   UiPoint p = {status.right - popup.width, status.top - popup.height + 2};
-  if (p.y < 0) p.y = status.bottom + 2;
+  if (p.y < work.top) p.y = status.bottom + 2;
   return p;
 }
 
 int QuarterOf(UiPoint topLeft, const UiRect& work) {
-  return 2 * (topLeft.y > work.bottom / 2) + (topLeft.x > work.right / 2);
+  return 2 * (topLeft.y > work.top + work.Height() / 2) + (topLeft.x > work.left + work.Width() / 2);
 }
 
 bool SoftKeyboardPosition(unsigned occupied, UiSize keyboard, const UiRect& work,
@@ -156,6 +156,10 @@ bool SoftKeyboardPosition(unsigned occupied, UiSize keyboard, const UiRect& work
     return true;
   }
   return false;
+}
+
+UiPoint CentredIn(UiSize window, const UiRect& work) {
+  return {work.left + (work.Width() - window.width) / 2, work.top + (work.Height() - window.height) / 2};
 }
 
 UiPoint DragFramePosition(UiPoint cursor, UiPoint offset, UiSize window, const UiRect& work) {

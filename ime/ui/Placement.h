@@ -55,8 +55,8 @@ UiPoint HintPosition(HintPlacement kind, const UiRect& owner, UiSize hint, UiPoi
                      int anchor, const UiRect& workArea);
 
 // The context window above the status bar's right end, or below the bar when above would
-// leave the screen.
-UiPoint ContextWindowPosition(const UiRect& status, UiSize popup);
+// leave the work area.
+UiPoint ContextWindowPosition(const UiRect& status, UiSize popup, const UiRect& workArea);
 
 // Quarters of the work area: 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
 int QuarterOf(UiPoint topLeft, const UiRect& workArea);
@@ -64,6 +64,9 @@ int QuarterOf(UiPoint topLeft, const UiRect& workArea);
 // of quarters. False when every quarter is taken.
 bool SoftKeyboardPosition(unsigned occupied, UiSize keyboard, const UiRect& workArea,
                           UiPoint* position);
+
+// A dialog in the middle of the work area.
+UiPoint CentredIn(UiSize window, const UiRect& workArea);
 
 // The top-left of a dragged window's frame: cursor minus the grab offset, kept in the area.
 UiPoint DragFramePosition(UiPoint cursor, UiPoint offset, UiSize window, const UiRect& workArea);

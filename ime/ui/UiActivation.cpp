@@ -9,6 +9,7 @@
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineCalls.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiChildren.h"
 #include "ime/ui/UiOperations.h"
 #include "ime/ui/UiRecord.h"
@@ -79,8 +80,9 @@ void CompositionNextToStatus(HIMC himc, LPINPUTCONTEXT context) {
   if (!(context->cfCompForm.dwStyle & CFS_FORCE_POSITION) || !globals.verticalLayout) return;
   POINT status = {};
   ImmGetStatusWindowPos(himc, &status);
+  const UiRect work = WorkAreaAround(RectAt({status.x, status.y}, ui.status.window));
   const UiPoint p = CompositionBesideStatus({status.x, status.y}, ui.status.window,
-                                            ui.candidate.baseWidth, globals.workArea.right,
+                                            ui.candidate.baseWidth, work.right,
                                             GetSystemMetrics(SM_CXBORDER),
                                             GetSystemMetrics(SM_CYBORDER));
   POINT client = {p.x, p.y};
@@ -115,7 +117,11 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
 
 void ApplyOrientation(HIMC himc) {
   if (!globals.verticalLayout) {
-    POINT p = {0, globals.workArea.bottom - ui.status.window.height};
+    // The bottom left of the monitor the bar is on.
+    POINT status = {};
+    ImmGetStatusWindowPos(himc, &status);
+    const UiRect work = WorkAreaAround(RectAt({status.x, status.y}, ui.status.window));
+    POINT p = {work.left, work.bottom - ui.status.window.height};
     ImmSetStatusWindowPos(himc, &p);
   }
   ResetCandidateLayout(globals.verticalLayout != 0);

@@ -82,7 +82,7 @@ void MoveButtonsToRightEdge(CandidateLayout& l, int width) {
 }
 
 HorizontalRows PlaceHorizontalRows(const CandidateLayout& l, const int* rowWidths, int rowCount,
-                                   int workRight) {
+                                   int workWidth) {
   HorizontalRows rows = {};
   const UiRect& area = l.candidateArea;
   for (UiRect& slot : rows.slots) slot = {area.left, area.top, area.left, area.bottom};
@@ -90,7 +90,7 @@ HorizontalRows PlaceHorizontalRows(const CandidateLayout& l, const int* rowWidth
   const int count = std::min(rowCount, kCandidateSlotCount);
   for (int k = 0; k < count; ++k) {
     const int step = rowWidths[k] + 3;
-    if (rows.windowWidth + step > workRight) break;
+    if (rows.windowWidth + step > workWidth) break;
     const int left = k == 0 ? area.left : rows.slots[k - 1].right + 3;
     rows.slots[k] = {left, area.top, left + rowWidths[k], area.bottom};
     rows.windowWidth = k == 0 ? 4 * l.cx + 84 + step : rows.windowWidth + step;

@@ -51,9 +51,10 @@ struct HorizontalRows {
   int windowWidth;   // running width after the last placed row (base width when none)
 };
 
-// Places rows of the given widths left to right while the window stays inside workRight.
+// Places rows of the given widths left to right while the window stays no wider than the
+// work area (workWidth: the width of its monitor's work area, wherever that lies).
 HorizontalRows PlaceHorizontalRows(const CandidateLayout& layout, const int* rowWidths,
-                                   int rowCount, int workRight);
+                                   int rowCount, int workWidth);
 // The vertical window width for rows of the given widths: the base width, widened to the
 // widest row + 8.
 int VerticalRowsWidth(const CandidateLayout& layout, const int* rowWidths, int rowCount);

@@ -25,6 +25,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MonitorArea.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintCache.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsDialog.cpp

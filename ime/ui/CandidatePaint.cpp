@@ -170,12 +170,13 @@ void DrawQueryAndSearchText(HDC dc) {
     const std::string& text = queryList.entries[queryList.currentIndex].text;
     SelectObject(dc, queryHovered ? underlined : plain);
     SetTextColor(dc, queryHovered ? kBlue : kBlack);
-    TextOutA(dc, l.queryText.left, l.queryText.top + 4, text.data(), static_cast<int>(text.size()));
+    TextOutA(dc, l.queryText.left, l.queryText.top + Px(l, 4), text.data(),
+             static_cast<int>(text.size()));
   }
   if (!ui.searchText.empty()) {
     SelectObject(dc, ui.searchTextHovered ? underlined : plain);
     SetTextColor(dc, ui.searchTextHovered ? kBlue : kBlack);
-    TextOutA(dc, l.searchText.left, l.searchText.top + 4, ui.searchText.data(),
+    TextOutA(dc, l.searchText.left, l.searchText.top + Px(l, 4), ui.searchText.data(),
              static_cast<int>(ui.searchText.size()));
   }
   RestoreDC(dc, saved);
@@ -183,19 +184,20 @@ void DrawQueryAndSearchText(HDC dc) {
 
 void DrawButtons(HDC dc, const CandidateList* list) {
   const CandidateLayout& l = ui.candidate;
-  DrawButtonImage(dc, "search", l.searchModeButton.left, l.searchModeButton.top, 20, 20);
+  const int image = Px(l, 20);
+  DrawButtonImage(dc, "search", l.searchModeButton.left, l.searchModeButton.top, image, image);
   const bool canPageUp = list->dwSelection > 0;
   const bool canPageDown = list->dwSelection + list->dwPageSize < list->dwCount;
   DrawButtonImage(dc, canPageUp ? "CandU" : "candudis", l.pageUp.left, l.pageUp.top,
-                  l.pageUp.Width(), 20);
+                  l.pageUp.Width(), image);
   DrawButtonImage(dc, canPageDown ? "CandD" : "CandDdis", l.pageDown.left, l.pageDown.top,
-                  l.pageDown.Width(), 20);
+                  l.pageDown.Width(), image);
   if (l.queryListShown) {
     DrawButtonImage(dc, queryList.playing ? "adlistoff" : "adliston", l.playButton.left,
-                    l.playButton.top, 20, 20);
+                    l.playButton.top, image, image);
   }
   DrawButtonImage(dc, l.queryListShown ? "adlisthide" : "adlistshow", l.queryListButton.left,
-                  l.queryListButton.top, 20, 20);
+                  l.queryListButton.top, image, image);
 }
 
 // The page laid out: its rows, their slots (horizontal layout) and the window's size.

@@ -64,7 +64,7 @@ void PaintStatus(HWND window) {
   for (int i = 0; i < kStatusButtonCount; ++i) {
     if (!images[i]) continue;
     const UiRect& b = ui.status.buttons[i];
-    DrawButtonImage(dc, images[i], b.left, b.top, kStatusButtonSize, kStatusButtonSize);
+    DrawButtonImage(dc, images[i], b.left, b.top, ui.status.buttonSize, ui.status.buttonSize);
   }
   EndPaint(window, &ps);
 }

@@ -9,6 +9,7 @@
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineCalls.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/DisplayScale.h"
 #include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiChildren.h"
 #include "ime/ui/UiOperations.h"
@@ -69,6 +70,25 @@ void ChangeOrientation(HWND uiWindow, HIMC himc) {
   ApplyOrientation(himc);
 }
 
+// A window of another display scale (a per-monitor aware application on another monitor)
+// lays the windows out again: the candidate window is made anew at the next composition,
+// the status bar takes its new size.
+void FollowDisplayScale(HWND uiWindow, HWND appWindow) {
+  const int dpi = WindowDpi(appWindow);
+  if (dpi == ui.dpi) return;
+  ApplyDisplayScale(dpi);
+  DestroyCandidateWindow(uiWindow);
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  HWND status = record->statusWnd;
+  UnlockUiRecord(uiWindow);
+  if (status) {
+    SetWindowPos(status, nullptr, 0, 0, ui.status.window.width, ui.status.window.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(status, nullptr, TRUE);
+  }
+}
+
 bool CapsLockOn() {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
@@ -109,6 +129,7 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
   globals.verticalLayout = vertical;
   if (vertical != ui.lastLayout) ChangeOrientation(uiWindow, himc);
   ui.lastLayout = vertical;
+  FollowDisplayScale(uiWindow, context->hWnd);
   FollowCapsLock(himc, CapsLockOn());
   CompositionNextToStatus(himc, context);
 }

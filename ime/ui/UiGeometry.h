@@ -33,6 +33,9 @@ inline bool Overlaps(const UiRect& a, const UiRect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// A length of the 96-DPI layout at a display's DPI, rounded to the nearest pixel.
+inline int AtDpi(int pixels, int dpi) { return (pixels * dpi + (pixels < 0 ? -48 : 48)) / 96; }
+
 // A screen point in one 32-bit value, as window messages carry it: x in the low 16 bits,
 // y in the high 16 bits, each signed, so that monitors left of and above the primary one
 // (negative coordinates) survive the round trip.

@@ -22,6 +22,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DisplayScale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp

@@ -6,8 +6,10 @@ programs' icon, and writes the resource-script fragments that name them.
     make-bitmaps.py --installer OUTPUT_DIR [FONT]  the installer's, uninstaller's, updater's
 
 Every image is drawn here from primitives and the CJK font, at the size the windows draw
-it. The windows combine the button images with their background by AND, so white is the
-transparent colour of every button image.
+it at 96 DPI. Each button image is also drawn twice as large, under its name + "2X": on
+scaled displays the windows draw from that one, so that the buttons stay sharp. The windows
+combine the button images with their background by AND, so white is the transparent colour
+of every button image.
 """
 import os
 import struct
@@ -24,12 +26,72 @@ GREEN = (20, 130, 60)
 GREY = (150, 150, 150)
 
 
+# The scale the button images are being drawn at: 1, or 2 for the larger variants.
+SCALE = 1
+
+
+class ScaledDraw:
+    """An ImageDraw taking the coordinates of the 96-DPI image: boxes cover the same pixels
+    at SCALE times the size, lines and points keep their place at the pixels' centres, and
+    widths and radii grow with the scale."""
+
+    def __init__(self, draw, scale):
+        self.draw, self.scale = draw, scale
+
+    def _point(self, x, y):
+        half = (self.scale - 1) / 2
+        return (x * self.scale + half, y * self.scale + half)
+
+    def _box(self, box):
+        s = self.scale
+        x0, y0, x1, y1 = box
+        return (x0 * s, y0 * s, (x1 + 1) * s - 1, (y1 + 1) * s - 1)
+
+    def _points(self, xy):
+        if xy and isinstance(xy[0], (tuple, list)):
+            return [self._point(*p) for p in xy]
+        return [c for i in range(0, len(xy), 2) for c in self._point(xy[i], xy[i + 1])]
+
+    def _widths(self, kw):
+        for key in ("width", "radius"):
+            if key in kw:
+                kw[key] = kw[key] * self.scale
+        if "width" not in kw:
+            kw["width"] = self.scale
+        return kw
+
+    def ellipse(self, box, **kw):
+        self.draw.ellipse(self._box(box), **self._widths(kw))
+
+    def rectangle(self, box, **kw):
+        self.draw.rectangle(self._box(box), **self._widths(kw))
+
+    def rounded_rectangle(self, box, **kw):
+        self.draw.rounded_rectangle(self._box(box), **self._widths(kw))
+
+    def pieslice(self, box, start, end, **kw):
+        self.draw.pieslice(self._box(box), start, end, **self._widths(kw))
+
+    def line(self, xy, **kw):
+        self.draw.line(self._points(xy), **self._widths(kw))
+
+    def polygon(self, xy, **kw):
+        self.draw.polygon(self._points(xy), **kw)
+
+    def textbbox(self, xy, text, font):
+        box = self.draw.textbbox((xy[0] * self.scale, xy[1] * self.scale), text, font=font)
+        return tuple(c / self.scale for c in box)
+
+    def text(self, xy, text, font, fill):
+        self.draw.text((xy[0] * self.scale, xy[1] * self.scale), text, font=font, fill=fill)
+
+
 class Painter:
     def __init__(self, font_path):
         self.font_path = font_path
 
     def font(self, size):
-        return ImageFont.truetype(self.font_path, size)
+        return ImageFont.truetype(self.font_path, size * SCALE)
 
     def text_centred(self, draw, box, text, size, colour):
         font = self.font(size)
@@ -40,8 +102,9 @@ class Painter:
 
 
 def blank(size, colour=WHITE):
-    image = Image.new("RGB", size, colour)
-    return image, ImageDraw.Draw(image)
+    image = Image.new("RGB", (size[0] * SCALE, size[1] * SCALE), colour)
+    draw = ImageDraw.Draw(image)
+    return image, (ScaledDraw(draw, SCALE) if SCALE > 1 else draw)
 
 
 def glyph_button(painter, text, colour, size=14, frame=None):
@@ -168,6 +231,10 @@ def gradient(size, top, bottom, border=None):
     if border:
         draw.rectangle((0, 0, width - 1, height - 1), outline=border)
     return image
+
+
+# Drawn at one size only: stretched backgrounds.
+BACKGROUNDS = ("statusback", "candback", "compback")
 
 
 def images(painter):
@@ -410,8 +477,14 @@ def main():
         write_fragment(os.path.join(out, "lumatori-icon.rc"), "the programs' icon.",
                        ['MAINICON ICON "%s"' % icon])
         return
+    global SCALE
+    drawn = images(painter)
+    SCALE = 2
+    larger = {name + "2X": image for name, image in images(painter).items()
+              if name not in BACKGROUNDS}
+    SCALE = 1
     lines = []
-    for name, image in images(painter).items():
+    for name, image in list(drawn.items()) + list(larger.items()):
         path = os.path.join(out, name + ".bmp")
         image.save(path, "BMP")
         lines.append('%s BITMAP "%s"' % (name, path))

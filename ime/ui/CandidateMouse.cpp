@@ -18,6 +18,7 @@
 #include "ime/ui/CandidateRows.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/HintWindow.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
@@ -321,11 +322,12 @@ void CandidateMouseLeave(HWND window) {
 // The drop pins the window: the composition form becomes a forced position there.
 void CandidateDragEnd(HWND window) {
   const UiPoint dropped = EndWindowDrag(window);
-  const RECT& work = globals.workArea;
+  const UiSize base = {ui.candidate.baseWidth, ui.candidate.baseHeight};
+  const UiRect work = WorkAreaAround(RectAt(dropped, base));
   int x = dropped.x;
   int y = dropped.y;
-  x = x < work.left ? work.left : std::min(x, static_cast<int>(work.right) - ui.candidate.baseWidth);
-  y = y < work.top ? work.top : std::min(y, static_cast<int>(work.bottom) - ui.candidate.baseHeight);
+  x = x < work.left ? work.left : std::min(x, work.right - base.width);
+  y = y < work.top ? work.top : std::min(y, work.bottom - base.height);
   HIMC himc = CandidateContext(window);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return;

@@ -15,6 +15,7 @@
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/CandidateRows.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/PaintCache.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiRecord.h"
@@ -92,7 +93,7 @@ std::string ShownSearchText(const InputFacts& facts, std::string_view firstRow) 
 // The rows of the current page and, horizontally, their slots. Backward fill (page-up in
 // the horizontal layout) keeps as many entries from the page's end as fit and shows them in
 // list order, so that the first shown row is the entry at dwSelection.
-int BuildRows(HDC dc, CandidateList* list, const InputFacts& facts,
+int BuildRows(HDC dc, int workWidth, CandidateList* list, const InputFacts& facts,
               PageRow (&rows)[kCandidateSlotCount], int* rowsWidth, HorizontalRows* slots) {
   const CandidateLayout& layout = ui.candidate;
   const unsigned count = list->dwCount < kMaxCandidates ? list->dwCount : kMaxCandidates;
@@ -103,7 +104,6 @@ int BuildRows(HDC dc, CandidateList* list, const InputFacts& facts,
   unsigned start = first;
   std::uint32_t selection = list->dwSelection;
   int n = static_cast<int>(end - first);
-  const int workRight = globals.workArea.right;
 
   if (!layout.vertical && list->backwardFill && n > 0) {
     int widths[kCandidateSlotCount] = {};
@@ -111,7 +111,7 @@ int BuildRows(HDC dc, CandidateList* list, const InputFacts& facts,
       const std::string row = CandidateRowText(k, RecordText(list, end - 1 - k));
       widths[k] = TextWidth(dc, row.data(), static_cast<int>(row.size()));
     }
-    n = PlaceHorizontalRows(layout, widths, n, workRight).placed;
+    n = PlaceHorizontalRows(layout, widths, n, workWidth).placed;
     start = end - n;
     if (n > 0) selection = start;
   }
@@ -128,7 +128,7 @@ int BuildRows(HDC dc, CandidateList* list, const InputFacts& facts,
   if (layout.vertical) {
     *rowsWidth = VerticalRowsWidth(layout, widths, n);
   } else {
-    *slots = PlaceHorizontalRows(layout, widths, n, workRight);
+    *slots = PlaceHorizontalRows(layout, widths, n, workWidth);
     n = slots->placed;
     *rowsWidth = slots->windowWidth;
   }
@@ -148,8 +148,8 @@ void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   ui.candidateSize = wanted.size;
   FitRoundedRegion(window, width, height);
   if (!differs && !wanted.forceResize) return;
-  const bool outside = r.left + width > globals.workArea.right ||
-                       r.top + height > globals.workArea.bottom - 10;
+  const UiRect work = WorkAreaOfWindow(window);
+  const bool outside = r.left + width > work.right || r.top + height > work.bottom - 10;
   const std::optional<UiPoint> placed = outside ? CandidatePlacement(window) : std::nullopt;
   const UiPoint p = placed ? *placed : UiPoint{r.left, r.top};
   if (differs || p.x != r.left || p.y != r.top)
@@ -170,12 +170,13 @@ void DrawQueryAndSearchText(HDC dc) {
     const std::string& text = queryList.entries[queryList.currentIndex].text;
     SelectObject(dc, queryHovered ? underlined : plain);
     SetTextColor(dc, queryHovered ? kBlue : kBlack);
-    TextOutA(dc, l.queryText.left, l.queryText.top + 4, text.data(), static_cast<int>(text.size()));
+    TextOutA(dc, l.queryText.left, l.queryText.top + Px(l, 4), text.data(),
+             static_cast<int>(text.size()));
   }
   if (!ui.searchText.empty()) {
     SelectObject(dc, ui.searchTextHovered ? underlined : plain);
     SetTextColor(dc, ui.searchTextHovered ? kBlue : kBlack);
-    TextOutA(dc, l.searchText.left, l.searchText.top + 4, ui.searchText.data(),
+    TextOutA(dc, l.searchText.left, l.searchText.top + Px(l, 4), ui.searchText.data(),
              static_cast<int>(ui.searchText.size()));
   }
   RestoreDC(dc, saved);
@@ -183,19 +184,20 @@ void DrawQueryAndSearchText(HDC dc) {
 
 void DrawButtons(HDC dc, const CandidateList* list) {
   const CandidateLayout& l = ui.candidate;
-  DrawButtonImage(dc, "search", l.searchModeButton.left, l.searchModeButton.top, 20, 20);
+  const int image = Px(l, 20);
+  DrawButtonImage(dc, "search", l.searchModeButton.left, l.searchModeButton.top, image, image);
   const bool canPageUp = list->dwSelection > 0;
   const bool canPageDown = list->dwSelection + list->dwPageSize < list->dwCount;
   DrawButtonImage(dc, canPageUp ? "CandU" : "candudis", l.pageUp.left, l.pageUp.top,
-                  l.pageUp.Width(), 20);
+                  l.pageUp.Width(), image);
   DrawButtonImage(dc, canPageDown ? "CandD" : "CandDdis", l.pageDown.left, l.pageDown.top,
-                  l.pageDown.Width(), 20);
+                  l.pageDown.Width(), image);
   if (l.queryListShown) {
     DrawButtonImage(dc, queryList.playing ? "adlistoff" : "adliston", l.playButton.left,
-                    l.playButton.top, 20, 20);
+                    l.playButton.top, image, image);
   }
   DrawButtonImage(dc, l.queryListShown ? "adlisthide" : "adlistshow", l.queryListButton.left,
-                  l.queryListButton.top, 20, 20);
+                  l.queryListButton.top, image, image);
 }
 
 // The page laid out: its rows, their slots (horizontal layout) and the window's size.
@@ -213,7 +215,8 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
 
   CandidateList* list = CandidateListOf(b.candidates);
   int rowsWidth = l.baseWidth;
-  page->rowCount = BuildRows(dc, list, b.record->facts, page->rows, &rowsWidth, &page->slots);
+  page->rowCount = BuildRows(dc, WorkAreaOfWindow(window).Width(), list, b.record->facts,
+                             page->rows, &rowsWidth, &page->slots);
   for (int k = 0; k < kCandidateSlotCount; ++k) ui.horizontalSlots[k] = page->slots.slots[k];
 
   if (!ui.searchText.empty()) {

@@ -7,6 +7,8 @@
 #include "ime/common/ImmDev.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/CaretLocation.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
 
@@ -53,8 +55,23 @@ UiPoint CaretRelative(const INPUTCONTEXT& context, UiPoint caret, UiPoint curren
   in.perpendicularTolerance = static_cast<int>(globals.perpendicularTolerance);
   in.cx = globals.borderWidth;
   in.cy = globals.borderHeight;
-  in.workArea = ToUiRect(globals.workArea);
+  in.workArea = WorkAreaAt(caret);
   const PlacementResult r = CaretRelativePlacement(in);
+  *move = r.move;
+  return r.position;
+}
+
+// Beside what the application shows of the composition; no final shift, which could lay
+// the window over the line.
+UiPoint BesideCaret(const CaretLocation& caret, UiPoint current, bool* move) {
+  const UiRect work = WorkAreaAround(caret.line);
+  if (caret.exactPoint) {
+    const UiPoint p = ClampIntoArea({caret.line.left, caret.line.top}, ui.candidateSize, work);
+    *move = p.x != current.x || p.y != current.y;
+    return p;
+  }
+  const PlacementResult r = BesideCaretLine(caret.line, ui.candidateSize, current,
+                                            2 * globals.borderHeight, 4 * globals.charWidth, work);
   *move = r.move;
   return r.position;
 }
@@ -74,7 +91,6 @@ std::optional<UiPoint> CandidatePlacement(HWND window) {
   UiPoint target = current;
   bool move = false;
   const DWORD style = context->cfCompForm.dwStyle;
-  const int workRight = globals.workArea.right;
 
   if (globals.followCaret && (style & CFS_FORCE_POSITION)) {
     const UiPoint forced = ToScreen(context->hWnd, context->cfCompForm.ptCurrentPos);
@@ -83,16 +99,25 @@ std::optional<UiPoint> CandidatePlacement(HWND window) {
   } else if (globals.followCaret && style != CFS_DEFAULT) {
     const UiPoint caret = ToScreen(context->hWnd, context->cfCompForm.ptCurrentPos);
     target = CaretRelative(*context, caret, current, &move);
+  } else if (std::optional<CaretLocation> caret =
+                 globals.followCaret ? FindCaret(himc, *context) : std::nullopt) {
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    target = BesideCaret(*caret, {frame.left, frame.top}, &move);
+    ImmUnlockIMC(himc);
+    if (!move) return std::nullopt;
+    return target;
   } else {
     const UiRect status = StatusRect(uiWindow, *context);
-    target = StatusRelativePosition(status, ui.candidate.baseWidth, workRight,
+    target = StatusRelativePosition(status, ui.candidate.baseWidth, WorkAreaAround(status).right,
                                     globals.followCaret != 0);
     move = target.x != current.x || target.y != current.y;
     if (move) context->cfCompForm.ptCurrentPos = ToClient(context->hWnd, target);
   }
   ImmUnlockIMC(himc);
   if (!move) return std::nullopt;
-  return FinalCandidatePosition(target, ui.candidateSize, ToUiRect(globals.workArea));
+  return FinalCandidatePosition(target, ui.candidateSize,
+                                WorkAreaAround(RectAt(target, ui.candidateSize)));
 }
 
 void PlaceCandidateWindow(HWND window) {

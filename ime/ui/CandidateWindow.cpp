@@ -36,7 +36,9 @@ LRESULT CandidateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       CandidateMouseLeave(window);
       return 0;
     case WM_IME_NOTIFY:
-      if (wParam == IMN_SETCOMPOSITIONWINDOW) PlaceCandidateWindow(window);
+      if (wParam == IMN_SETCOMPOSITIONWINDOW || wParam == IMN_SETCANDIDATEPOS) {
+        PlaceCandidateWindow(window);
+      }
       return 0;
     case WM_DESTROY: {
       if (IsDragging(window)) CancelWindowDrag(window);

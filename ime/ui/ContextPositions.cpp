@@ -1,11 +1,12 @@
 #include "ime/ui/ContextPositions.h"
 
 #include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiState.h"
 
 void InitContextPositions(LPINPUTCONTEXT context) {
   if (!IsWindow(context->hWnd)) return;
-  const RECT& area = globals.workArea;
+  const UiRect area = WorkAreaOfWindow(context->hWnd);
   if (!(context->fdwInit & INIT_STATUSWNDPOS)) {
     POINT origin = {0, 0};
     ClientToScreen(context->hWnd, &origin);

@@ -9,6 +9,7 @@
 #include "ime/settings/ListFiles.h"
 #include "ime/settings/WebSearch.h"
 #include "ime/settings/WebSearchAddress.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiState.h"
 
@@ -35,21 +36,22 @@ ContextLayout Measure(HDC dc) {
   GetTextExtentPoint32A(dc, kHomeText, sizeof kHomeText - 1, &home);
   c.th = home.cy;
   // The home text starts at x = 12 and the close button at a - 5: leave room for both.
-  c.a = home.cx + kCloseButtonRoom;
+  c.a = home.cx + Scaled(kCloseButtonRoom);
   const int count = static_cast<int>(linkList.entries.size());
   for (int i = ui.contextFirstEntry; i < count && i < ui.contextFirstEntry + kEntriesPerPage; ++i) {
     const std::string& text = linkList.entries[i].text;
     const int length = text.empty() ? 0 : static_cast<int>(text.size()) - 1;
-    c.a = std::max(c.a, TextWidth(dc, text.data(), length) + 10);
+    c.a = std::max(c.a, TextWidth(dc, text.data(), length) + Scaled(10));
   }
   const int a = c.a;
   const int th = c.th;
-  c.home = {2, 4, a, th + 10};
-  c.list = {2, th + 12, a, th + 156};
-  c.pageButtons = {a - 24, th + 158, a + 8, th + 174};
-  c.close = {a - 5, 4, a + 7, 20};
-  c.search = {10, th + 162, a - 26, th + 174};
-  c.size = {a + 14, th + 178};
+  const auto s = Scaled;
+  c.home = {s(2), s(4), a, th + s(10)};
+  c.list = {s(2), th + s(12), a, th + s(156)};
+  c.pageButtons = {a - s(24), th + s(158), a + s(8), th + s(174)};
+  c.close = {a - s(5), s(4), a + s(7), s(20)};
+  c.search = {s(10), th + s(162), a - s(26), th + s(174)};
+  c.size = {a + s(14), th + s(178)};
   return c;
 }
 
@@ -92,33 +94,36 @@ void PaintContext(HWND window) {
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ui.contextHovered == kHoverHome ? RGB(255, 0, 0) : RGB(0, 0, 0));
-  TextOutA(dc, 12, 4, kHomeText, sizeof kHomeText - 1);
+  TextOutA(dc, Scaled(12), Scaled(4), kHomeText, sizeof kHomeText - 1);
   SetTextColor(dc, ui.contextHovered == kHoverSearch ? RGB(255, 0, 0) : RGB(0, 0, 0));
-  TextOutA(dc, 10, c.th + 162, kSearchText, sizeof kSearchText - 1);
+  TextOutA(dc, Scaled(10), c.th + Scaled(162), kSearchText, sizeof kSearchText - 1);
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  DrawLine(dc, 2, c.th + 6, c.a + 8);
-  DrawLine(dc, 2, c.th + 157, c.a + 8);
+  DrawLine(dc, Scaled(2), c.th + Scaled(6), c.a + Scaled(8));
+  DrawLine(dc, Scaled(2), c.th + Scaled(157), c.a + Scaled(8));
   SelectObject(dc, oldPen);
   for (int i = 0; i < kEntriesPerPage && ui.contextFirstEntry + i < count; ++i) {
     const int n = ui.contextFirstEntry + i;
     const std::string& text = linkList.entries[n].text;
     SetTextColor(dc, ui.contextHovered == n + 1 ? RGB(240, 15, 0) : RGB(0, 0, 0));
-    TextOutA(dc, 12, c.th + 12 + kRowHeight * i, text.data(), static_cast<int>(text.size()));
+    TextOutA(dc, Scaled(12), c.th + Scaled(12 + kRowHeight * i), text.data(),
+             static_cast<int>(text.size()));
   }
   SelectObject(dc, oldFont);
   DeleteObject(font);
 
-  DrawButtonImage(dc, "contextclose", c.close.left, c.close.top, 20, 20);
+  DrawButtonImage(dc, "contextclose", c.close.left, c.close.top, Scaled(20), Scaled(20));
   const int buttonsTop = c.pageButtons.top;
+  const int button = Scaled(16);
   DrawButtonImage(dc, ui.contextFirstEntry > 0 ? "CandU" : "candudis", c.pageButtons.left,
-                  buttonsTop, 16, 16);
+                  buttonsTop, button, button);
   DrawButtonImage(dc, ui.contextFirstEntry + kEntriesPerPage < count ? "CandD" : "CandDdis",
-                  c.pageButtons.left + 16, buttonsTop, 16, 16);
+                  c.pageButtons.left + button, buttonsTop, button, button);
   EndPaint(window, &ps);
 
   RECT status = {};
   if (ui.contextStatusWindow && GetWindowRect(ui.contextStatusWindow, &status)) {
-    const UiPoint p = ContextWindowPosition(ToUiRect(status), c.size);
+    const UiPoint p = ContextWindowPosition(ToUiRect(status), c.size,
+                                            WorkAreaAround(ToUiRect(status)));
     SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
@@ -128,7 +133,7 @@ int HoverAt(const ContextLayout& c, UiPoint p) {
   if (c.search.Contains(p)) return kHoverSearch;
   if (c.home.Contains(p)) return kHoverHome;
   if (c.list.Contains(p)) {
-    const int n = (p.y - c.list.top) / kRowHeight + ui.contextFirstEntry;
+    const int n = (p.y - c.list.top) / Scaled(kRowHeight) + ui.contextFirstEntry;
     if (n < static_cast<int>(linkList.entries.size())) return n + 1;
   }
   return -1;
@@ -164,7 +169,7 @@ void ContextMouse(HWND window, UINT mouseMessage) {
   if (mouseMessage != WM_LBUTTONDOWN) return;
   if (c.pageButtons.Contains(p)) {
     const int count = static_cast<int>(linkList.entries.size());
-    if (p.x - c.pageButtons.left > 16) {
+    if (p.x - c.pageButtons.left > Scaled(16)) {
       if (ui.contextFirstEntry + kEntriesPerPage < count) ui.contextFirstEntry += kEntriesPerPage;
     } else if (ui.contextFirstEntry > kEntriesPerPage - 1) {
       ui.contextFirstEntry -= kEntriesPerPage;

@@ -15,7 +15,10 @@
 #include "ime/dictionary/UserPhrases.h"
 #include "ime/resources/resource.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
+#include "ime/ui/Placement.h"
 #include "ime/ui/ThreadModal.h"
+#include "ime/ui/UiState.h"
 
 namespace {
 
@@ -179,7 +182,8 @@ INT_PTR CALLBACK Tfrm_createword::FormProc(HWND window, UINT message, WPARAM wPa
 }
 
 void Tfrm_createword::CreateControls() {
-  font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  // Laid out in pixels at 96 DPI, the form grows with the display's scale.
+  font = CreateFontA(-Scaled(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
   SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -187,7 +191,8 @@ void Tfrm_createword::CreateControls() {
   InitCommonControlsEx(&controls);
   for (const ControlLayout& c : kLayout) {
     HWND control = CreateWindowExA(c.exStyle, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style,
-                                   c.left, c.top, c.width, c.height, form,
+                                   Scaled(c.left), Scaled(c.top), Scaled(c.width),
+                                   Scaled(c.height), form,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                    globals.moduleInstance, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -201,19 +206,21 @@ void Tfrm_createword::CreateControls() {
     lstrcpynA(title, kColumns[k].title, sizeof title);
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = kColumns[k].width;
+    column.cx = Scaled(kColumns[k].width);
     column.pszText = title;
     SendMessageA(wordlist, LVM_INSERTCOLUMNA, k, reinterpret_cast<LPARAM>(&column));
   }
-  // The client area is 358 x 245 pixels; the form stands in the middle of the desktop.
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  // The client area is 358 x 245 pixels at 96 DPI; the form stands in the middle of the
+  // work area of the monitor where the user chose it (under the cursor).
+  RECT frame = {0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(form, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(form, GWL_EXSTYLE)));
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  SetWindowPos(form, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  const UiPoint p = CentredIn({width, height}, WorkAreaAt({cursor.x, cursor.y}));
+  SetWindowPos(form, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Tfrm_createword::Command(int id, int notification) {

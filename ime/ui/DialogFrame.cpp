@@ -1,14 +1,16 @@
 #include "ime/ui/DialogFrame.h"
 
-#include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
+#include "ime/ui/Placement.h"
 
 void CentreInWorkArea(HWND dialog) {
-  ReadWorkArea();
   RECT r = {};
   GetWindowRect(dialog, &r);
-  const int x = (globals.workArea.right - (r.right - r.left)) / 2;
-  const int y = (globals.workArea.bottom - (r.bottom - r.top)) / 2;
-  SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  // The monitor of the window it was opened for, else its own.
+  HWND owner = GetWindow(dialog, GW_OWNER);
+  const UiPoint p = CentredIn({r.right - r.left, r.bottom - r.top},
+                              WorkAreaOfWindow(owner ? owner : dialog));
+  SetWindowPos(dialog, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void PaintEtchedFrame(HWND dialog, FrameInsets insets) {

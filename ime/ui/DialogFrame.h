@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// Moves the dialog, keeping its size, to the middle of the work area:
-// ((right - width) / 2, (bottom - height) / 2).
+// Moves the dialog, keeping its size, to the middle of the work area of its owner's
+// monitor.
 void CentreInWorkArea(HWND dialog);
 
 // Distances of the etched frame from the client area's edges: the white lines lie `left`

@@ -5,6 +5,7 @@
 
 #include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiState.h"
 
@@ -25,8 +26,9 @@ void PaintHint(HWND window) {
   const int h = cell.cy;
   const int len1 = static_cast<int>(std::strlen(ui.hint.line1));
   const int len2 = static_cast<int>(std::strlen(ui.hint.line2));
-  const int width = std::max(TextWidth(dc, ui.hint.line1, len1), TextWidth(dc, ui.hint.line2, len2)) + 10;
-  const int height = 3 * h + 20;
+  const int width = std::max(TextWidth(dc, ui.hint.line1, len1), TextWidth(dc, ui.hint.line2, len2)) +
+                    Scaled(10);
+  const int height = 3 * h + Scaled(20);
 
   RECT client = {};
   GetClientRect(window, &client);
@@ -40,8 +42,8 @@ void PaintHint(HWND window) {
   DrawRoundedFrame(dc, width, height);
   SetBkMode(dc, TRANSPARENT);
   const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_BOTTOM);
-  TextOutA(dc, 5, h + 8, ui.hint.line1, len1);
-  TextOutA(dc, 5, 2 * h + 16, ui.hint.line2, len2);
+  TextOutA(dc, Scaled(5), h + Scaled(8), ui.hint.line1, len1);
+  TextOutA(dc, Scaled(5), 2 * h + Scaled(16), ui.hint.line2, len2);
   SetTextAlign(dc, oldAlign);
   SelectObject(dc, oldFont);
   DeleteObject(font);
@@ -52,7 +54,7 @@ void PaintHint(HWND window) {
   POINT cursor = {};
   GetCursorPos(&cursor);
   const UiPoint p = HintPosition(ui.hint.placement, ToUiRect(owner), {width, height},
-                                 {cursor.x, cursor.y}, ui.hint.anchor, ToUiRect(globals.workArea));
+                                 {cursor.x, cursor.y}, ui.hint.anchor, WorkAreaAround(ToUiRect(owner)));
   SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -34,6 +34,7 @@ std::uint64_t copiesUsed = 0;
 constexpr int kSizesPerImage = 4;
 
 struct SharedFont {
+  int dpi;
   int points;
   bool underline;
   HFONT font;
@@ -152,12 +153,13 @@ void StretchImagePixels(HDC dc, const CachedImage& image, int x, int y, int widt
 HFONT SharedSongFont(int points, bool underline) {
   AcquireSRWLockExclusive(&lock);
   HFONT found = nullptr;
+  const int dpi = FontDpi();
   for (const SharedFont& entry : fonts) {
-    if (entry.points == points && entry.underline == underline) found = entry.font;
+    if (entry.dpi == dpi && entry.points == points && entry.underline == underline) found = entry.font;
   }
   if (!found) {
     found = CreateSongFont(points, underline);
-    if (found) fonts.push_back({points, underline, found});
+    if (found) fonts.push_back({dpi, points, underline, found});
   }
   ReleaseSRWLockExclusive(&lock);
   return found;

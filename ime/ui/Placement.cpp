@@ -44,7 +44,7 @@ UiPoint SidePoint(const CaretPlacementInput& in, int row, long d) {
 PlacementResult CaretRelativePlacement(const CaretPlacementInput& in) {
   long charX = in.fontWidth != 0    ? 2 * std::labs(in.fontWidth)
                : in.fontHeight != 0 ? std::labs(in.fontHeight)
-                                    : in.baseSize.height;
+                                    : in.charHeight;  // no font given: the line of a cell
   long charY = in.fontHeight != 0 ? std::labs(in.fontHeight) : charX;
   charX = Limit(charX, in.charWidth, 8L * in.baseSize.width);
   charY = Limit(charY, in.charHeight, 8L * in.baseSize.height);
@@ -73,6 +73,24 @@ PlacementResult CaretRelativePlacement(const CaretPlacementInput& in) {
                     std::abs(in.current.y - chosen.y) <= std::abs(D[5] * in.perpendicularTolerance) &&
                     !Overlaps(RectAt(in.current, in.currentSize), caretRect);
   return {!keep, chosen};
+}
+
+PlacementResult BesideCaretLine(const UiRect& line, UiSize window, UiPoint current, int gap,
+                                int tolerance, const UiRect& work) {
+  UiPoint p = ClampIntoArea({line.left, line.bottom + gap}, window, work);
+  const int below = line.bottom + gap;
+  const int above = line.top - gap - window.height;
+  if (below + window.height <= work.bottom) {
+    p.y = below;
+  } else if (above >= work.top) {
+    p.y = above;
+  } else {
+    // Room on neither side: the side with more of it, still off the line.
+    p.y = work.bottom - line.bottom >= line.top - work.top ? below : above;
+  }
+  const int passed = line.left - current.x;
+  const bool keep = current.y == p.y && (current.x == p.x || (passed >= 0 && passed <= tolerance));
+  return {!keep, keep ? current : p};
 }
 
 UiPoint StatusRelativePosition(const UiRect& status, int baseWidth, int workRight,
@@ -104,9 +122,9 @@ UiPoint HintPosition(HintPlacement kind, const UiRect& owner, UiSize hint, UiPoi
     p.y = cursor.y + hint.height + 20 > work.bottom ? owner.top + anchor : cursor.y + 20;
   } else {
     p.x = anchor + hint.width > work.right ? work.right - hint.width : anchor;
-    if (anchor < 0) p.x = 0;
+    if (p.x < work.left) p.x = work.left;
     if (kind == HintPlacement::kAboveOwner) {
-      p.y = owner.top - hint.height < 0 ? owner.bottom : owner.top - hint.height;
+      p.y = owner.top - hint.height < work.top ? owner.bottom : owner.top - hint.height;
     } else {
       p.y = owner.bottom + hint.height > work.bottom ? owner.top - hint.height : owner.bottom;
     }
@@ -119,14 +137,14 @@ UiPoint HintPosition(HintPlacement kind, const UiRect& owner, UiSize hint, UiPoi
   return p;
 }
 
-UiPoint ContextWindowPosition(const UiRect& status, UiSize popup) {
+UiPoint ContextWindowPosition(const UiRect& status, UiSize popup, const UiRect& work) {
   UiPoint p = {status.right - popup.width, status.top - popup.height + 2};
-  if (p.y < 0) p.y = status.bottom + 2;
+  if (p.y < work.top) p.y = status.bottom + 2;
   return p;
 }
 
 int QuarterOf(UiPoint topLeft, const UiRect& work) {
-  return 2 * (topLeft.y > work.bottom / 2) + (topLeft.x > work.right / 2);
+  return 2 * (topLeft.y > work.top + work.Height() / 2) + (topLeft.x > work.left + work.Width() / 2);
 }
 
 bool SoftKeyboardPosition(unsigned occupied, UiSize keyboard, const UiRect& work,
@@ -138,6 +156,10 @@ bool SoftKeyboardPosition(unsigned occupied, UiSize keyboard, const UiRect& work
     return true;
   }
   return false;
+}
+
+UiPoint CentredIn(UiSize window, const UiRect& work) {
+  return {work.left + (work.Width() - window.width) / 2, work.top + (work.Height() - window.height) / 2};
 }
 
 UiPoint DragFramePosition(UiPoint cursor, UiPoint offset, UiSize window, const UiRect& work) {

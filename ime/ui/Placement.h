@@ -27,6 +27,14 @@ struct PlacementResult {
 
 PlacementResult CaretRelativePlacement(const CaretPlacementInput& in);
 
+// The window beside the line of text the application reports (its caret, the first
+// character of the composition or the area its candidate form excludes): at the line's
+// left, `gap` pixels below it, or above it when it does not fit below, and never over it.
+// A window already on the chosen side whose left edge the caret has passed by at most
+// `tolerance` pixels stays, so that typing on does not move it at every key.
+PlacementResult BesideCaretLine(const UiRect& line, UiSize window, UiPoint current, int gap,
+                                int tolerance, const UiRect& workArea);
+
 // Beside the status bar: right of it, or left of it when checkOverflow is set and a window
 // of twice the base width would not fit on the right.
 UiPoint StatusRelativePosition(const UiRect& status, int baseWidth, int workRight,
@@ -47,8 +55,8 @@ UiPoint HintPosition(HintPlacement kind, const UiRect& owner, UiSize hint, UiPoi
                      int anchor, const UiRect& workArea);
 
 // The context window above the status bar's right end, or below the bar when above would
-// leave the screen.
-UiPoint ContextWindowPosition(const UiRect& status, UiSize popup);
+// leave the work area.
+UiPoint ContextWindowPosition(const UiRect& status, UiSize popup, const UiRect& workArea);
 
 // Quarters of the work area: 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
 int QuarterOf(UiPoint topLeft, const UiRect& workArea);
@@ -56,6 +64,9 @@ int QuarterOf(UiPoint topLeft, const UiRect& workArea);
 // of quarters. False when every quarter is taken.
 bool SoftKeyboardPosition(unsigned occupied, UiSize keyboard, const UiRect& workArea,
                           UiPoint* position);
+
+// A dialog in the middle of the work area.
+UiPoint CentredIn(UiSize window, const UiRect& workArea);
 
 // The top-left of a dragged window's frame: cursor minus the grab offset, kept in the area.
 UiPoint DragFramePosition(UiPoint cursor, UiPoint offset, UiSize window, const UiRect& workArea);

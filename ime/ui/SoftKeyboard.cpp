@@ -10,6 +10,7 @@
 #include "ime/engine/EngineCalls.h"
 #include "ime/engine/EngineInstance.h"
 #include "ime/ui/Menus.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/Placement.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/UiRecord.h"
@@ -48,7 +49,9 @@ UiPoint TopLeftOf(HWND window) {
 
 // The first free quarter of the work area, away from the candidate and status windows.
 void PlaceSoftKeyboard(const UiRecord& record, LPINPUTCONTEXT context) {
-  const UiRect work = ToUiRect(globals.workArea);
+  // The quarters of the monitor the status bar is on.
+  const UiRect work = record.statusWnd ? WorkAreaOfWindow(record.statusWnd)
+                                       : WorkAreaOfWindow(record.softKbdWnd);
   unsigned occupied = 0;
   if (record.candCompWnd) occupied |= 1u << QuarterOf(TopLeftOf(record.candCompWnd), work);
   if (record.statusWnd) occupied |= 1u << QuarterOf(TopLeftOf(record.statusWnd), work);

@@ -13,6 +13,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/Menus.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/StatusClicks.h"
 #include "ime/ui/PaintCache.h"
 #include "ime/ui/UiPaint.h"
@@ -63,7 +64,7 @@ void PaintStatus(HWND window) {
   for (int i = 0; i < kStatusButtonCount; ++i) {
     if (!images[i]) continue;
     const UiRect& b = ui.status.buttons[i];
-    DrawButtonImage(dc, images[i], b.left, b.top, kStatusButtonSize, kStatusButtonSize);
+    DrawButtonImage(dc, images[i], b.left, b.top, ui.status.buttonSize, ui.status.buttonSize);
   }
   EndPaint(window, &ps);
 }
@@ -96,11 +97,14 @@ void UpdateStatusTooltip(HWND window, int button) {
               r.left + ui.status.buttons[button].left);
 }
 
+// The bar stays on the monitor it was dropped on.
 void EndDrag(HWND window) {
-  const UiPoint p = ClampIntoArea(EndWindowDrag(window), ui.status.window,
-                                  ToUiRect(globals.workArea));
+  const UiPoint dropped = EndWindowDrag(window);
+  const UiPoint p = ClampIntoArea(dropped, ui.status.window,
+                                  WorkAreaAround(RectAt(dropped, ui.status.window)));
   if (HWND owner = OwnerUi(window)) {
-    SendMessageA(owner, WM_IME_CONTROL, IMC_SETSTATUSWINDOWPOS, MAKELONG(p.x, p.y));
+    SendMessageA(owner, WM_IME_CONTROL, IMC_SETSTATUSWINDOWPOS,
+                 static_cast<LPARAM>(PackPoint16(p)));
   }
 }
 
@@ -135,8 +139,9 @@ void MoveToContextPosition(HWND window) {
   HIMC himc = StatusContext(window);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return;
-  const UiPoint p = ClampIntoArea({context->ptStatusWndPos.x, context->ptStatusWndPos.y},
-                                  ui.status.window, ToUiRect(globals.workArea));
+  const UiPoint stored = {context->ptStatusWndPos.x, context->ptStatusWndPos.y};
+  const UiPoint p = ClampIntoArea(stored, ui.status.window,
+                                  WorkAreaAround(RectAt(stored, ui.status.window)));
   ImmUnlockIMC(himc);
   SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -9,6 +9,8 @@
 #include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineCalls.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/DisplayScale.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiChildren.h"
 #include "ime/ui/UiOperations.h"
 #include "ime/ui/UiRecord.h"
@@ -68,6 +70,25 @@ void ChangeOrientation(HWND uiWindow, HIMC himc) {
   ApplyOrientation(himc);
 }
 
+// A window of another display scale (a per-monitor aware application on another monitor)
+// lays the windows out again: the candidate window is made anew at the next composition,
+// the status bar takes its new size.
+void FollowDisplayScale(HWND uiWindow, HWND appWindow) {
+  const int dpi = WindowDpi(appWindow);
+  if (dpi == ui.dpi) return;
+  ApplyDisplayScale(dpi);
+  DestroyCandidateWindow(uiWindow);
+  UiRecord* record = LockUiRecord(uiWindow);
+  if (!record) return;
+  HWND status = record->statusWnd;
+  UnlockUiRecord(uiWindow);
+  if (status) {
+    SetWindowPos(status, nullptr, 0, 0, ui.status.window.width, ui.status.window.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(status, nullptr, TRUE);
+  }
+}
+
 bool CapsLockOn() {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
@@ -79,8 +100,9 @@ void CompositionNextToStatus(HIMC himc, LPINPUTCONTEXT context) {
   if (!(context->cfCompForm.dwStyle & CFS_FORCE_POSITION) || !globals.verticalLayout) return;
   POINT status = {};
   ImmGetStatusWindowPos(himc, &status);
+  const UiRect work = WorkAreaAround(RectAt({status.x, status.y}, ui.status.window));
   const UiPoint p = CompositionBesideStatus({status.x, status.y}, ui.status.window,
-                                            ui.candidate.baseWidth, globals.workArea.right,
+                                            ui.candidate.baseWidth, work.right,
                                             GetSystemMetrics(SM_CXBORDER),
                                             GetSystemMetrics(SM_CYBORDER));
   POINT client = {p.x, p.y};
@@ -107,6 +129,7 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
   globals.verticalLayout = vertical;
   if (vertical != ui.lastLayout) ChangeOrientation(uiWindow, himc);
   ui.lastLayout = vertical;
+  FollowDisplayScale(uiWindow, context->hWnd);
   FollowCapsLock(himc, CapsLockOn());
   CompositionNextToStatus(himc, context);
 }
@@ -115,7 +138,11 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
 
 void ApplyOrientation(HIMC himc) {
   if (!globals.verticalLayout) {
-    POINT p = {0, globals.workArea.bottom - ui.status.window.height};
+    // The bottom left of the monitor the bar is on.
+    POINT status = {};
+    ImmGetStatusWindowPos(himc, &status);
+    const UiRect work = WorkAreaAround(RectAt({status.x, status.y}, ui.status.window));
+    POINT p = {work.left, work.bottom - ui.status.window.height};
     ImmSetStatusWindowPos(himc, &p);
   }
   ResetCandidateLayout(globals.verticalLayout != 0);

@@ -8,6 +8,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateTimers.h"
 #include "ime/ui/CandidateWindow.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/SoftKeyboard.h"
 #include "ime/ui/StatusWindow.h"
 #include "ime/ui/UiRecord.h"
@@ -36,10 +37,12 @@ void CreateProcessWindows() {
   }
 }
 
-// The status position of the context, pulled into the work area and stored back.
+// The status position of the context, pulled into the work area of its monitor and stored
+// back.
 UiPoint ClampedStatusPosition(LPINPUTCONTEXT context) {
-  const UiPoint p = ClampIntoArea({context->ptStatusWndPos.x, context->ptStatusWndPos.y},
-                                  ui.status.window, ToUiRect(globals.workArea));
+  const UiPoint stored = {context->ptStatusWndPos.x, context->ptStatusWndPos.y};
+  const UiPoint p = ClampIntoArea(stored, ui.status.window,
+                                  WorkAreaAround(RectAt(stored, ui.status.window)));
   context->ptStatusWndPos = {p.x, p.y};
   return p;
 }
@@ -50,11 +53,11 @@ void CreateStatusWindow(HWND uiWindow) {
   CreateProcessWindows();
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
-  ReadWorkArea();
-  const RECT& work = globals.workArea;
-  UiPoint p = {work.left, work.bottom - ui.status.window.height};
   HIMC himc = ContextOfUi(uiWindow);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  // The bottom left of the monitor of the application's window.
+  const UiRect work = WorkAreaOfWindow(context ? context->hWnd : nullptr);
+  UiPoint p = {work.left, work.bottom - ui.status.window.height};
   if (context) {
     const UiPoint stored = ClampedStatusPosition(context);
     if (globals.verticalLayout) p = stored;
@@ -87,7 +90,6 @@ void ShowStatusWindow(HWND uiWindow, int command) {
   if (!record) return;
   HWND status = record->statusWnd;
   if (status && command != record->statusShow) {
-    ReadWorkArea();
     HIMC himc = ContextOfUi(uiWindow);
     if (LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr) {
       const UiPoint p = ClampedStatusPosition(context);

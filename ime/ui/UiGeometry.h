@@ -33,6 +33,20 @@ inline bool Overlaps(const UiRect& a, const UiRect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// A length of the 96-DPI layout at a display's DPI, rounded to the nearest pixel.
+inline int AtDpi(int pixels, int dpi) { return (pixels * dpi + (pixels < 0 ? -48 : 48)) / 96; }
+
+// A screen point in one 32-bit value, as window messages carry it: x in the low 16 bits,
+// y in the high 16 bits, each signed, so that monitors left of and above the primary one
+// (negative coordinates) survive the round trip.
+inline unsigned long PackPoint16(UiPoint p) {
+  return (static_cast<unsigned long>(static_cast<unsigned short>(p.y)) << 16) |
+         static_cast<unsigned short>(p.x);
+}
+inline UiPoint UnpackPoint16(unsigned long packed) {
+  return {static_cast<short>(packed & 0xFFFF), static_cast<short>((packed >> 16) & 0xFFFF)};
+}
+
 // A window's top-left moved so that the whole window lies in the area (x into
 // [left, right - width], y into [top, bottom - height]); a window larger than the area
 // keeps its left or top edge on the area's.

@@ -305,11 +305,12 @@ LRESULT ControlUi(HWND uiWindow, WPARAM command, LPARAM argument) {
       HWND status = ChildOf(uiWindow, &UiRecord::statusWnd);
       RECT r = {};
       if (!status || !GetWindowRect(status, &r)) return 0;
-      return MAKELONG(r.left, r.top);
+      return static_cast<LRESULT>(PackPoint16({r.left, r.top}));
     }
     case IMC_SETSTATUSWINDOWPOS: {
       HIMC himc = ContextOfUi(uiWindow);
-      POINT p = {static_cast<short>(LOWORD(argument)), static_cast<short>(HIWORD(argument))};
+      const UiPoint packed = UnpackPoint16(static_cast<DWORD>(argument));
+      POINT p = {packed.x, packed.y};
       return himc && ImmSetStatusWindowPos(himc, &p) ? 0 : 1;
     }
     default:

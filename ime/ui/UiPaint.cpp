@@ -1,21 +1,31 @@
 #include "ime/ui/UiPaint.h"
 
+#include <string>
+
 #include "ime/settings/Globals.h"
+#include "ime/ui/DisplayScale.h"
 #include "ime/ui/PaintCache.h"
 #include "ime/ui/UiState.h"
 
+int FontDpi() { return ui.dpi ? ui.dpi : SystemDpi(); }
+
 HFONT CreateSongFont(int points, bool underline) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(points, screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 72);
-  if (screen) ReleaseDC(nullptr, screen);
+  const int height = -MulDiv(points, FontDpi(), 72);
   return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, GB2312_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                      "宋体");
 }
 
 void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height) {
-  if (const CachedImage* image = CachedImageNamed(name))
-    StretchImagePixels(dc, *image, x, y, width, height, SRCAND);
+  const CachedImage* image = CachedImageNamed(name);
+  // Well larger than its 96-DPI image: drawn from the image made twice as large, so that
+  // it stays sharp.
+  if (image && 4 * width > 5 * image->width) {
+    if (const CachedImage* larger = CachedImageNamed((std::string(name) + "2X").c_str())) {
+      image = larger;
+    }
+  }
+  if (image) StretchImagePixels(dc, *image, x, y, width, height, SRCAND);
 }
 
 void FitRoundedRegion(HWND window, int width, int height) {

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
-// 宋体 with GB2312_CHARSET at the given point size; the caller deletes it.
+// The DPI the windows' text is drawn at: the windows' scale once known, else the system's.
+int FontDpi();
+// 宋体 with GB2312_CHARSET at the given point size at FontDpi(); the caller deletes it.
 HFONT CreateSongFont(int points, bool underline = false);
 
 // A button image combined with what is drawn (destination AND image): white stays
-// transparent. A missing bitmap leaves the place undrawn.
+// transparent. Drawn well larger than the image, it is drawn from the larger variant
+// (name + "2X") where there is one. A missing bitmap leaves the place undrawn.
 void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int height);
 
 // Clips the window to a rounded rectangle (5x5 corners) of the given size. Called where the

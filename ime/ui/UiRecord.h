@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ime/common/ImmDev.h"
+#include "ime/ui/UiGeometry.h"
 
 // uiFlags bits.
 constexpr DWORD kUiShowComposition = 0x80000000;  // ISC_SHOWUICOMPOSITIONWINDOW
@@ -52,10 +53,10 @@ inline HWND OwnerUi(HWND window) { return GetWindow(window, GW_OWNER); }
 
 // Packing of the drag offset into one slot: two signed 16-bit halves.
 inline LONG_PTR PackPoint(POINT p) {
-  return static_cast<LONG_PTR>(static_cast<DWORD>(MAKELONG(p.x, p.y)));
+  return static_cast<LONG_PTR>(static_cast<DWORD>(PackPoint16({p.x, p.y})));
 }
 inline POINT UnpackPoint(LONG_PTR packed) {
-  const DWORD v = static_cast<DWORD>(packed);
-  return {static_cast<short>(LOWORD(v)), static_cast<short>(HIWORD(v))};
+  const UiPoint p = UnpackPoint16(static_cast<DWORD>(packed));
+  return {p.x, p.y};
 }
 constexpr LONG_PTR kNoDrag = -1;

@@ -20,6 +20,7 @@ struct HintState {
 };
 
 struct UiValues {
+  int dpi;                     // the display scale the windows are laid out and drawn at
   StatusMetrics status;
   CandidateLayout candidate;
   UiSize candidateSize;        // the size the candidate window was last given
@@ -55,6 +56,10 @@ void ComputeWindowMetrics();
 // Recomputes the candidate window's layout for an orientation; the search mode returns to
 // the default.
 void ResetCandidateLayout(bool vertical);
+// Lays the windows out again for another display scale (dots per inch).
+void ApplyDisplayScale(int dpi);
+// A length of the 96-DPI design at the windows' scale.
+inline int Scaled(int pixels) { return AtDpi(pixels, ui.dpi ? ui.dpi : 96); }
 
 inline UiRect ToUiRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 inline RECT ToRect(const UiRect& r) { return {r.left, r.top, r.right, r.bottom}; }

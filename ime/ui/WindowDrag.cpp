@@ -1,6 +1,7 @@
 #include "ime/ui/WindowDrag.h"
 
 #include "ime/settings/Globals.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/Placement.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/UiState.h"
@@ -15,7 +16,7 @@ void DrawDragFrame(HWND window, POINT cursor, POINT offset) {
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
   const UiPoint p = DragFramePosition({cursor.x, cursor.y}, {offset.x, offset.y}, {width, height},
-                                      ToUiRect(globals.workArea));
+                                      WorkAreaAt({cursor.x, cursor.y}));
   const int bx = GetSystemMetrics(SM_CXBORDER);
   const int by = GetSystemMetrics(SM_CYBORDER);
   HDC dc = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);

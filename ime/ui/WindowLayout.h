@@ -1,5 +1,6 @@
 // The layout of the status bar and of the candidate and composition window, computed from
-// the border sizes and the cell of the sample character "中" in the 12-point font.
+// the border sizes, the cell of the sample character "中" in the 12-point font and the
+// display's DPI: the fixed lengths (buttons, margins) are those of 96 DPI, scaled.
 #pragma once
 
 #include <cstddef>
@@ -11,19 +12,21 @@ constexpr int kStatusButtonSize = 20;
 constexpr int kCandidateSlotCount = 7;
 
 struct StatusMetrics {
+  int buttonSize;
   UiSize window;
   UiRect buttonArea;
   UiRect buttons[kStatusButtonCount];
 };
 
-// a = the border width, charHeight = height of "中".
-StatusMetrics ComputeStatusMetrics(int borderWidth, int charHeight);
+// charHeight = height of "中"; the border's margins grow with the DPI like the rest.
+StatusMetrics ComputeStatusMetrics(int borderWidth, int charHeight, int dpi = 96);
 // The button under a client point, or -1.
 int StatusButtonAt(const StatusMetrics& metrics, UiPoint p);
 
 struct CandidateLayout {
   bool vertical;
-  int cx, cy;               // border width and height
+  int dpi;
+  int cx, cy;               // border width and height, at the layout's DPI
   int charWidth, charHeight;
   int compLineHeight;       // height of the composition line
   UiRect compText;
@@ -37,9 +40,11 @@ struct CandidateLayout {
 };
 
 CandidateLayout ComputeCandidateLayout(bool vertical, int cx, int cy, int charWidth,
-                                       int charHeight);
+                                       int charHeight, int dpi = 96);
+// A fixed length of the 96-DPI layout at the layout's DPI.
+inline int Px(const CandidateLayout& layout, int pixels) { return AtDpi(pixels, layout.dpi); }
 // Hides or shows the query line: its rectangles get zero or full height, the base height
-// changes by 20. Does nothing when the state is already the one asked for.
+// changes by 20 (at 96 DPI). Does nothing when the state is already the one asked for.
 void SetQueryListShown(CandidateLayout& layout, bool shown);
 // Horizontal layout: the page and query-list buttons sit at the window's right edge.
 void MoveButtonsToRightEdge(CandidateLayout& layout, int windowWidth);
@@ -51,9 +56,10 @@ struct HorizontalRows {
   int windowWidth;   // running width after the last placed row (base width when none)
 };
 
-// Places rows of the given widths left to right while the window stays inside workRight.
+// Places rows of the given widths left to right while the window stays no wider than the
+// work area (workWidth: the width of its monitor's work area, wherever that lies).
 HorizontalRows PlaceHorizontalRows(const CandidateLayout& layout, const int* rowWidths,
-                                   int rowCount, int workRight);
+                                   int rowCount, int workWidth);
 // The vertical window width for rows of the given widths: the base width, widened to the
 // widest row + 8.
 int VerticalRowsWidth(const CandidateLayout& layout, const int* rowWidths, int rowCount);

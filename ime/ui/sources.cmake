@@ -16,14 +16,17 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateTimers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CaretLocation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextMenuCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextPositions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContextWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CreateWord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DisplayScale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MonitorArea.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintCache.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsDialog.cpp

@@ -153,4 +153,56 @@ TEST(FinishSizeTest, HorizontalAreaAndQueryTextFollowTheWidth) {
   EXPECT_TRUE(FinishCandidateSize(l, 600, 3, false).forceResize) << "not following the caret";
 }
 
+// The cell of "中" as the 12-point font gives it at 96, 144 and 192 DPI.
+struct Scale {
+  int dpi;
+  int cell;
+  double atLeast;  // the growth over 96 DPI the user must see
+};
+const Scale kScales[] = {{144, 24, 1.45}, {192, 32, 1.9}};
+
+TEST(DisplayScaleTest, WindowsGrowWithTheScaleInBothOrientations) {
+  const StatusMetrics bar96 = ComputeStatusMetrics(1, 16);
+  for (const Scale& scale : kScales) {
+    const StatusMetrics bar = ComputeStatusMetrics(1, scale.cell, scale.dpi);
+    EXPECT_GE(bar.window.width, scale.atLeast * bar96.window.width) << scale.dpi;
+    EXPECT_GE(bar.window.height, scale.atLeast * bar96.window.height) << scale.dpi;
+    for (bool vertical : {true, false}) {
+      CandidateLayout l96 = ComputeCandidateLayout(vertical, 1, 1, 16, 16);
+      CandidateLayout l = ComputeCandidateLayout(vertical, 1, 1, scale.cell, scale.cell, scale.dpi);
+      // The size of a page of short rows, as the window takes it.
+      const UiSize page96 = FinishCandidateSize(l96, l96.baseWidth, 5, true).size;
+      const UiSize page = FinishCandidateSize(l, l.baseWidth, 5, true).size;
+      EXPECT_GE(page.width, scale.atLeast * page96.width) << scale.dpi << vertical;
+      EXPECT_GE(page.height, scale.atLeast * page96.height) << scale.dpi << vertical;
+      EXPECT_GE(l.pageUp.Width(), scale.atLeast * l96.pageUp.Width()) << scale.dpi << vertical;
+      EXPECT_GE(l.playButton.Height(), scale.atLeast * l96.playButton.Height()) << scale.dpi;
+    }
+  }
+}
+
+// Hit areas scale with what is drawn: the middle of each drawn status button and of each
+// candidate window button is that button, and the buttons still meet edge to edge.
+TEST(DisplayScaleTest, ButtonsAreHitWhereTheyAreDrawnAtEveryScale) {
+  for (const Scale& scale : kScales) {
+    const StatusMetrics bar = ComputeStatusMetrics(1, scale.cell, scale.dpi);
+    for (int i = 0; i < kStatusButtonCount; ++i) {
+      const UiRect& b = bar.buttons[i];
+      EXPECT_EQ(b.Width(), bar.buttonSize);
+      EXPECT_EQ(StatusButtonAt(bar, {b.left + bar.buttonSize / 2, b.top + bar.buttonSize / 2}), i)
+          << scale.dpi;
+    }
+    CandidateLayout l = ComputeCandidateLayout(false, 1, 1, scale.cell, scale.cell, scale.dpi);
+    MoveButtonsToRightEdge(l, 600);
+    EXPECT_EQ(l.pageUp.right, l.pageDown.left);
+    EXPECT_EQ(l.pageDown.right, l.queryListButton.left);
+    EXPECT_EQ(l.queryListButton.right, 600);
+    EXPECT_GE(l.pageUp.Width(), scale.atLeast * 20) << scale.dpi;
+    const int hidden = l.baseHeight;
+    SetQueryListShown(l, false);
+    EXPECT_EQ(l.playButton.Height(), 0);
+    EXPECT_GE(hidden - l.baseHeight, scale.atLeast * 20) << scale.dpi;
+  }
+}
+
 }  // namespace

@@ -80,6 +80,52 @@ TEST(CaretPlacementTest, ResultStaysInTheWorkArea) {
   EXPECT_EQ(r.position.x, 1024 - 200);
 }
 
+// A caret line 18 pixels high at (300, 200); the window is 200 x 100.
+const UiRect kCaretLine = {300, 200, 301, 218};
+const UiSize kWindow = {200, 100};
+
+TEST(CaretLineTest, BelowTheLineAtTheCaret) {
+  const PlacementResult r = BesideCaretLine(kCaretLine, kWindow, {0, 0}, 2, 64, kWork);
+  EXPECT_TRUE(r.move);
+  EXPECT_EQ(r.position.x, 300);
+  EXPECT_EQ(r.position.y, 220);
+}
+
+TEST(CaretLineTest, AboveTheLineWhenBelowDoesNotFitAndNeverOverIt) {
+  for (int top : {660, 700, 740, 750}) {
+    const UiRect line = {300, top, 301, top + 18};
+    const PlacementResult r = BesideCaretLine(line, kWindow, {0, 0}, 2, 64, kWork);
+    EXPECT_EQ(r.position.y, top - 2 - 100) << top;
+    EXPECT_FALSE(Overlaps(RectAt(r.position, kWindow), line)) << top;
+  }
+}
+
+TEST(CaretLineTest, TooTallForEitherSideTakesTheLargerOneOffTheLine) {
+  const UiRect line = {300, 100, 301, 118};
+  const PlacementResult r = BesideCaretLine(line, {200, 700}, {0, 0}, 2, 64, kWork);
+  EXPECT_EQ(r.position.y, 120);
+}
+
+TEST(CaretLineTest, KeptInsideTheWorkAreaSideways) {
+  const UiRect line = {1000, 200, 1001, 218};
+  EXPECT_EQ(BesideCaretLine(line, kWindow, {0, 0}, 2, 64, kWork).position.x, 1024 - 200);
+}
+
+TEST(CaretLineTest, TypingOnMovesTheWindowOnlyPastTheTolerance) {
+  const UiPoint placed = {300, 220};
+  UiRect line = kCaretLine;
+  line.left += 40;  // two characters typed
+  EXPECT_FALSE(BesideCaretLine(line, kWindow, placed, 2, 64, kWork).move);
+  line.left += 40;
+  const PlacementResult r = BesideCaretLine(line, kWindow, placed, 2, 64, kWork);
+  EXPECT_TRUE(r.move);
+  EXPECT_EQ(r.position.x, 380);
+  line.left = 290;  // back before the window's edge
+  EXPECT_TRUE(BesideCaretLine(line, kWindow, placed, 2, 64, kWork).move);
+  line = {300, 240, 301, 258};  // a new line
+  EXPECT_TRUE(BesideCaretLine(line, kWindow, placed, 2, 64, kWork).move);
+}
+
 TEST(StatusRelativeTest, RightOfTheBarOrLeftWhenTwiceTheBaseDoesNotFit) {
   const UiRect status = {100, 700, 286, 726};
   EXPECT_EQ(StatusRelativePosition(status, 200, 1024, true).x, 290);
@@ -147,10 +193,10 @@ TEST(HintPositionTest, NeverUnderTheCursor) {
 
 TEST(ContextWindowTest, AboveTheBarOrBelowAtTheTop) {
   const UiRect low = {100, 700, 286, 726};
-  EXPECT_EQ(ContextWindowPosition(low, {120, 200}).x, 166);
-  EXPECT_EQ(ContextWindowPosition(low, {120, 200}).y, 502);
+  EXPECT_EQ(ContextWindowPosition(low, {120, 200}, kWork).x, 166);
+  EXPECT_EQ(ContextWindowPosition(low, {120, 200}, kWork).y, 502);
   const UiRect top = {100, 0, 286, 26};
-  EXPECT_EQ(ContextWindowPosition(top, {120, 200}).y, 28);
+  EXPECT_EQ(ContextWindowPosition(top, {120, 200}, kWork).y, 28);
 }
 
 TEST(SoftKeyboardTest, FirstFreeQuarterFromBottomRight) {
@@ -186,6 +232,88 @@ TEST(ClampIntoAreaTest, StatusBelowTheBottomIsPulledBack) {
   EXPECT_EQ(p.x, 50);
   EXPECT_EQ(p.y, 742);
   EXPECT_EQ(ClampIntoArea({-40, -3}, {186, 26}, kWork).x, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Two monitors: the primary one at the origin, 1024 x 768 with its work area above a
+// 40-pixel taskbar, and a second one of 1280 x 1024 left of and above it, whose own
+// taskbar takes 30 pixels at its top.
+const UiRect kPrimaryWork = {0, 0, 1024, 728};
+const UiRect kSecondWork = {-1280, -994, 0, 0};
+
+TEST(SecondMonitorTest, TheCandidateWindowStaysAtTheCaretThere) {
+  const UiRect line = {-600, -500, -599, -482};
+  PlacementResult r = BesideCaretLine(line, kWindow, {0, 0}, 2, 64, kSecondWork);
+  EXPECT_EQ(r.position.x, -600);
+  EXPECT_EQ(r.position.y, -480);
+  // At the bottom of the second monitor the window goes above the line, not onto the
+  // primary monitor below it.
+  const UiRect low = {-1270, -60, -1269, -42};
+  r = BesideCaretLine(low, kWindow, {0, 0}, 2, 64, kSecondWork);
+  EXPECT_EQ(r.position.x, -1270);
+  EXPECT_EQ(r.position.y, -60 - 2 - 100);
+  // Past its right edge the window is pulled back to it, not to the primary's left.
+  const UiRect right = {-50, -500, -49, -482};
+  EXPECT_EQ(BesideCaretLine(right, kWindow, {0, 0}, 2, 64, kSecondWork).position.x, -200);
+
+  CaretPlacementInput in = HorizontalText({-600, -500});
+  in.workArea = kSecondWork;
+  const PlacementResult caret = CaretRelativePlacement(in);
+  EXPECT_EQ(caret.position.x, -600 + 4);
+  EXPECT_EQ(caret.position.y, -500 + 16 + 16 + 4);
+  in.caret = {-1279, -20};  // at the bottom: above the caret, on the same monitor
+  EXPECT_EQ(CaretRelativePlacement(in).position.x, -1279 + 4);
+  EXPECT_EQ(CaretRelativePlacement(in).position.y, -20 - 16 + 4 - 100);
+}
+
+TEST(SecondMonitorTest, TheStatusBarDroppedThereStaysThere) {
+  const UiSize bar = {186, 26};
+  EXPECT_EQ(ClampIntoArea({-700, -300}, bar, kSecondWork).x, -700);
+  EXPECT_EQ(ClampIntoArea({-700, -300}, bar, kSecondWork).y, -300);
+  EXPECT_EQ(ClampIntoArea({-1300, -1010}, bar, kSecondWork).x, -1280);
+  EXPECT_EQ(ClampIntoArea({-1300, -1010}, bar, kSecondWork).y, -994);
+  const UiPoint frame = DragFramePosition({-700, -300}, {10, 5}, bar, kSecondWork);
+  EXPECT_EQ(frame.x, -710);
+  EXPECT_EQ(frame.y, -305);
+  EXPECT_EQ(DragFramePosition({-5, -3}, {10, 5}, bar, kSecondWork).x, -186);
+}
+
+TEST(SecondMonitorTest, DragPositionsKeepTheirSignInSixteenBits) {
+  for (const UiPoint p : {UiPoint{-1280, -994}, UiPoint{-1, -1}, UiPoint{1023, 727},
+                          UiPoint{-32768, 32767}}) {
+    const UiPoint back = UnpackPoint16(PackPoint16(p));
+    EXPECT_EQ(back.x, p.x);
+    EXPECT_EQ(back.y, p.y);
+  }
+}
+
+TEST(SecondMonitorTest, HintsAndTheContextWindowUseTheTopOfThatMonitor) {
+  const UiRect owner = {-1000, -994, -814, -968};  // a status bar at the monitor's top
+  UiPoint p = HintPosition(HintPlacement::kAboveOwner, owner, {80, 40}, {0, 0}, -990, kSecondWork);
+  EXPECT_EQ(p.x, -990);
+  EXPECT_EQ(p.y, -968) << "no room above: below the bar";
+  const UiRect middle = {-1000, -500, -814, -474};
+  p = HintPosition(HintPlacement::kAboveOwner, middle, {80, 40}, {0, 0}, -1300, kSecondWork);
+  EXPECT_EQ(p.x, -1280);
+  EXPECT_EQ(p.y, -540);
+  EXPECT_EQ(ContextWindowPosition(owner, {120, 200}, kSecondWork).y, -966);
+  EXPECT_EQ(ContextWindowPosition(middle, {120, 200}, kSecondWork).y, -500 - 200 + 2);
+}
+
+TEST(SecondMonitorTest, SoftKeyboardQuartersAndDialogsAreThoseOfThatMonitor) {
+  EXPECT_EQ(QuarterOf({-1200, -900}, kSecondWork), 0);
+  EXPECT_EQ(QuarterOf({-300, -100}, kSecondWork), 3);
+  UiPoint p = {};
+  ASSERT_TRUE(SoftKeyboardPosition(1u << 3, {300, 120}, kSecondWork, &p));
+  EXPECT_EQ(p.x, -1280);
+  EXPECT_EQ(p.y, -120 - 4);
+  const UiPoint centre = CentredIn({400, 300}, kSecondWork);
+  EXPECT_EQ(centre.x, -640 - 200);
+  EXPECT_EQ(centre.y, -497 - 150);
+  EXPECT_EQ(CentredIn({400, 300}, kPrimaryWork).y, 364 - 150);
 }
 
 }  // namespace

@@ -38,11 +38,14 @@ protected:
     return window && IsWindowVisible(window) ? window : nullptr;
   }
 
-  // The layout the module computed for the orientation in use.
+  // The layout the module computed for the orientation in use, at the screen's DPI.
   CandidateLayout Layout() {
     const SIZE cell = SongTextExtent(ModuleString(IDS_SAMPLE_CHAR), 12);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     return ComputeCandidateLayout(vertical_, GetSystemMetrics(SM_CXBORDER),
-                                  GetSystemMetrics(SM_CYBORDER), cell.cx, cell.cy);
+                                  GetSystemMetrics(SM_CYBORDER), cell.cx, cell.cy, dpi);
   }
 
   // The middle of row `row` of the page, whose first rows show the given texts, in client

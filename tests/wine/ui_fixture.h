@@ -133,7 +133,7 @@ class UiWindowsTest : public testing::Test {
     for (unsigned k = 0; k < count; ++k) {
       char* record = globals.candidatePool[k];
       std::snprintf(record, kCandidateBufferSize, "%c候选%u", k % 2 ? '1' : '0', k + 1);
-      AppendCandidateEntry(list, record);
+      AppendCandidateEntry(list, record + 1);
     }
     static_cast<CandidateInfoHead*>(block)->dwCount = 1;
     ImmUnlockIMCC(context->hCandInfo);

@@ -35,10 +35,11 @@ void CompleteComposing(EngineCall& call) {
   GenerateMessages(call);
 }
 
-// Page start and size are refused outside plain conversion or without a candidate block.
+// Page start and size are refused where a selection is (Chinese punctuation, the symbol
+// mode bit, is the usual mode and pages as it selects) or without a candidate block.
 CandidateList* ListForPaging(EngineCall& call, std::uint32_t index) {
   if (index != 0 || !call.open) return nullptr;
-  if (call.mode & (kModeNoConversion | kModeEudc | kModeSymbol)) return nullptr;
+  if (call.mode & (kModeNoConversion | kModeEudc)) return nullptr;
   return call.candidates ? CandidateListOf(call.candidates) : nullptr;
 }
 

@@ -1,7 +1,6 @@
 // An application that draws its own candidates, as games, full-screen programs and screen
-// readers do: it clears the ISC_SHOW bits, so the module's window stays hidden, hears the
-// candidate notices, reads the list through the input method manager and pages and chooses
-// with NotifyIME.
+// readers do: it clears the ISC_SHOW bits, hears the candidate notices, reads the list
+// through the input method manager and pages and chooses with NotifyIME.
 #include <algorithm>
 #include <cstring>
 

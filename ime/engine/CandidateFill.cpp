@@ -36,13 +36,14 @@ void SetSearchTextFrom(InputFacts& facts, const std::string& record) {
 
 void FillCandidateList(CandidateList* list, char* const* pool,
                        const std::vector<std::string>& records) {
-  list->dwCount = 0;
+  EmptyCandidateList(list);
   for (const std::string& record : records) {
     if (list->dwCount >= kMaxCandidates) break;
     char* buffer = pool[list->dwCount];
     std::memset(buffer, 0, kCandidateRecordSize);
     std::memcpy(buffer, record.data(), std::min(record.size(), kCandidateRecordSize - 1));
-    AppendCandidateEntry(list, buffer);
+    const std::string_view text(buffer + 1, strnlen(buffer + 1, kCandidateRecordSize - 1));
+    if (!AppendCandidateEntry(list, text.substr(0, RecordDisplayLength(text)))) break;
   }
 }
 

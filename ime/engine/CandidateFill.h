@@ -9,8 +9,8 @@
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/EngineCall.h"
 
-// The records go into the candidate buffers, one each, and the emptied list points at
-// them.
+// The records go into the candidate buffers, one each, and the emptied list holds their
+// display texts.
 void FillCandidateList(CandidateList* list, char* const* pool,
                        const std::vector<std::string>& records);
 

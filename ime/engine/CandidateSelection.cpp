@@ -48,8 +48,9 @@ void ArmAutoHide(EngineCall& call) {
 }
 
 void PageDown(EngineCall& call, CandidateList* list) {
+  // The page size is never 0 (an application's 0 is refused).
   const std::uint32_t lastPageStart =
-      list->dwCount == 0 ? 0 : (list->dwCount - 1) / 7 * list->dwPageSize;
+      list->dwCount == 0 ? 0 : (list->dwCount - 1) / list->dwPageSize * list->dwPageSize;
   if (list->dwSelection >= lastPageStart) {
     call.Beep();
     return;
@@ -57,15 +58,17 @@ void PageDown(EngineCall& call, CandidateList* list) {
   if (call.settings.verticalLayout) {
     list->dwSelection += list->dwPageSize;
   } else {
-    list->dwSelection += list->rowsDrawn;
+    list->dwSelection += RowsOnPage(list);
     list->backwardFill = 0;
   }
+  list->dwPageStart = list->dwSelection;
   call.record.msgFlags |= kMsgChangeCandidate;
 }
 
 void PageUp(EngineCall& call, CandidateList* list) {
   list->dwSelection =
       list->dwPageSize > list->dwSelection ? 0 : list->dwSelection - list->dwPageSize;
+  list->dwPageStart = list->dwSelection;
   if (!call.settings.verticalLayout) list->backwardFill = 1;
   call.record.msgFlags |= kMsgChangeCandidate;
 }
@@ -89,14 +92,16 @@ Committed ChooseCommitted(const PrivateRecord& record, const CandidateList* list
     const std::string_view typed(record.typedKeys, typedLength);
     return {record.typedKeys, RecordDisplayLength(typed), {}, typedLength};
   }
-  const char* text = CandidateRecordAt(list, list->dwSelection) + 1;  // after the marker
-  const std::size_t display = RecordDisplayLength(text);
-  Committed committed{text, display, std::string(text, display)};
+  // What the list shows, whoever has reused the candidate buffers since.
+  const std::string_view shown = CandidateEntryText(list, list->dwSelection);
+  const std::size_t display = shown.size();
+  Committed committed{shown.empty() ? "" : shown.data(), display, std::string(shown), display};
   // An association candidate commits only what continues the text committed before.
   const std::size_t prefix = strnlen(record.facts.associationPrefix, kAssociationPrefixSize);
   if (prefix != 0 && prefix <= display) {
     committed.text += prefix;
     committed.length -= prefix;
+    committed.readable -= prefix;
   }
   return committed;
 }
@@ -185,7 +190,7 @@ void CandidateKey(EngineCall& call, unsigned code) {
     PageUp(call, list);
   } else if (code >= '1' && code <= '7') {
     const std::uint32_t i = code - '1';
-    if (i >= list->rowsDrawn) {
+    if (i >= RowsOnPage(list)) {
       call.Beep();
       return;
     }
@@ -232,7 +237,7 @@ void CommitCandidate(EngineCall& call, CandidateList* list) {
 
   const Committed committed = ChooseCommitted(record, list);
   const std::size_t written = WriteResult(composition, committed, kept);
-  // Copied now: the association below reuses the candidate buffers.
+  // Copied now: the association below refills the list.
   const std::string result(written ? committed.text : "", written);
 
   record.msgFlags |= kMsgComposition;
@@ -242,8 +247,7 @@ void CommitCandidate(EngineCall& call, CandidateList* list) {
   // The next code letter then starts a new composition where the result ends.
   if (call.host.endCompositionAtCommit) RaiseEndComposition(record);
 
-  list->dwCount = 0;
-  list->dwSelection = 0;
+  EmptyCandidateList(list);
   record.state = kStateIdle;
   facts.associationPrefix[0] = '\0';
   OfferAssociations(call, firstChar, committed.fullText, list);

@@ -205,8 +205,7 @@ void RunLookupStep(EngineCall& call, unsigned ch) {
   if (!call.candidates) return;
   PrivateRecord& record = call.record;
   CandidateList* list = CandidateListOf(call.candidates);
-  list->dwCount = 0;
-  list->dwSelection = 0;
+  EmptyCandidateList(list);
   const std::uint32_t schemeLimit = MaxCodeLength(call.settings.dictionaries.scheme);
   if (call.composition->dwCursorPos <= schemeLimit &&
       (IsComposingKey(ch, call.Sx()) || ch == ' ' || ch == kBackspaceChar)) {

@@ -34,7 +34,6 @@ void PageCandidates(HIMC himc, bool up) {
 }
 
 void ChooseCandidate(HIMC himc, unsigned index) {
-  OnContext(himc, [](EngineCall& call, LPINPUTCONTEXT) { call.facts().candidateChosen = 1; });
   NotifyIME(himc, NI_SELECTCANDIDATESTR, 0, index);
 }
 

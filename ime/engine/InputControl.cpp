@@ -35,10 +35,11 @@ void CompleteComposing(EngineCall& call) {
   GenerateMessages(call);
 }
 
-// Page start and size are refused outside plain conversion or without a candidate block.
+// Page start and size are refused where a selection is (Chinese punctuation, the symbol
+// mode bit, is the usual mode and pages as it selects) or without a candidate block.
 CandidateList* ListForPaging(EngineCall& call, std::uint32_t index) {
   if (index != 0 || !call.open) return nullptr;
-  if (call.mode & (kModeNoConversion | kModeEudc | kModeSymbol)) return nullptr;
+  if (call.mode & (kModeNoConversion | kModeEudc)) return nullptr;
   return call.candidates ? CandidateListOf(call.candidates) : nullptr;
 }
 
@@ -114,7 +115,10 @@ bool SelectCandidate(EngineCall& call, std::uint32_t listNumber, std::uint32_t c
                       !(listNumber == 0 && (call.mode & kModeCharCode)) &&
                       candidate < list->dwCount;
   if (listed) {
+    // The candidate the list shows at that index, whether the window or an application
+    // chose it.
     list->dwSelection = candidate;
+    call.facts().candidateChosen = 1;
     CommitCandidate(call, list);
     GenerateMessages(call);
   }
@@ -136,14 +140,24 @@ void CompleteInput(EngineCall& call) {
 bool SetPageStart(EngineCall& call, std::uint32_t index, std::uint32_t value) {
   CandidateList* list = ListForPaging(call, index);
   if (!list) return false;
-  if (value < list->dwCount) list->dwPageStart = list->dwSelection = value;
+  if (value < list->dwCount) {
+    list->dwPageStart = list->dwSelection = value;
+    list->backwardFill = 0;
+    list->rowsDrawn = 0;  // the window draws the new page
+    RaiseRequests(call, kMsgChangeCandidate);
+  }
   return true;
 }
 
 bool SetPageSize(EngineCall& call, std::uint32_t index, std::uint32_t value) {
   CandidateList* list = ListForPaging(call, index);
-  if (!list) return false;
-  if (list->dwCount != 0) list->dwPageSize = value;
+  // The list keys reach seven candidates on a page.
+  if (!list || value == 0 || value > kCandidatePageSize) return false;
+  if (list->dwCount != 0) {
+    list->dwPageSize = value;
+    list->rowsDrawn = 0;
+    RaiseRequests(call, kMsgChangeCandidate);
+  }
   return true;
 }
 

@@ -31,7 +31,8 @@ bool SelectCandidate(EngineCall& call, std::uint32_t listNumber, std::uint32_t c
 // the code, or cancels.
 void CompleteInput(EngineCall& call);
 
-// NI_SETCANDIDATE_PAGESTART and NI_SETCANDIDATE_PAGESIZE; false when refused.
+// NI_SETCANDIDATE_PAGESTART and NI_SETCANDIDATE_PAGESIZE, the page shown then changed;
+// false when refused (a page size of 0 or above 7 among the reasons).
 bool SetPageStart(EngineCall& call, std::uint32_t index, std::uint32_t value);
 bool SetPageSize(EngineCall& call, std::uint32_t index, std::uint32_t value);
 

@@ -92,8 +92,8 @@ int CandidateIndexAt(const CandidateList* list, UiPoint p, int* row) {
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string CandidateTextAt(const CandidateList* list, int index) {
-  const char* record = CandidateRecordAt(list, static_cast<unsigned>(index));
-  return record && record[0] ? RowDisplayText(record + 1) : std::string();
+  return RowDisplayText(
+      CandidateRecordText(globals.candidatePool, list, static_cast<unsigned>(index)));
 }
 
 // What a search puts before the text: the custom search string in custom search mode.
@@ -217,8 +217,9 @@ void ChooseCandidate(HWND window, UiPoint p, bool commit) {
   int row = -1;
   const int index = list ? CandidateIndexAt(list, p, &row) : -1;
   if (index >= 0 && !commit) {
-    const char* record = CandidateRecordAt(list, static_cast<unsigned>(index));
-    if (record && record[0]) SearchWeb(SearchPrefix(), record + 1);
+    const std::string_view text =
+        CandidateRecordText(globals.candidatePool, list, static_cast<unsigned>(index));
+    if (!text.empty()) SearchWeb(SearchPrefix(), std::string(text));
   }
   UnlockList(himc, context);
   if (index < 0) {

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "ime/common/ImmDev.h"
-#include "ime/dictionary/CandidateRecord.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/engine/CandidateList.h"
 #include "ime/engine/ContextLocks.h"
@@ -70,9 +69,7 @@ std::string_view BlockText(HIMCC block, const void* base, DWORD offset, DWORD le
 }
 
 std::string_view RecordText(const CandidateList* list, unsigned index) {
-  const char* record = CandidateRecordAt(list, index);
-  if (!record || !record[0]) return {};
-  return std::string_view(record + 1, strnlen(record + 1, kCandidateRecordSize - 1));
+  return CandidateRecordText(globals.candidatePool, list, index);
 }
 
 // At most 63 bytes of a text, never half a character.
@@ -120,7 +117,7 @@ int BuildRows(HDC dc, int workWidth, CandidateList* list, const InputFacts& fact
   for (int k = 0; k < n; ++k) {
     const std::string_view record = RecordText(list, start + k);
     rows[k].text = CandidateRowText(k, record);
-    const char* raw = CandidateRecordAt(list, start + k);
+    const char* raw = CandidateRecordAt(globals.candidatePool, list, start + k);
     rows[k].marker = raw ? raw[0] : '0';
     rows[k].width = TextWidth(dc, rows[k].text.data(), static_cast<int>(rows[k].text.size()));
     widths[k] = rows[k].width;

@@ -74,8 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(list->dwCount <= kMaxCandidates);
   FUZZ_CHECK(list->dwCount <= systemRows->RowCount() + userRows->RowCount());
   for (std::uint32_t k = 0; k < list->dwCount; ++k) {
-    const char* record = CandidateRecordAt(list, k);
+    // Each entry shows its record's display text, inside the list.
+    const char* record = CandidateRecordAt(candidates.pool.data(), list, k);
     FUZZ_CHECK(record == candidates.pool[k]);
+    FUZZ_CHECK(list->dwOffset[k] + CandidateEntryText(list, k).size() < list->dwSize);
     FUZZ_CHECK(record[0] == '0' || record[0] == '1');
     FUZZ_CHECK(std::memchr(record, '\0', kCandidateRecordSize) != nullptr);
   }

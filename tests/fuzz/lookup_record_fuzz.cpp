@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(list->dwCount == 0);
   } else {
     FUZZ_CHECK(list->dwCount == 1);
-    const char* stored = CandidateRecordAt(list, 0);
+    const char* stored = CandidateRecordAt(candidates.pool.data(), list, 0);
+    FUZZ_CHECK(stored != nullptr);
     FUZZ_CHECK(std::memcmp(stored, record.data(), record.size()) == 0 &&
                stored[record.size()] == '\0');
   }

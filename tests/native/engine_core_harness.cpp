@@ -136,12 +136,12 @@ std::vector<TRANSMSG> CoreContext::TakeSent() {
 
 std::vector<std::string> CoreContext::Records() {
   std::vector<std::string> records;
-  for (std::uint32_t k = 0; k < List()->dwCount; ++k) records.emplace_back(CandidateRecordAt(List(), k));
+  for (std::uint32_t k = 0; k < List()->dwCount; ++k) records.emplace_back(pool_[k]);
   return records;
 }
 
 std::string CoreContext::CandidateText(std::uint32_t index) {
-  return CandidateRecordAt(List(), index) + 1;
+  return std::string(CandidateRecordText(pool_.data(), List(), index));
 }
 
 std::string CoreContext::CompositionString() {

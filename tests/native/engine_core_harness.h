@@ -42,6 +42,7 @@ public:
   std::vector<TRANSMSG> TakeSent();
 
   CandidateList* List() { return CandidateListOf(candidates_.data()); }
+  char* const* Pool() const { return pool_.data(); }
   std::vector<std::string> Records();        // the list's records, in order
   std::string CandidateText(std::uint32_t index);  // a record without its marker
   std::string CompositionString();

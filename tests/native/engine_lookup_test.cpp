@@ -97,7 +97,7 @@ TEST_F(LookupDecisionTest, OnlyTheCursorsPartOfTheCompositionIsLookedUp) {
 TEST_F(LookupDecisionTest, RecordsFillTheirBuffersWithZeroes) {
   Lookup("abcdefg");
   Lookup("aa");
-  const char* buffer = CandidateRecordAt(input.List(), 0);
+  const char* buffer = input.Pool()[0];
   EXPECT_STREQ(buffer, "0式");
   for (std::size_t i = 3; i < kCandidateRecordSize; ++i) EXPECT_EQ(buffer[i], 0) << i;
 }

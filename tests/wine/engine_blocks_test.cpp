@@ -63,7 +63,7 @@ TEST_F(BlocksTest, CompositionBlockIsRemadeForFourLetterCodes) {
 TEST_F(BlocksTest, CandidateBlockHoldsAnEmptyList) {
   ASSERT_TRUE(ResetCandidateBlock(&context));
   // The layout inside: engine_layouts_test.
-  EXPECT_EQ(ImmGetIMCCSize(context.hCandInfo), 32196u);
+  EXPECT_EQ(ImmGetIMCCSize(context.hCandInfo), kCandidateInfoSize);
   CandidateList* list = CandidateListOf(ImmLockIMCC(context.hCandInfo));
   EXPECT_EQ(list->dwPageSize, 7u);
   list->dwCount = 5;

@@ -102,7 +102,7 @@ TEST_F(EntryTest, SelectMakesTheBlocksAndOpensTheContextInChinese) {
   LPINPUTCONTEXT context = ImmLockIMC(himc_);
   // Their layouts: engine_blocks_test.
   EXPECT_EQ(ImmGetIMCCSize(context->hCompStr), 279u);  // code length 4
-  EXPECT_EQ(ImmGetIMCCSize(context->hCandInfo), 32196u);
+  EXPECT_EQ(ImmGetIMCCSize(context->hCandInfo), kCandidateInfoSize);
   EXPECT_EQ(ImmGetIMCCSize(context->hGuideLine), 32u);
   EXPECT_TRUE(context->fOpen);
   EXPECT_TRUE(context->fdwConversion & IME_CMODE_NATIVE);

@@ -188,7 +188,7 @@ CandidateList EngineContextTest::Candidates() {
 
 std::string EngineContextTest::CandidateText(DWORD index) {
   return WithBlock<std::string>(himc_, &INPUTCONTEXT::hCandInfo, [&](void* block, LPINPUTCONTEXT) {
-    return std::string(CandidateRecordAt(CandidateListOf(block), index) + 1);
+    return std::string(CandidateRecordText(globals.candidatePool, CandidateListOf(block), index));
   });
 }
 

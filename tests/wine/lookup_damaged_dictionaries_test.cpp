@@ -229,7 +229,7 @@ public:
     }
     if (list->dwCount > kMaxCandidates) broken.push_back("overrun: list count");
     for (std::uint32_t k = 0; k < list->dwCount && k < kMaxCandidates; ++k) {
-      const char* record = CandidateRecordAt(list, k);
+      const char* record = CandidateRecordAt(buffers_, list, k);
       if (record != buffers_[k] || !std::memchr(record, '\0', kCandidateRecordSize))
         broken.push_back("overrun: record " + std::to_string(k));
     }
@@ -294,7 +294,7 @@ std::vector<std::string> LookUp(const Workspace& work, const FencedPool& pool, i
     Guarded(broken, "lookup", false, [&] {
       FillCandidateList(list, pool.Buffers(), LookupCandidates(code, dictionaries, filter).records);
     });
-    const std::string committed = list->dwCount ? std::string(CandidateRecordAt(list, 0) + 1, 2) : "中";
+    const std::string committed = list->dwCount ? std::string(CandidateEntryText(list, 0).substr(0, 2)) : "中";
     Guarded(broken, "association", false,
             [&] { LookupAssociations("a", committed, dictionaries, filter); });
     Guarded(broken, "phrase code", true, [&] { PhraseCode(dictionaries, "中国人民的一中"); });

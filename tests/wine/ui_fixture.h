@@ -127,21 +127,30 @@ class UiWindowsTest : public testing::Test {
 
   // Fills the candidate list with count records "中1", "中2", ... (user entries at odd k).
   void FillCandidates(unsigned count, const char* code) {
-    LPINPUTCONTEXT context = ImmLockIMC(himc);
-    void* block = ImmLockIMCC(context->hCandInfo);
-    CandidateList* list = CandidateListOf(block);
     for (unsigned k = 0; k < count; ++k) {
-      char* record = globals.candidatePool[k];
-      std::snprintf(record, kCandidateBufferSize, "%c候选%u", k % 2 ? '1' : '0', k + 1);
-      AppendCandidateEntry(list, record);
+      std::snprintf(globals.candidatePool[k], kCandidateBufferSize, "%c候选%u", k % 2 ? '1' : '0',
+                    k + 1);
     }
-    static_cast<CandidateInfoHead*>(block)->dwCount = 1;
-    ImmUnlockIMCC(context->hCandInfo);
+    ListPool(count);
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
     auto* composition = static_cast<LPCOMPOSITIONSTRING>(ImmLockIMCC(context->hCompStr));
     const DWORD length = static_cast<DWORD>(std::strlen(code));
     std::memcpy(reinterpret_cast<char*>(composition) + composition->dwCompStrOffset, code, length + 1);
     composition->dwCompStrLen = composition->dwCursorPos = length;
     ImmUnlockIMCC(context->hCompStr);
+    ImmUnlockIMC(himc);
+  }
+
+  // Lists the first count candidate buffers' records (without remaining codes), as a lookup
+  // does.
+  void ListPool(unsigned count) {
+    LPINPUTCONTEXT context = ImmLockIMC(himc);
+    void* block = ImmLockIMCC(context->hCandInfo);
+    CandidateList* list = CandidateListOf(block);
+    EmptyCandidateList(list);
+    for (unsigned k = 0; k < count; ++k) AppendCandidateEntry(list, globals.candidatePool[k] + 1);
+    static_cast<CandidateInfoHead*>(block)->dwCount = 1;
+    ImmUnlockIMCC(context->hCandInfo);
     ImmUnlockIMC(himc);
   }
 

@@ -100,6 +100,7 @@ class UiScreenshotTest : public UiWindowsTest {
     Activate();
     FillCandidates(10, "ab");
     std::snprintf(globals.candidatePool[kLongRow], kCandidateBufferSize, "0%s", kLongText);
+    ListPool(10);
     SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
     SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
     SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);

@@ -105,7 +105,11 @@ const HostQuirks& CurrentHostQuirks() {
 
 // ImmSetOpenStatus with the status it already has changes nothing but makes the window.
 // Windows points the UI window at the context it activates and sends it WM_IME_SETCONTEXT;
-// the same is done here once per change of context.
+// the same is done here at every activation. The manager's own WM_IME_SETCONTEXT reaches
+// the window when a context loses the focus, but not when it gains it in a control such
+// as the EDIT: unannounced, a context that several controls share (a thread's default
+// context, in two top-level windows as in two controls of one) would keep the status bar
+// and the candidate window that its last deactivation hid.
 void AttachUiWindow(HIMC himc) {
   if (!himc || !CurrentHostQuirks().uiWindowAtOpenStatusOnly) return;
   HWND uiWindow = ThreadUiWindow();
@@ -114,7 +118,6 @@ void AttachUiWindow(HIMC himc) {
     uiWindow = ThreadUiWindow();
     if (!uiWindow) return;
   }
-  if (GetWindowLongPtrA(uiWindow, IMMGWLP_IMC) == reinterpret_cast<LONG_PTR>(himc)) return;
   SetWindowLongPtrA(uiWindow, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(himc));
   SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
 }

@@ -59,8 +59,8 @@ bool WineGeneratesToTheFocus(const char* version);
 void SendGeneratedMessages(LPINPUTCONTEXT context, HWND window);
 
 // Where the manager does not keep the UI window on the active context: has it made (by
-// ImmSetOpenStatus with the status unchanged) and points it at himc, announcing the
-// activation to it as Windows does. Does nothing elsewhere.
+// ImmSetOpenStatus with the status unchanged), points it at himc and announces the
+// activation to it, as Windows does. Does nothing elsewhere.
 void AttachUiWindow(HIMC himc);
 
 // Stores messages as the translation list's first count entries, where the host reads them.

@@ -240,6 +240,9 @@ TEST_F(TypingTest, TheStatusBarFollowsTheUserAcrossWindows) {
   HWND secondEdit = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 360,
                                   30, second, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(secondEdit, nullptr);
+  SetForegroundWindow(window_);  // the new window took the focus
+  SetFocus(edit_);
+  Pump(200);
   TypeLetters("a");
   Press(VK_SPACE);
   HWND status = FindWindowA("ImeStatuswinime_Mz", nullptr);

@@ -251,6 +251,10 @@ void CommitCandidate(EngineCall& call, CandidateList* list) {
   record.state = kStateIdle;
   facts.associationPrefix[0] = '\0';
   OfferAssociations(call, firstChar, committed.fullText, list);
+  // A list that the committing key opened itself (a code with one candidate, such as the
+  // zx codes of the comma and the semicolon) shows only what associations follow: left
+  // open empty it would take the next digit, Space or Enter as a pick.
+  if (facts.associationPrefix[0] == '\0') record.msgFlags &= ~kMsgOpenCandidate;
 
   if (facts.searchTextFollowsList) std::memset(facts.searchText, 0, sizeof facts.searchText);
   if (call.engine.searchMode == 1) AppendCustomSearch(call.engine, result);

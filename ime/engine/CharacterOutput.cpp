@@ -36,11 +36,13 @@ std::uint32_t DoubleByteOutput(EngineCall& call, std::string_view gbk) {
 }
 
 std::uint32_t CharacterStep(EngineCall& call, const KeyEvent& key) {
+  // The character ends an association list too: the keys after it are the user's again.
+  call.record.facts.associationPrefix[0] = '\0';
   if (call.record.msgFlags & kMsgCandidateOpen) {
     RaiseCloseCandidate(call.record);
     GenerateMessagesNow(call);
   }
-  if (call.mode & kModeSymbol) {
+  if ((call.mode & kModeSymbol) && !KeepsDecimalMark(call.record, key.ch)) {
     const std::string_view punctuation = ChinesePunctuation(static_cast<char>(key.ch), call.record);
     if (!punctuation.empty()) return DoubleByteOutput(call, punctuation);
   }

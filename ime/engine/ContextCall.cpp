@@ -79,6 +79,10 @@ std::uint32_t ContextCall::Deliver(const TRANSMSG* messages, std::uint32_t count
 void ContextCall::Send(std::uint32_t count) {
   context_->dwNumMsgBuf += count;
   if (call_) SyncMode();
-  ImmGenerateMessage(himc_);
+  if (target_) {
+    SendGeneratedMessages(context_, target_);
+  } else {
+    ImmGenerateMessage(himc_);
+  }
   if (call_) SyncMode();
 }

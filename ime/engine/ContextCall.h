@@ -22,6 +22,9 @@ public:
   EngineCall* operator->() { return &*call_; }
   // Where the call's messages go; usable without a private record too.
   MessageSink& sink() { return *this; }
+  // The messages generated outside a key go to window instead of where the manager would
+  // send them.
+  void SendTo(HWND window) { target_ = window; }
 
 private:
   std::uint32_t Deliver(const TRANSMSG* messages, std::uint32_t count, bool toList) override;
@@ -36,6 +39,7 @@ private:
   EngineSettings settings_;
   std::uint32_t storedMode_;
   std::optional<EngineCall> call_;
+  HWND target_ = nullptr;
 };
 
 // Messages delivered where a key has no context: into the translation list only.

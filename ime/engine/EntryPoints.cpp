@@ -1,5 +1,6 @@
 // The IME entry points through which the input method manager learns the module's
 // properties and attaches the engine to input contexts.
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -174,7 +175,15 @@ BOOL SetActiveContext(HIMC himc, BOOL active) {
     InitContextPositions(context);
   } else {
     ContextCall call(himc, context);
-    if (call) CancelInput(*call);
+    if (call) {
+      // The composition ends in the control that shows it, or its letters stay there as
+      // text; the focus has already moved on.
+      const HWND typingWindow =
+          reinterpret_cast<HWND>(static_cast<std::uintptr_t>(call->record.typingWindow));
+      if (CurrentHostQuirks().generatedMessagesGoToFocus && IsWindow(typingWindow))
+        call.SendTo(typingWindow);
+      CancelInput(*call);
+    }
   }
   ImmUnlockIMC(himc);
   if (active) AttachUiWindow(himc);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "ime/settings/Globals.h"
 
@@ -83,6 +84,11 @@ bool WineMakesUiWindowAtOpenStatusOnly(const char* version) {
   return WineBeforeMajor(version, 9);
 }
 
+// Until the IME rework, Wine's ImmGenerateMessage sent each message to the focus window
+// and used the context's window only when no window had the focus; the rework sends them
+// to the context's window, as Windows does.
+bool WineGeneratesToTheFocus(const char* version) { return WineBeforeMajor(version, 9); }
+
 const HostQuirks& CurrentHostQuirks() {
   if (!hostQuirks.known) {
     const char* version = WineVersion();
@@ -91,6 +97,7 @@ const HostQuirks& CurrentHostQuirks() {
     hostQuirks.endCompositionAtCommit = WineEditKeepsCompositionUntilEnd(version);
     hostQuirks.editKeepsCompositionMessages = WineEditKeepsCompositionUntilEnd(version);
     hostQuirks.uiWindowAtOpenStatusOnly = WineMakesUiWindowAtOpenStatusOnly(version);
+    hostQuirks.generatedMessagesGoToFocus = WineGeneratesToTheFocus(version);
     hostQuirks.known = true;
   }
   return hostQuirks;
@@ -98,7 +105,11 @@ const HostQuirks& CurrentHostQuirks() {
 
 // ImmSetOpenStatus with the status it already has changes nothing but makes the window.
 // Windows points the UI window at the context it activates and sends it WM_IME_SETCONTEXT;
-// the same is done here once per change of context.
+// the same is done here at every activation. The manager's own WM_IME_SETCONTEXT reaches
+// the window when a context loses the focus, but not when it gains it in a control such
+// as the EDIT: unannounced, a context that several controls share (a thread's default
+// context, in two top-level windows as in two controls of one) would keep the status bar
+// and the candidate window that its last deactivation hid.
 void AttachUiWindow(HIMC himc) {
   if (!himc || !CurrentHostQuirks().uiWindowAtOpenStatusOnly) return;
   HWND uiWindow = ThreadUiWindow();
@@ -107,9 +118,22 @@ void AttachUiWindow(HIMC himc) {
     uiWindow = ThreadUiWindow();
     if (!uiWindow) return;
   }
-  if (GetWindowLongPtrA(uiWindow, IMMGWLP_IMC) == reinterpret_cast<LONG_PTR>(himc)) return;
   SetWindowLongPtrA(uiWindow, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(himc));
   SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+}
+
+// As the manager does: the buffer is emptied first, so that what the messages make the
+// module generate meanwhile goes into a buffer of its own.
+void SendGeneratedMessages(LPINPUTCONTEXT context, HWND window) {
+  const DWORD count = context->hMsgBuf ? context->dwNumMsgBuf : 0;
+  context->dwNumMsgBuf = 0;
+  const auto* buffer =
+      static_cast<const TRANSMSG*>(count ? ImmLockIMCC(context->hMsgBuf) : nullptr);
+  if (!buffer) return;
+  std::vector<TRANSMSG> messages(buffer, buffer + count);
+  ImmUnlockIMCC(context->hMsgBuf);
+  for (const TRANSMSG& message : messages)
+    SendMessageW(window, message.message, message.wParam, message.lParam);
 }
 
 // The entries are written bytewise: at 4 bytes after the count they are not aligned.

@@ -29,6 +29,9 @@ struct HostQuirks {
   // the calling thread), stores its own record there instead of the context handle, and
   // never points the window at the context it activates.
   bool uiWindowAtOpenStatusOnly = false;
+  // ImmGenerateMessage sends to the focus window rather than the context's: what a context
+  // losing the focus generates reaches the control that gains it.
+  bool generatedMessagesGoToFocus = false;
 };
 
 // Detected on first use from the host; tests may set it beforehand.
@@ -47,9 +50,17 @@ bool WineEditKeepsCompositionUntilEnd(const char* version);
 // ("9.0" and later make it per thread for the focus context).
 bool WineMakesUiWindowAtOpenStatusOnly(const char* version);
 
+// Whether this Wine version ("8.0", "7.22") sends the messages of ImmGenerateMessage to
+// the focus window ("9.0" and later send them to the context's window).
+bool WineGeneratesToTheFocus(const char* version);
+
+// Sends the messages in the context's message buffer to window, in order, and empties the
+// buffer: ImmGenerateMessage's work, for a window the manager would not send them to.
+void SendGeneratedMessages(LPINPUTCONTEXT context, HWND window);
+
 // Where the manager does not keep the UI window on the active context: has it made (by
-// ImmSetOpenStatus with the status unchanged) and points it at himc, announcing the
-// activation to it as Windows does. Does nothing elsewhere.
+// ImmSetOpenStatus with the status unchanged), points it at himc and announces the
+// activation to it, as Windows does. Does nothing elsewhere.
 void AttachUiWindow(HIMC himc);
 
 // Stores messages as the translation list's first count entries, where the host reads them.

@@ -48,6 +48,7 @@ CandidateList* ListForPaging(EngineCall& call, std::uint32_t index) {
 void StartInput(PrivateRecord& record, const EngineValues& engine) {
   std::memset(&record, 0, kPrivateRecordResetSize);
   record.facts = {};
+  record.typingWindow = 0;
   record.facts.codeLengthLimit = engine.maxCodeLength;
   record.facts.searchTextFollowsList = 1;
 }

@@ -48,6 +48,10 @@ bool IsListUp(const PrivateRecord& record) {
   return (record.msgFlags & kMsgCandidateOpen) || record.facts.associationPrefix[0] != '\0';
 }
 
+bool KeepsDecimalMark(const PrivateRecord& record, unsigned ch) {
+  return (ch == '.' || ch == ',') && record.facts.afterDigit;
+}
+
 KeyClass ClassifyKey(EngineCall& call, const KeyEvent& key) {
   call.engine.autoHideArmed = 0;
   const unsigned ch = key.ch;
@@ -70,6 +74,7 @@ KeyClass ClassifyKey(EngineCall& call, const KeyEvent& key) {
   if (vk == kVkEscape) return ClassifyEscape(call);
   if (vk == kVkBack) return (record.msgFlags & kMsgCompositionStarted) ? kKeyCompose : kKeyPass;
   if (ch > 0x7E || ch < 0x20) return kKeyPass;
+  if (KeepsDecimalMark(record, ch)) return kKeyCharacter;
   if (ch == ' ' || ch == kEnter) return record.typedKeys[0] == 0 ? kKeyCharacter : kKeyCompose;
   return IsComposingKey(ch, call.Sx()) ? kKeyCompose : kKeyCharacter;
 }

@@ -30,5 +30,9 @@ bool IsComposingKey(unsigned ch, bool sxScheme);
 // Whether a candidate or an association list is up, taking the list keys.
 bool IsListUp(const PrivateRecord& record);
 
+// Whether "." or "," typed right after a digit stays as typed, as the decimal point and
+// the thousands separator, instead of being a Chinese mark or (in zx) a code.
+bool KeepsDecimalMark(const PrivateRecord& record, unsigned ch);
+
 // Clears the auto-hide armed flag.
 KeyClass ClassifyKey(EngineCall& call, const KeyEvent& key);

@@ -38,12 +38,22 @@ void ForgetReportedResult(EngineCall& call) {
   call.record.gcsFlags = 0;
 }
 
+// Of the keys the application gets directly only the keypad's digits type a digit; the
+// modifiers alone type nothing.
+void NoteKeyNotTaken(PrivateRecord& record, unsigned vk) {
+  if (vk == kVkMenu || vk == kVkControl || vk == kVkShift) return;
+  record.facts.afterDigit = vk >= kVkNumpad0 && vk <= kVkNumpad0 + 9;
+}
+
 }  // namespace
 
 KeyDecision ProcessKey(EngineCall& call, const KeyEvent& key) {
   KeyDecision decision;
   const KeyClass keyClass = ClassifyKey(call, key);
-  if (keyClass == kKeyPass) return decision;
+  if (keyClass == kKeyPass) {
+    NoteKeyNotTaken(call.record, key.vk);
+    return decision;
+  }
   if (keyClass == kKeyCompose && key.vk == kVkBack && call.record.state == kStateIdle) {
     EndEmptyComposition(call);
   } else if (key.vk == kVkCapital) {
@@ -53,6 +63,7 @@ KeyDecision ProcessKey(EngineCall& call, const KeyEvent& key) {
     decision.taken = !(keyClass == kKeyCharacter && key.vk == kVkSpace &&
                        !(call.mode & kModeFullShape));
   }
+  if (!decision.taken) NoteKeyNotTaken(call.record, key.vk);
   return decision;
 }
 
@@ -62,7 +73,8 @@ std::uint32_t TranslateKey(EngineCall& call, const KeyEvent& key) {
   record.msgFlags = (record.msgFlags & kMsgStandingBits) | kMsgInTranslation;
 
   std::uint32_t count = 0;
-  switch (ClassifyKey(call, key)) {
+  const KeyClass keyClass = ClassifyKey(call, key);
+  switch (keyClass) {
     case kKeySoftKeyboard:
       count = SoftKeyboardStep(call, key);
       break;
@@ -83,6 +95,7 @@ std::uint32_t TranslateKey(EngineCall& call, const KeyEvent& key) {
       break;
   }
 
+  record.facts.afterDigit = keyClass == kKeyCharacter && key.ch >= '0' && key.ch <= '9';
   record.msgFlags &= kMsgStandingBits;
   record.gcsFlags &= kGcsResultBits;
   return count;

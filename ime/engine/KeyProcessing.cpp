@@ -1,6 +1,8 @@
 // ImeProcessKey and ImeToAsciiEx: the IMM adapter of the key core. A key is read from the
 // manager's arguments, the core decides on a locked context, and the answer goes back as
 // TRUE/FALSE or as the messages of the translation list.
+#include <cstdint>
+
 #include "ime/common/Guarded.h"
 #include "ime/engine/ContextCall.h"
 #include "ime/engine/CharacterOutput.h"
@@ -68,6 +70,8 @@ UINT TranslateKey(UINT virtualKeyWord, UINT scanWord, const BYTE* keyState, LPTR
   UINT count = 0;
   {
     ContextCall call(himc, context, list);
+    if (call && context->hWnd)
+      call->record.typingWindow = reinterpret_cast<std::uintptr_t>(context->hWnd);
     count = call ? TranslateKey(*call, key) : PlainCharacter(call.sink(), key.ch, scanWord);
   }
   ImmUnlockIMC(himc);

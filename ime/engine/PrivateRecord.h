@@ -55,6 +55,7 @@ struct InputFacts {
   char searchText[kSearchTextSize];    // zero-terminated
   // The committed text while an association list is up, zero-terminated; empty otherwise.
   char associationPrefix[kAssociationPrefixSize];
+  std::uint8_t afterDigit;  // 1: the last key the context saw typed a digit
 };
 
 struct PrivateRecord {
@@ -68,6 +69,9 @@ struct PrivateRecord {
   std::uint32_t angleOpen;
   char typedKeys[kTypedKeysSize];  // zero-terminated, at most maxCodeLength characters
   InputFacts facts;
+  // The window the context's keys were last typed into (a handle value): where its
+  // composition shows, and so where the composition must end.
+  std::uint64_t typingWindow;
 };
 
 static_assert(offsetof(PrivateRecord, typedKeys) == 32);

@@ -126,6 +126,8 @@ void PaintContext(HWND window) {
                                             WorkAreaAround(ToUiRect(status)));
     SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // The hint of the button that opened the popup moves out from under it as it paints.
+  if (ui.hintWindow && IsWindowVisible(ui.hintWindow)) InvalidateRect(ui.hintWindow, nullptr, TRUE);
 }
 
 // The hovered item: web search, home page, an existing list entry, or -1.

@@ -1,10 +1,10 @@
 #include "ime/ui/HintWindow.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "ime/common/Guarded.h"
 #include "ime/settings/Globals.h"
+#include "ime/ui/HintLayout.h"
 #include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiPaint.h"
 #include "ime/ui/UiState.h"
@@ -26,9 +26,11 @@ void PaintHint(HWND window) {
   const int h = cell.cy;
   const int len1 = static_cast<int>(std::strlen(ui.hint.line1));
   const int len2 = static_cast<int>(std::strlen(ui.hint.line2));
-  const int width = std::max(TextWidth(dc, ui.hint.line1, len1), TextWidth(dc, ui.hint.line2, len2)) +
-                    Scaled(10);
-  const int height = 3 * h + Scaled(20);
+  const UiSize size = HintSize(TextWidth(dc, ui.hint.line1, len1),
+                               TextWidth(dc, ui.hint.line2, len2), h, len2 > 0,
+                               ui.dpi ? ui.dpi : 96);
+  const int width = size.width;
+  const int height = size.height;
 
   RECT client = {};
   GetClientRect(window, &client);
@@ -53,8 +55,14 @@ void PaintHint(HWND window) {
   if (!ui.hint.owner || !GetWindowRect(ui.hint.owner, &owner)) return;
   POINT cursor = {};
   GetCursorPos(&cursor);
-  const UiPoint p = HintPosition(ui.hint.placement, ToUiRect(owner), {width, height},
-                                 {cursor.x, cursor.y}, ui.hint.anchor, WorkAreaAround(ToUiRect(owner)));
+  const UiRect work = WorkAreaAround(ToUiRect(owner));
+  UiPoint p = HintPosition(ui.hint.placement, ToUiRect(owner), size, {cursor.x, cursor.y},
+                           ui.hint.anchor, work);
+  RECT popup = {};
+  if (ui.contextWindow && IsWindowVisible(ui.contextWindow) &&
+      GetWindowRect(ui.contextWindow, &popup)) {
+    p = HintClearOfPopup(p, size, ToUiRect(popup), work);
+  }
   SetWindowPos(window, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -59,6 +59,32 @@ TEST_F(KeyTest, CommaAfterACodeCommitsItAndThenItsMark) {
   EXPECT_EQ(input.record.state, kStateIdle);
 }
 
+// The comma's code commits its mark in the key that opens its list: no list may be left
+// for the digits after it.
+TEST_F(KeyTest, TheCommaCodeLeavesNoListForTheDigitsAfterIt) {
+  input.Press(Char(','));
+  EXPECT_EQ(input.ResultString(), "，");
+  EXPECT_FALSE(IsListUp(input.record));
+  const KeyResult digit = input.Press(Char('1'));
+  EXPECT_TRUE(digit.taken);
+  EXPECT_EQ(digit.returned, (std::vector<TRANSMSG>{{kWmChar, '1', 1}}));
+}
+
+// With Chinese punctuation, "." and "," right after a digit stay as typed; after anything
+// else they are the marks ("," by its zx code).
+TEST_F(KeyTest, PeriodAndCommaRightAfterADigitStayAsTyped) {
+  input.mode = kModeNative | kModeSymbol;
+  input.Press(Char('3'));
+  EXPECT_EQ(input.Press(Char('.')).returned, (std::vector<TRANSMSG>{{kWmChar, '.', 1}}));
+  input.Press(Char('1'));
+  EXPECT_EQ(input.Press(Char(',')).returned, (std::vector<TRANSMSG>{{kWmChar, ',', 1}}));
+  EXPECT_EQ(input.Press(Char('.')).returned.size(), 2u);  // 。 as lead and trail byte
+  input.Press(Char('2'));
+  EXPECT_FALSE(input.Press(Named(kVkSpace)).taken);  // the application types the space
+  input.Press(Char(','));
+  EXPECT_EQ(input.ResultString(), "，");
+}
+
 TEST_F(KeyTest, PagingInTheVerticalLayout) {
   input.Type("a");
   input.Press(Char('='));

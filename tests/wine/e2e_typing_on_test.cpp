@@ -70,6 +70,48 @@ TEST_F(TypingOnTest, CommaAndSemicolonTypeChinesePunctuationInZx) {
   EXPECT_EQ(Text(), L"，；你，你；，五；");
 }
 
+// The marks of "," and ";" are typed in the key that opens their code's list: nothing of
+// that list may stay up to take the digits, Space or Enter typed next.
+TEST_F(TypingOnTest, DigitsAndSpaceFollowTheCommaAndSemicolonCodes) {
+  Press(VK_OEM_COMMA);
+  Press('1');
+  Press('2');
+  Press('3');
+  TypeLetters("khlg");
+  Press(VK_SPACE);
+  Press(VK_OEM_COMMA);
+  Press('2');
+  Press('0');
+  TypeLetters("khlg");
+  Press(VK_SPACE);
+  Press(VK_OEM_1);
+  Press('1');
+  TypeLetters("gg");
+  Press(VK_SPACE);
+  Press(VK_OEM_COMMA);
+  Press(VK_SPACE);
+  EXPECT_EQ(Text(), L"，123中国，20中国；1五， ");
+}
+
+// Right after a digit "." and "," stay as typed, for decimals and thousands; after anything
+// else they are the Chinese marks (in zx "," by its code).
+TEST_F(TypingOnTest, PeriodAndCommaRightAfterADigitStayAsTyped) {
+  SetMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
+  for (WORD key : std::vector<WORD>{'3', VK_OEM_PERIOD, '1', '4', VK_OEM_COMMA, '0', '0', '0'})
+    Press(key);
+  TypeLetters("gg");
+  Press(VK_SPACE);
+  Press(VK_OEM_PERIOD);
+  Press(VK_OEM_COMMA);
+  Press('7');
+  Press('1', true);  // !
+  Press(VK_OEM_PERIOD);
+  Press('2');
+  Press(VK_SPACE);
+  Press(VK_OEM_COMMA);
+  EXPECT_EQ(Text(), L"3.14,000五。，7！。2 ，");
+}
+
 // The code length follows the scheme from start-up on, also where no status bar is drawn.
 TEST_F(TypingOnTest, ZxCodesEndAtFourLettersWithoutTheStatusBar) {
   SetString(kCaretKeyPath, "show status", "0");

@@ -1,5 +1,6 @@
 // Typing through the real input method manager into an EDIT control.
 #include "ime/engine/PunctuationTable.h"
+#include "tests/wine/support/MouseInput.h"
 #include "tests/wine/support/TypingFixture.h"
 
 namespace {
@@ -149,6 +150,120 @@ TEST_F(TypingTest, AListLeftOpenDoesNotFollowTheFocus) {
   EXPECT_EQ(Text(), L"中国中国");
   ImmAssociateContext(own, nullptr);
   ImmDestroyContext(ownContext);
+}
+
+// A mark typed on an association list closes the list: the digits after the mark are the
+// user's, not picks from the list.
+TEST_F(TypingTest, DigitsAfterAMarkOnAnAssociationListAreTyped) {
+  SetDword(kSettingsKeyPath, "词语联想", 1);
+  AddZxRows('k', {{"中国", "khlg"}, {"咖喱", "khlg"}, {"中国人", "khlgw"}});
+  SetMode(IME_CMODE_NATIVE | IME_CMODE_SYMBOL);
+  TypeLetters("khlg");
+  Press(VK_SPACE);   // 中国, with 中国人 listed after it
+  Press('1', true);  // ！
+  Press('1');
+  Press('2');
+  EXPECT_EQ(Text(), L"中国！12");
+}
+
+// The composition messages a control receives, in order.
+struct ImeMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+std::vector<std::pair<HWND, ImeMessage>> receivedImeMessages;
+WNDPROC editProc = nullptr;
+WNDPROC richEditProc = nullptr;
+
+LRESULT CALLBACK RecordImeMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_IME_STARTCOMPOSITION || message == WM_IME_COMPOSITION ||
+      message == WM_IME_ENDCOMPOSITION) {
+    receivedImeMessages.push_back({window, {message, wParam, lParam}});
+  }
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return CallWindowProcW(lstrcmpiW(name, L"EDIT") == 0 ? editProc : richEditProc, window, message,
+                         wParam, lParam);
+}
+
+// A code being typed when the focus moves to another control of the window is dropped in
+// the control that had it, the standard EDIT as a rich edit: the composition ends there,
+// with nothing in it, and none of its letters stay behind as text.
+TEST_F(TypingTest, ACodeLeftByTheFocusLeavesNothingBehind) {
+  AddZxRows('k', {{"中国", "khlg"}, {"咖喱", "khlg"}});
+  ASSERT_NE(LoadLibraryW(L"riched20.dll"), nullptr);
+  HWND rich = CreateWindowW(L"RichEdit20W", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 360,
+                            30, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(rich, nullptr);
+  HWND other = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 90, 360, 30,
+                             window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordImeMessages)));
+  SetWindowLongPtrW(other, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordImeMessages));
+  richEditProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      rich, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordImeMessages)));
+  for (HWND control : {edit_, rich}) {
+    SCOPED_TRACE(control == edit_ ? "EDIT" : "rich edit");
+    SetFocus(control);
+    Pump(100);
+    TypeLetters("khl");
+    receivedImeMessages.clear();
+    SetFocus(other);
+    Pump(100);
+    wchar_t text[16] = {};
+    GetWindowTextW(control, text, 16);
+    EXPECT_STREQ(text, L"");
+    bool ended = false;
+    for (const auto& [window, received] : receivedImeMessages) {
+      EXPECT_EQ(window, control) << "message " << received.message;
+      ended = ended || received.message == WM_IME_ENDCOMPOSITION;
+      if (received.message == WM_IME_COMPOSITION) {
+        EXPECT_FALSE(received.lParam & GCS_RESULTSTR);
+      }
+    }
+    EXPECT_TRUE(ended);
+    // The next code starts in the control that has the focus now.
+    TypeLetters("khlg");
+    Press(VK_SPACE);
+    GetWindowTextW(other, text, 16);
+    EXPECT_STREQ(text, control == edit_ ? L"中国" : L"中国中国");
+  }
+}
+
+// Two top-level windows with an edit control each, the user typing in one, then in the
+// other, then clicking back into the first: the status bar is there for each in turn.
+TEST_F(TypingTest, TheStatusBarFollowsTheUserAcrossWindows) {
+  HWND second = CreateWindowW(L"E2ETypingWindow", L"second", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                              470, 50, 400, 200, nullptr, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+  HWND secondEdit = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 360,
+                                  30, second, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(secondEdit, nullptr);
+  SetForegroundWindow(window_);  // the new window took the focus
+  SetFocus(edit_);
+  Pump(200);
+  TypeLetters("a");
+  Press(VK_SPACE);
+  HWND status = FindWindowA("ImeStatuswinime_Mz", nullptr);
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(IsWindowVisible(status));
+  for (HWND edit : {secondEdit, edit_}) {
+    RECT box = {};
+    GetWindowRect(edit, &box);
+    ClickAt({(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+    ASSERT_EQ(GetFocus(), edit);
+    TypeLetters("a");
+    Press(VK_SPACE);
+    status = FindWindowA("ImeStatuswinime_Mz", nullptr);
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(IsWindowVisible(status)) << (edit == edit_ ? "back in the first" : "second");
+  }
+  wchar_t text[16] = {};
+  GetWindowTextW(secondEdit, text, 16);
+  EXPECT_STREQ(text, L"中");
+  EXPECT_EQ(Text(), L"中中");
+  DestroyWindow(second);
 }
 
 TEST_F(TypingTest, BackspaceReachesTheApplicationAfterTheCodeIsGone) {

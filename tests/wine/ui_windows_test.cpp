@@ -6,6 +6,7 @@
 
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/StatusClicks.h"
+#include "ime/ui/UiPaint.h"
 #include "tests/wine/support/AllocationFailure.h"
 #include "tests/wine/ui_fixture.h"
 
@@ -240,6 +241,54 @@ TEST_F(UiWindowsTest, TooltipOfAStatusButtonShowsAboveTheBar) {
   EXPECT_EQ(shown, 2);
   ClearTooltip(&shown);
   EXPECT_FALSE(IsWindowVisible(ui.hintWindow));
+}
+
+// A hint is as tall as its lines: a status button's one line does not sit in the box of
+// two.
+TEST_F(UiWindowsTest, HintBoxFitsItsLines) {
+  Activate();
+  HWND status = Record().statusWnd;
+  const RECT bar = WindowRect(status);
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateSongFont(9);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE line = {};
+  GetTextExtentPoint32A(dc, "中", 2, &line);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  int shown = -1;
+  ShowTooltip(&shown, 2, true, status, "简/繁输出(简体)", "", HintPlacement::kAboveOwner,
+              bar.left + 41);
+  Pump();
+  const RECT one = WindowRect(ui.hintWindow);
+  EXPECT_GE(one.bottom - one.top, line.cy);
+  ShowTooltip(&shown, 14, true, status, "简/繁输出(简体)", "简/繁输出(简体)",
+              HintPlacement::kAboveOwner, bar.left + 41);
+  Pump();
+  const RECT two = WindowRect(ui.hintWindow);
+  EXPECT_GE(two.bottom - two.top, (one.bottom - one.top) + line.cy)
+      << "the room of the second line is the second line's";
+  ClearTooltip(&shown);
+}
+
+// The web button's popup opens over the bar's right end, where the button's own hint
+// shows: the hint moves beside it, readable whole.
+TEST_F(UiWindowsTest, WebButtonPopupLeavesItsHintReadable) {
+  Activate();
+  HWND status = Record().statusWnd;
+  const StatusMetrics& m = ui.status;
+  MouseAt(status, m.buttons[8].left + 5, m.buttons[8].top + 5, WM_MOUSEMOVE);
+  Pump();
+  ASSERT_TRUE(ui.hintWindow && IsWindowVisible(ui.hintWindow));
+  MouseAt(status, m.buttons[8].left + 5, m.buttons[8].top + 5, WM_LBUTTONDOWN);
+  Pump();
+  ASSERT_TRUE(ui.contextWindow && IsWindowVisible(ui.contextWindow));
+  ASSERT_TRUE(IsWindowVisible(ui.hintWindow));
+  RECT hint = WindowRect(ui.hintWindow), popup = WindowRect(ui.contextWindow), shared = {};
+  EXPECT_FALSE(IntersectRect(&shared, &hint, &popup));
+  ShowWindow(ui.contextWindow, SW_HIDE);
+  HideHint();
 }
 
 // The hint and context windows serve every status bar of the process, whichever UI window

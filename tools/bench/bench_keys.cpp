@@ -7,7 +7,6 @@
 //   bench_keys DICTIONARY_DIR [SAMPLES] [USER_PHRASES]
 #include <windows.h>
 
-#include <psapi.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -47,13 +46,20 @@ UINT Key(HIMC himc, BYTE vk, char ch, TranslationList* list) {
                       reinterpret_cast<LPTRANSMSGLIST>(list), 0, himc);
 }
 
-// The process's private memory, in KiB.
-double PrivateKiB() {
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  return static_cast<double>(counters.PrivateUsage) / 1024.0;
+// The bytes allocated in every heap of the process (SQLite's among them), in KiB.
+double HeapKiB() {
+  HANDLE heaps[64];
+  const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
+  double bytes = 0;
+  for (DWORD i = 0; i < count; ++i) {
+    if (!HeapLock(heaps[i])) continue;
+    PROCESS_HEAP_ENTRY entry = {};
+    while (HeapWalk(heaps[i], &entry)) {
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += static_cast<double>(entry.cbData);
+    }
+    HeapUnlock(heaps[i]);
+  }
+  return bytes / 1024.0;
 }
 
 }  // namespace
@@ -130,14 +136,14 @@ int main(int argc, char** argv) {
               " files opened, keyed, queried for nothing, closed)\n", samples);
 
   CloseHeldConnections();
-  const double closed = PrivateKiB();
+  const double closed = HeapKiB();
   for (const char* letter = letters; *letter; ++letter) {
     typeLetter(*letter);
     clear();
   }
   PhraseCode({dir, CodeScheme::zx}, "中国");  // the reverse table
-  const double held = PrivateKiB();
-  std::printf("memory held with %zu files open: %.0f KiB (private bytes %.0f KiB with none,"
+  const double held = HeapKiB();
+  std::printf("memory held with %zu files open: %.0f KiB (heap bytes in use %.0f KiB with none,"
               " %.0f KiB with all; page cache bound %d KiB per connection)\n",
               HeldConnectionCount(), held - closed, closed, held, kHeldPageCacheKiB);
   ImeSelect(himc, FALSE);

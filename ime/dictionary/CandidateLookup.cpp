@@ -14,7 +14,7 @@ CandidateRecords LookupCandidates(const std::string& code, const DictionarySet& 
     DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries); }, sql);
     MergeCandidateRows(systemRows, userRows, {found.records, {}, filter}, code.size());
     found.userReadable = userRows.Readable();
-  }  // the user file is closed first, then the system file
+  }  // the user file is given back first, then the system file
   return found;
 }
 

@@ -31,18 +31,20 @@ std::string DictionaryFile(const DictionarySet& dictionaries, const std::string&
   return dictionaries.folder + name;
 }
 
-std::unique_ptr<TSQLiteDatabase> OpenSystemDictionary(const DictionarySet& dictionaries,
-                                                      const std::string& initial) {
-  return std::make_unique<TSQLiteDatabase>(
-      DictionaryFile(dictionaries, "lmtsys_" + initial + ".db"), kDictionaryPassword,
-      FileWrites::replacedWhole);
+HeldDatabase OpenSystemDictionary(const DictionarySet& dictionaries, const std::string& initial) {
+  const std::string path = DictionaryFile(dictionaries, "lmtsys_" + initial + ".db");
+  return HoldDatabase(path, [&] {
+    return std::make_unique<TSQLiteDatabase>(path, kDictionaryPassword, FileWrites::replacedWhole);
+  });
 }
 
-std::unique_ptr<TSQLiteDatabase> OpenUserDictionary(const DictionarySet& dictionaries) {
+HeldDatabase OpenUserDictionary(const DictionarySet& dictionaries) {
   const std::string path = DictionaryFile(dictionaries, "lmtsys_User.db");
-  auto db = std::make_unique<TSQLiteDatabase>(path, kDictionaryPassword);
-  if (!HasLayout(path) && UpgradeUserDictionary(*db)) RememberLayout(path);
-  return db;
+  return HoldDatabase(path, [&] {
+    auto db = std::make_unique<TSQLiteDatabase>(path, kDictionaryPassword);
+    if (!HasLayout(path) && UpgradeUserDictionary(*db)) RememberLayout(path);
+    return db;
+  });
 }
 
 std::string WordTable(CodeScheme scheme) { return scheme == CodeScheme::sx ? "lmt_sx" : "lmt_zx"; }

@@ -7,11 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/SQLiteTable3.h"
 
 class DictionaryRows {
 public:
-  using Opener = std::function<std::unique_ptr<TSQLiteDatabase>()>;
+  using Opener = std::function<HeldDatabase()>;
 
   // Opens the file with open and runs sql on it. A file that cannot be read (missing,
   // damaged, without the table) gives no rows, and one that fails part of the way ends its
@@ -26,7 +27,7 @@ public:
 
 private:
   // Declared before the cursor, so that the statement is finalized before the file closes.
-  std::unique_ptr<TSQLiteDatabase> db;
+  HeldDatabase db;
   std::unique_ptr<TSQLiteCursor> cursor;
   bool readable = true;
 };

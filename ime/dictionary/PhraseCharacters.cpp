@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ime/dictionary/CandidateText.h"
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
 
@@ -30,8 +31,11 @@ void LookupCharacterCodes(const std::string& oddPath, CodeScheme scheme,
   const std::string table = scheme == CodeScheme::sx ? "odd_sx" : "odd_zx";
   std::unique_ptr<TSQLiteTable> rows;
   {
-    TSQLiteDatabase db(oddPath, kDictionaryPassword, FileWrites::replacedWhole);
-    rows = db.Query("select mbcode,hzcode from " + table + " where  " + condition);
+    const HeldDatabase db = HoldDatabase(oddPath, [&] {
+      return std::make_unique<TSQLiteDatabase>(oddPath, kDictionaryPassword,
+                                               FileWrites::replacedWhole);
+    });
+    rows = db->Query("select mbcode,hzcode from " + table + " where  " + condition);
   }
   std::vector<bool> resolved(distinct.size(), false);
   for (; !rows->AtEnd(); rows->MoveNext()) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <new>
 
@@ -111,6 +112,9 @@ const char kNotBlob[] = "Not a Blob field";
 const char kBusyMessage[] = "Could not prepare SQL statement";
 const char kOutOfMemoryMessage[] = "Could not retrieve data.\rError [7]: A malloc() failed.";
 
+// The prepared statements a connection keeps: the lookups of the codes typed last.
+constexpr std::size_t kKeptStatements = 16;
+
 // Runs read; an allocation failing in it (a row or result larger than the memory left) is
 // the layer's error, like any other failure to read, and never reaches the application.
 template <typename Read>
@@ -155,10 +159,41 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string&
 }
 
 TSQLiteDatabase::~TSQLiteDatabase() {
+  for (const auto& kept : statements) sqlite3_finalize(kept.second);
   if (handle) sqlite3_close(handle);
 }
 
+bool TSQLiteDatabase::InTransaction() const { return sqlite3_get_autocommit(handle) == 0; }
+
+sqlite3_stmt* TSQLiteDatabase::TakeStatement(const std::string& sql) {
+  for (auto kept = statements.rbegin(); kept != statements.rend(); ++kept) {
+    if (kept->first != sql) continue;
+    sqlite3_stmt* statement = kept->second;
+    statements.erase(std::next(kept).base());
+    return statement;
+  }
+  sqlite3_stmt* statement = nullptr;
+  const int result = sqlite3_prepare_v2(handle, sql.c_str(), -1, &statement, nullptr);
+  if (result != SQLITE_OK) ReportError("Error executing SQL", sql);
+  if (!statement) ReportError("Could not prepare SQL statement", sql);
+  return statement;
+}
+
+void TSQLiteDatabase::GiveBackStatement(const std::string& sql, sqlite3_stmt* statement) {
+  // Reset, it holds no lock on the file: another process may write between two keys.
+  if (failed || sqlite3_reset(statement) != SQLITE_OK) {
+    sqlite3_finalize(statement);
+    return;
+  }
+  if (statements.size() >= kKeptStatements) {
+    sqlite3_finalize(statements.front().second);
+    statements.erase(statements.begin());
+  }
+  statements.emplace_back(sql, statement);
+}
+
 void TSQLiteDatabase::ReportError(const std::string& context, const std::string& sql) {
+  failed = true;
   const int code = sqlite3_errcode(handle);
   if (code == SQLITE_OK) throw ESQLiteException(context);
   throw ESQLiteException(context + ".\rError [" + std::to_string(code) +
@@ -183,9 +218,7 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql) {
 }
 
 TSQLiteCursor::TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql) : db(db), sql(sql) {
-  const int result = sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &statement, nullptr);
-  if (result != SQLITE_OK) db.ReportError("Error executing SQL", sql);
-  if (!statement) db.ReportError("Could not prepare SQL statement", sql);
+  statement = db.TakeStatement(sql);
   try {
     Step();
   } catch (const ESQLiteException&) {
@@ -194,7 +227,7 @@ TSQLiteCursor::TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql) : db(d
   }
 }
 
-TSQLiteCursor::~TSQLiteCursor() { sqlite3_finalize(statement); }
+TSQLiteCursor::~TSQLiteCursor() { db.GiveBackStatement(sql, statement); }
 
 bool TSQLiteCursor::MoveNext() {
   if (atEnd) return false;
@@ -210,7 +243,10 @@ void TSQLiteCursor::Step() {
       atEnd = true;
       return;
     }
-    if (step == SQLITE_BUSY) throw ESQLiteException(kBusyMessage);
+    if (step == SQLITE_BUSY) {
+      db.failed = true;
+      throw ESQLiteException(kBusyMessage);
+    }
     if (step != SQLITE_ROW) {
       sqlite3_reset(statement);
       db.ReportError("Could not retrieve data", sql);

@@ -1,6 +1,6 @@
-// Thin access layer over SQLite for the dictionary files: one connection per operation,
-// results read completely into memory (TSQLiteTable) or a row at a time (TSQLiteCursor),
-// every failure raised as ESQLiteException.
+// Thin access layer over SQLite for the dictionary files: a connection per file (kept between
+// operations by HeldConnections), results read completely into memory (TSQLiteTable) or a
+// row at a time (TSQLiteCursor), every failure raised as ESQLiteException.
 #pragma once
 
 #include <cstdint>
@@ -62,9 +62,22 @@ public:
   // Raises ESQLiteException from the connection's last error.
   [[noreturn]] void ReportError(const std::string& context, const std::string& sql);
 
+  // True once a statement of this connection has failed: such a connection is not kept.
+  bool Failed() const { return failed; }
+  // True while a transaction begun on this connection is neither committed nor rolled back.
+  bool InTransaction() const;
+
 private:
   friend class TSQLiteCursor;
+  // A statement of sql, prepared once on this connection and reused by later cursors.
+  sqlite3_stmt* TakeStatement(const std::string& sql);
+  // Gives back a statement from TakeStatement, reset, for the next cursor of its sql.
+  void GiveBackStatement(const std::string& sql, sqlite3_stmt* statement);
+
   sqlite3* handle = nullptr;
+  bool failed = false;
+  // The prepared statements not in use, most recently given back last.
+  std::vector<std::pair<std::string, sqlite3_stmt*>> statements;
 };
 
 // SQLite's storage-class numbering.

@@ -17,7 +17,8 @@ namespace {
   X(sqlite3_errmsg) X(sqlite3_prepare_v2) X(sqlite3_step) X(sqlite3_reset) X(sqlite3_finalize) \
   X(sqlite3_column_count) X(sqlite3_column_name) X(sqlite3_column_decltype)                   \
   X(sqlite3_column_type) X(sqlite3_column_int64) X(sqlite3_column_double)                     \
-  X(sqlite3_column_text) X(sqlite3_column_bytes) X(sqlite3_column_blob)
+  X(sqlite3_column_text) X(sqlite3_column_bytes) X(sqlite3_column_blob)                       \
+  X(sqlite3_get_autocommit)
 
 struct Library {
 #define LMT_SQLITE_POINTER(name) decltype(&::name) name = nullptr;
@@ -88,6 +89,7 @@ int sqlite3_key(sqlite3* db, const void* key, int length) {
 int sqlite3_limit(sqlite3* db, int id, int value) {
   return Sqlite().sqlite3_limit(db, id, value);
 }
+int sqlite3_get_autocommit(sqlite3* db) { return Sqlite().sqlite3_get_autocommit(db); }
 int sqlite3_close(sqlite3* db) { return db ? Sqlite().sqlite3_close(db) : SQLITE_OK; }
 int sqlite3_errcode(sqlite3* db) { return db ? Sqlite().sqlite3_errcode(db) : SQLITE_CANTOPEN; }
 const char* sqlite3_errmsg(sqlite3* db) {

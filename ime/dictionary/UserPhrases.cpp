@@ -30,13 +30,13 @@ bool PairStored(TSQLiteDatabase& db, const DictionarySet& dictionaries,
 // Stores the phrase after running first (the delete of a change), unless it is incomplete
 // or stored already. The check and the statements run in one immediate transaction: another
 // process cannot store the same pair in between, and a failing step leaves the file as it
-// was (the connection closes without the commit).
+// was (a connection given back inside its transaction is closed, which rolls it back).
 template <typename First>
 PhraseRefusal StoreUnlessRefused(const DictionarySet& dictionaries, const UserPhrase& phrase,
                                  First first) {
   if (TextValue(phrase.code).empty() || TextValue(phrase.text).empty())
     return PhraseRefusal::kIncomplete;
-  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary(dictionaries);
+  const HeldDatabase db = OpenUserDictionary(dictionaries);
   db->Execute("begin immediate");
   if (PairStored(*db, dictionaries, phrase)) return PhraseRefusal::kAlreadyStored;
   first(*db);

@@ -1,5 +1,5 @@
 // The user's phrases in the user dictionary (the table of the given scheme). Every operation
-// opens and releases its own connection; a failing step raises ESQLiteException. An add or
+// uses this thread's kept connection (HeldConnections); a failing step raises ESQLiteException. An add or
 // a change checks and writes in one transaction, so that two processes never store a pair
 // twice and a failure changes nothing. The operations answer; the phrase dialog tells the
 // user.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ime/common/Guarded.h"
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/engine/ContextBlocks.h"
 #include "ime/engine/ContextCall.h"
 #include "ime/engine/ContextLocks.h"
@@ -224,11 +225,13 @@ extern "C" DWORD WINAPI ImeConversionList(HIMC, LPCSTR, LPCANDIDATELIST, DWORD, 
   return 0;
 }
 
-// The process's windows go before the module that draws them; the documented answer for
-// success is TRUE.
+// The process's windows go before the module that draws them, and its dictionary
+// connections are closed here: not at process detach, under the loader lock. The documented
+// answer for success is TRUE.
 extern "C" BOOL WINAPI ImeDestroy(UINT) {
   return Guarded<BOOL>(kImeTrue, [] {
     DestroyProcessWindows();
+    CloseHeldConnections();
     return kImeTrue;
   });
 }

@@ -12,6 +12,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/DictionaryNotice.h"
+#include "ime/ui/IdleConnectionTimer.h"
 #include "ime/ui/Menus.h"
 #include "ime/ui/SoftKeyboard.h"
 #include "ime/ui/UiChildren.h"
@@ -187,9 +188,11 @@ void UiCreate(HWND uiWindow) {
   if (!CreateUiRecord(uiWindow)) return;
   SetWindowPos(uiWindow, nullptr, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER);
   ShowWindow(uiWindow, SW_SHOWNOACTIVATE);
+  StartIdleConnectionTimer(uiWindow);
 }
 
 void UiDestroy(HWND uiWindow) {
+  StopIdleConnectionTimer(uiWindow);
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
   for (HWND owner : {record->contextMenuWnd, record->softKeyMenuWnd}) {

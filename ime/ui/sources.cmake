@@ -26,6 +26,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/DisplayScale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DictionaryNotice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IdleConnectionTimer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Menus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonitorArea.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintCache.cpp

@@ -2,6 +2,8 @@
 // manager: a right click on the status bar opens the context menu, "手工造词..." opens the
 // dialog over the disabled application, a phrase typed through the input method itself
 // gets its code, and what is added, changed and deleted is stored, listed and offered.
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -252,16 +254,18 @@ TEST_F(PhraseDialogTest, ChangeAndDeleteKeepTheListTrue) {
     ClickControl(dialog, IDC_DELETE_PHRASE);
     deleted = ListViewPairs(list);
 
-    // A user dictionary that cannot be written: the error is shown, the dialog stays.
-    const std::string aside = UserDictionary() + ".aside";
-    MoveFileA(UserDictionary().c_str(), aside.c_str());
+    // A user dictionary that cannot be written (another program holds its lock; the file
+    // itself cannot be moved away while the module holds it): the error is shown, the dialog
+    // stays.
+    sqlite3* holder = OpenKeyedRaw(UserDictionary(), kDictionaryPassword, kDictionaryKeyLength);
+    ExecRaw(holder, "begin exclusive");
     ClickListItem(list, 0);
     ClickControl(dialog, IDC_DELETE_PHRASE);
     failure = AnswerMessageBox(kErrorCaption);
     openAfterFailure = IsWindowVisible(dialog) != FALSE;
     afterFailure = ListViewPairs(list);
-    DeleteFileA(UserDictionary().c_str());
-    MoveFileA(aside.c_str(), UserDictionary().c_str());
+    ExecRaw(holder, "rollback");
+    sqlite3_close(holder);
 
     // A pasted phrase of 40 characters is cut to the 64 bytes of 32.
     ClickControl(dialog, IDC_PHRASE);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/engine/EngineInstance.h"
 #include "ime/engine/HostQuirks.h"
 #include "ime/settings/Globals.h"
@@ -134,6 +135,7 @@ void EngineContextTest::TearDown() {
     ImmDestroyContext(himc_);
   }
   if (window_) DestroyWindow(window_);
+  CloseHeldConnections();  // as ImeDestroy does: the test's folder can be deleted
 }
 
 KeyResult EngineContextTest::Press(UINT vk, bool shift) { return PressIn(himc_, vk, shift); }

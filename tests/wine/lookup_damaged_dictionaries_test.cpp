@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/TraditionalConversion.h"
@@ -405,6 +406,9 @@ int main(int argc, char** argv) {
     const Workspace work = ChildWorkspace(CasesFolder(argv));
     const FencedPool pool;
     return RunCasesInChild(argc, argv, VariantCount(), [&](int variant) {
+      // Each variant's files take the place of the last one's, which Windows refuses while a
+      // connection holds them: as after the idle close.
+      CloseHeldConnections();
       PrepareVariant(work, variant);
       return LookUp(work, pool, variant);
     });

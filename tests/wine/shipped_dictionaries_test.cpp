@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/ReverseLookup.h"
 #include "tests/native/KeyedDatabaseFiles.h"
@@ -93,6 +94,9 @@ TEST_F(ShippedDictionariesTest, SoundAndShapeCodesFollowThePhraseRule) {
 }
 
 TEST_F(ShippedDictionariesTest, ReinstallingKeepsTheUserDictionaryAndRenewsSystemFiles) {
+  // The package replaces the system files, which Windows refuses while the lookups of the
+  // tests before hold them: as after the idle close.
+  CloseHeldConnections();
   const std::string dir = install->File("lumatoridb\\");
   const std::string systemFile = dir + "lmtsys_k.db";
   const std::string shipped = ReadFile(systemFile);

@@ -1,5 +1,6 @@
-// A dictionary file locked by a writer in another process: statements fail at once.
-// The writer is this program started again with kHoldLockArgument.
+// A dictionary file locked by a writer in another process: statements fail at once. And a
+// phrase another process adds while this one keeps its connections open.
+// The writer is this program started again with kHoldLockArgument or kAddPhraseArgument.
 #include <windows.h>
 
 #include <string>
@@ -7,13 +8,26 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "ime/dictionary/CandidateLookup.h"
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/UserPhrases.h"
 #include "tests/native/ExceptionMessage.h"
 #include "tests/native/KeyedDatabaseFiles.h"
+#include "tests/native/lookup_dictionaries.h"
+#include "tests/wine/support/Programs.h"
 
 namespace {
 
 const char kHoldLockArgument[] = "--hold-exclusive-lock";
+const char kAddPhraseArgument[] = "--add-phrase";
+
+// Child: adds a zx phrase to the user dictionary of the folder (given without its final
+// backslash, which would escape the closing quote), as its phrase dialog would.
+int AddPhrase(const std::string& folder) {
+  const DictionarySet zx{folder + "\\", CodeScheme::zx};
+  return AddUserPhrase(zx, {"ab", "乙"}) == PhraseRefusal::kNone ? 0 : 4;
+}
 
 // Child: takes the exclusive lock with an uncommitted write, signals ready, and keeps the
 // lock until released (or a minute passes).
@@ -111,10 +125,28 @@ TEST_F(LockedByOtherProcess, FileReadsAgainOnceTheWriterHasGone) {
   EXPECT_EQ(table->FieldText(0), "a");
 }
 
+TEST(HeldByThisProcess, APhraseAnotherProcessAddsIsOfferedAtTheNextLookup) {
+  TempFolder folder;
+  WriteDictionaryFolder(folder.File(""), {{"lmtsys_a.db", "lmt_zx", {{"工", "a"}}}});
+  const DictionarySet zx{folder.File(""), CodeScheme::zx};
+  const CandidateFilter filter{false, nullptr};
+  EXPECT_EQ(LookupCandidates("a", zx, filter).records, std::vector<std::string>{"0工"});
+  std::string folderArgument = folder.File("");
+  folderArgument.pop_back();
+  EXPECT_EQ(RunAndWait("\"" + BesideThisProgram("sqlite_access_test.exe") + "\" " +
+                           kAddPhraseArgument + " \"" + folderArgument + "\"",
+                       30000),
+            0u);
+  EXPECT_EQ(LookupCandidates("a", zx, filter).records,
+            (std::vector<std::string>{"0工", "1乙\rb\r"}));
+  CloseHeldConnections();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == kHoldLockArgument) return HoldLock(argv[2], argv[3]);
+  if (argc == 3 && std::string(argv[1]) == kAddPhraseArgument) return AddPhrase(argv[2]);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,12 +1,16 @@
 // Prints the time from a key to the painted candidate window as a user meets it: the first
 // letter of a code sent with SendInput to a real EDIT control, through the input method
 // manager and the installed module, timed until the candidate window's WM_PAINT has been
-// dispatched. Beside it, measured in the same run in alternating order, the floor of the
-// lookup (the same two files opened, keyed, given a query that returns nothing, closed);
-// also the time of that paint alone, and how often the window paints for one key.
+// dispatched. Beside it, measured in the same run in alternating order, the platform's floor:
+// a letter the module passes on (English mode) into the same EDIT, timed until the EDIT's
+// WM_PAINT has returned. Then the first key after the module's idle close of its dictionary
+// connections (IDLE_KEYS keys, each after the process sat idle past the close); also the
+// time of the candidate window's paint alone, and how often it paints for one key.
 // One line per scheme and layout: the module reads the scheme when a process loads it, so
 // each line is measured by a process of its own (the program started again with --measure).
-//   bench_paint DICTIONARY_DIR [SAMPLES] [USER_PHRASES]
+// With BEFORE_FOLDER (a folder holding another build's lumatori.ime and lmtdbmanger.dll),
+// each line is measured for that module too, in the same run.
+//   bench_paint DICTIONARY_DIR [SAMPLES] [USER_PHRASES] [IDLE_KEYS] [BEFORE_FOLDER]
 #include <windows.h>
 
 #include <imm.h>
@@ -28,12 +32,25 @@ namespace {
 
 constexpr double kKeyTimeoutMs = 2000;
 constexpr double kSettleMs = 30;
+// Past the module's idle limit (30 s) and its check period (5 s).
+constexpr double kIdleMs = 36000;
 
 struct Pumped {
   int paints = 0;
   double firstPaintEnd = 0;   // when the candidate window's first WM_PAINT was dispatched
   double firstPaintTime = 0;  // how long that dispatch took
 };
+
+// When the EDIT's last WM_PAINT returned: it may paint inside a message it is sent, not
+// only from the queue.
+WNDPROC editProcedure = nullptr;
+double editPaintEnd = 0;
+
+LRESULT CALLBACK TimedEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcW(editProcedure, window, message, wParam, lParam);
+  if (message == WM_PAINT) editPaintEnd = NowMs();
+  return result;
+}
 
 bool IsCandidateWindow(HWND window) {
   char name[32] = {};
@@ -81,6 +98,40 @@ struct KeyFigures {
   bool painted = false;
 };
 
+// A letter the module passes on, timed to the EDIT's paint; then taken out again, untimed.
+double PassedKeyToPaint(char letter) {
+  const WORD vk = static_cast<WORD>(letter - 'a' + 'A');
+  Settle();
+  editPaintEnd = 0;
+  const double start = NowMs();
+  SendKey(vk, false);
+  for (const double until = start + kKeyTimeoutMs; editPaintEnd == 0 && NowMs() < until;) {
+    PumpUntil(std::min(until, NowMs() + 1), false);
+  }
+  const double toPaint = editPaintEnd - start;
+  SendKey(vk, true);
+  Settle();
+  Tap(VK_BACK);
+  return editPaintEnd == 0 ? -1 : toPaint;
+}
+
+void SetConversionMode(HWND edit, DWORD mode) {
+  HIMC himc = ImmGetContext(edit);
+  DWORD conversion = 0, sentence = 0;
+  ImmGetConversionStatus(himc, &conversion, &sentence);
+  ImmSetConversionStatus(himc, mode, sentence);
+  ImmReleaseContext(edit, himc);
+  Settle();
+}
+
+// True when no process holds file open: it can be opened without sharing.
+bool Unheld(const std::string& file) {
+  HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(handle);
+  return true;
+}
+
 // One first letter, timed to the candidate window's paint; the code is then cleared and the
 // composition ended (two Esc), untimed.
 KeyFigures KeyToPaint(char letter) {
@@ -114,7 +165,8 @@ bool HasRows(const std::string& file, const std::string& table) {
 
 // The measuring process: the module installed and selected for an EDIT control, with the
 // settings of one scheme and layout.
-int Measure(const std::string& installFolder, bool sx, bool vertical, int samples) {
+int Measure(const std::string& installFolder, const std::string& moduleFolder, bool sx,
+            bool vertical, int samples, int idleKeys) {
   const std::string installDir = installFolder + "\\";
   const std::string dictionaryDir = installDir + "lumatoridb\\";
   const std::string table = sx ? "lmt_sx" : "lmt_zx";
@@ -123,7 +175,9 @@ int Measure(const std::string& installFolder, bool sx, bool vertical, int sample
   SetDword(kSettingsKeyPath, "声型", sx ? 1 : 0);
   SetDword(kSettingsKeyPath, "竖向排列", vertical ? 1 : 0);
   for (const char* file : {"lumatori.ime", "lmtdbmanger.dll"}) {
-    if (!CopyFileA(BesideThisProgram(file).c_str(), SystemFile(file).c_str(), FALSE)) {
+    const std::string from =
+        moduleFolder.empty() ? BesideThisProgram(file) : moduleFolder + "\\" + file;
+    if (!CopyFileA(from.c_str(), SystemFile(file).c_str(), FALSE)) {
       std::fprintf(stderr, "cannot copy %s into the system directory\n", file);
       return 1;
     }
@@ -143,6 +197,8 @@ int Measure(const std::string& installFolder, bool sx, bool vertical, int sample
                               nullptr);
   HWND edit = CreateWindowW(L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10,
                             10, 440, 30, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+  editProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TimedEditProc)));
   SetForegroundWindow(window);
   SetFocus(edit);
   Pump(300);
@@ -156,11 +212,16 @@ int Measure(const std::string& installFolder, bool sx, bool vertical, int sample
   for (char c = 'a'; c <= 'z'; ++c) {
     if (HasRows(dictionaryDir + "lmtsys_" + c + ".db", table)) letters += c;
   }
-  const std::string emptySql = "select hzcode,mbcode from " + table + " limit 0";
   // Not measured: the first keys create the windows and open the user dictionary first.
   for (int i = 0; i < 3; ++i) KeyToPaint(letters[0]);
+  DWORD chinese = 0, sentence = 0;
+  {
+    HIMC himc = ImmGetContext(edit);
+    ImmGetConversionStatus(himc, &chinese, &sentence);
+    ImmReleaseContext(edit, himc);
+  }
 
-  std::vector<double> toPaint, floors, paints;
+  std::vector<double> toPaint, floors, paints, afterIdle;
   int paintCount = 0, missing = 0;
   for (int i = 0; i < samples; ++i) {
     const char letter = letters[static_cast<size_t>(i) % letters.size()];
@@ -175,25 +236,36 @@ int Measure(const std::string& installFolder, bool sx, bool vertical, int sample
       paintCount += figures.paints;
     };
     auto floor = [&] {
-      TimeInto(floors, [&] {
-        EmptyQuery(dictionaryDir + "lmtsys_" + letter + ".db", emptySql);
-        EmptyQuery(dictionaryDir + "lmtsys_User.db", emptySql);
-      });
+      SetConversionMode(edit, chinese & ~static_cast<DWORD>(IME_CMODE_NATIVE));
+      const double passed = PassedKeyToPaint(letter);
+      if (passed >= 0) floors.push_back(passed);
+      SetConversionMode(edit, chinese);
     };
     RunAlternately(i, key, floor);
   }
+  int stillHeld = 0;
+  for (int i = 0; i < idleKeys; ++i) {
+    PumpUntil(NowMs() + kIdleMs, false);
+    if (!Unheld(dictionaryDir + "lmtsys_User.db")) ++stillHeld;
+    const KeyFigures figures = KeyToPaint(letters[static_cast<size_t>(i) % letters.size()]);
+    if (figures.painted) afterIdle.push_back(figures.toPaint);
+  }
   DestroyWindow(window);
-  if (toPaint.empty()) {
-    std::fprintf(stderr, "the candidate window never painted\n");
+  if (toPaint.empty() || floors.empty()) {
+    std::fprintf(stderr, "the candidate window or the EDIT never painted\n");
     return 1;
   }
   const double ratio = Percentile(toPaint, 95) / Percentile(floors, 95);
-  std::printf("%-3s %-10s %9.2f %9.2f %9.2f %9.2f %6.2f %9.2f %9.2f %7.2f\n", sx ? "sx" : "zx",
-              vertical ? "vertical" : "horizontal", Percentile(toPaint, 50),
-              Percentile(toPaint, 95), Percentile(floors, 50), Percentile(floors, 95), ratio,
+  char idle[32] = "-";
+  if (!afterIdle.empty()) std::snprintf(idle, sizeof idle, "%.2f", Percentile(afterIdle, 50));
+  std::printf("%-3s %-10s %-6s %8.2f %8.2f %8.2f %8.2f %6.2f %10s %8.2f %8.2f %7.2f\n",
+              sx ? "sx" : "zx", vertical ? "vertical" : "horizontal",
+              moduleFolder.empty() ? "this" : "before", Percentile(toPaint, 50),
+              Percentile(toPaint, 95), Percentile(floors, 50), Percentile(floors, 95), ratio, idle,
               Percentile(paints, 50), Percentile(paints, 95),
               static_cast<double>(paintCount) / static_cast<double>(toPaint.size()));
   if (missing) std::printf("    (%d keys without a paint of the candidate window)\n", missing);
+  if (stillHeld) std::printf("    (%d idle keys met the user dictionary still held)\n", stillHeld);
   std::fflush(stdout);
   return 0;
 }
@@ -226,32 +298,38 @@ bool RunSelf(const std::string& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 6 && std::strcmp(argv[1], "--measure") == 0) {
-    return Measure(argv[2], std::strcmp(argv[3], "sx") == 0, std::strcmp(argv[4], "vertical") == 0,
-                   std::atoi(argv[5]));
+  if (argc == 8 && std::strcmp(argv[1], "--measure") == 0) {
+    return Measure(argv[2], argv[3], std::strcmp(argv[4], "sx") == 0,
+                   std::strcmp(argv[5], "vertical") == 0, std::atoi(argv[6]), std::atoi(argv[7]));
   }
   DictionaryBenchArguments arguments;
   if (!ReadDictionaryBenchArguments(argc, argv, "bench_paint", &arguments)) return 2;
+  const int idleKeys = argc > 4 ? std::max(0, std::atoi(argv[4])) : 2;
+  std::string before = argc > 5 ? argv[5] : "";
+  if (!before.empty() && before.back() == '\\') before.pop_back();
   const BenchInstallation installation(arguments.dir, arguments.userPhrases);
   if (!installation.Ok()) return 1;
   PrintUserDictionarySize(arguments.userPhrases);
-  std::printf("%-14s %19s %19s %6s %19s %7s\n", "", "key to paint (ms)", "floor (ms)", "p95",
-              "paint alone (ms)", "paints");
-  std::printf("%-14s %9s %9s %9s %9s %6s %9s %9s %7s\n", "scheme layout", "median", "p95",
-              "median", "p95", "ratio", "median", "p95", "per key");
+  std::printf("%-21s %17s %17s %6s %10s %17s %7s\n", "", "warm key to paint", "floor (ms)",
+              "p95", "after idle", "paint alone (ms)", "paints");
+  std::printf("%-21s %8s %8s %8s %8s %6s %10s %8s %8s %7s\n", "scheme layout module", "median",
+              "p95", "median", "p95", "ratio", "median", "median", "p95", "per key");
   bool ok = true;
   for (const char* scheme : {"zx", "sx"}) {
     for (const char* layout : {"vertical", "horizontal"}) {
-      // The folder without its final backslash, which would escape the closing quote.
+      // The folders without their final backslash, which would escape the closing quote.
       const std::string& dir = installation.InstallDir();
-      ok = RunSelf("--measure \"" + dir.substr(0, dir.size() - 1) + "\" " + scheme + " " +
-                   layout + " " + std::to_string(arguments.samples)) &&
-           ok;
+      const std::string common = "--measure \"" + dir.substr(0, dir.size() - 1) + "\" ";
+      const std::string rest = std::string(" ") + scheme + " " + layout + " " +
+                               std::to_string(arguments.samples) + " ";
+      if (!before.empty()) ok = RunSelf(common + "\"" + before + "\"" + rest + "0") && ok;
+      ok = RunSelf(common + "\"\"" + rest + std::to_string(idleKeys)) && ok;
     }
   }
   DeleteKeyTree(kSettingsKeyPath);
-  std::printf("(%d first letters per line, in turn over the letters with candidates; floor: the"
-              " same two files opened, keyed, queried for nothing, closed)\n",
-              arguments.samples);
+  std::printf("(%d first letters per line, in turn over the letters with candidates; floor: a"
+              " letter passed on in English mode into the same EDIT, to its paint; after idle:"
+              " the first key after %.0f s without a key, %d per line)\n",
+              arguments.samples, kIdleMs / 1000, idleKeys);
   return ok ? 0 : 1;
 }

@@ -4,7 +4,8 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SQLiteTable3.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SQLiteResultText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SqlText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/LookupStatements.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryLayout.cpp)
+                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryLayout.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/PhraseImportFile.cpp)
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateRecord.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateMerge.cpp

@@ -15,6 +15,9 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PhraseCharacters.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/ReverseLookup.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/UserPhrases.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryBackups.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/FolderFiles.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/PhraseTransfer.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/VariantTable.cpp)
 # The simplified/traditional character table, generated from OpenCC's data at build time.
 find_program(LMT_OPENCC_DICT opencc_dict)

@@ -41,12 +41,27 @@ std::string BackupPath(const DictionarySet& dictionaries, const std::string& dat
   return DictionaryFile(dictionaries, kBackupPrefix + date + kBackupSuffix);
 }
 
-// Copies source into the file at path, made anew.
+// A file made for a while, deleted when it goes out of scope unless kept.
+struct TemporaryFile {
+  std::string path;
+  bool kept = false;
+  ~TemporaryFile() {
+    if (!kept) DeleteFileAt(path);
+  }
+};
+
+// Copies source into the file at path, replacing it once the copy is whole: a copy that
+// fails half way never takes the place of a backup.
 void CopyToNewFile(TSQLiteDatabase& source, const std::string& path) {
-  // A damaged earlier copy could not be written over page by page.
-  if (!DeleteFileAt(path)) throw ESQLiteException("Could not replace \"" + path + "\"");
-  TSQLiteDatabase copy(path, kDictionaryPassword, FileWrites::madeWhenMissing);
-  source.CopyInto(copy);
+  TemporaryFile partial{path + ".partial"};
+  // A damaged earlier attempt could not be written over page by page.
+  if (!DeleteFileAt(partial.path)) throw ESQLiteException("Could not replace \"" + partial.path + "\"");
+  {
+    TSQLiteDatabase copy(partial.path, kDictionaryPassword, FileWrites::madeWhenMissing);
+    source.CopyInto(copy);
+  }
+  if (!MoveFileOver(partial.path, path)) throw ESQLiteException("Could not replace \"" + path + "\"");
+  partial.kept = true;
 }
 
 std::size_t PhraseCount(TSQLiteDatabase& db) {
@@ -120,16 +135,12 @@ std::size_t RestoreUserDictionary(const DictionarySet& dictionaries, const std::
   const std::string live = DictionaryFile(dictionaries, kUserDictionaryName);
   // The chosen copy is copied aside first: keeping the current file as today's backup may
   // write over it. (The codec copies only between files keyed alike, so not into memory.)
-  const std::string heldPath = live + ".restoring";
-  struct Removal {
-    const std::string& path;
-    ~Removal() { DeleteFileAt(path); }
-  } removal{heldPath};
+  const TemporaryFile heldFile{live + ".restoring"};
   {
     TSQLiteDatabase chosen(path, kDictionaryPassword);
-    CopyToNewFile(chosen, heldPath);
+    CopyToNewFile(chosen, heldFile.path);
   }
-  TSQLiteDatabase held(heldPath, kDictionaryPassword);
+  TSQLiteDatabase held(heldFile.path, kDictionaryPassword);
   const std::size_t phrases = PhraseCount(held);  // also refuses a file without the tables
 
   if (IsFile(live)) {

@@ -186,6 +186,9 @@ TEST_F(PhraseTransferTest, ADeletedOrDamagedDictionaryComesBackFromABackup) {
 
   // Damaged: the damaged file is set aside, not lost.
   std::ofstream(UserFile(), std::ios::binary | std::ios::trunc) << std::string(8192, '\x5A');
+  // A backup of it fails, and leaves the earlier backup of that day whole.
+  EXPECT_THROW(BackUpUserDictionary(zx, "20200101"), ESQLiteException);
+  EXPECT_EQ(PhraseCountOf(backup), 4u);
   EXPECT_EQ(RestoreUserDictionary(zx, backup, "20991231"), 4u);
   EXPECT_EQ(ListUserPhrases(zx), zxBefore);
   EXPECT_EQ(ListUserPhrases(sx), sxBefore);

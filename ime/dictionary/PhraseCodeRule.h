@@ -17,6 +17,10 @@ constexpr std::uint16_t MaxCodeLength(CodeScheme scheme) {
   return scheme == CodeScheme::sx ? kSxMaxCodeLength : kZxMaxCodeLength;
 }
 
+// The codes a scheme can type: sx letters a-z, up to 8; zx letters a-z and "," ";", up
+// to 4 (the composing keys of each scheme).
+bool IsSchemeCode(const std::string& code, CodeScheme scheme);
+
 // characterCodes: the code of each character of the phrase, in phrase order (a repeated
 // character appears once per occurrence). Codes are byte strings; a "letter" is one byte.
 // Returns the phrase code: empty for no characters, the whole code for one character,

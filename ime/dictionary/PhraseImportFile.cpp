@@ -181,10 +181,9 @@ private:
   void Add(const std::string& text, std::string code, CodeScheme scheme) {
     if (text.size() > kMaxPhraseBytes) return Refuse(line, ImportLineFault::kPhraseTooLong);
     if (!code.empty()) {
-      if (!IsLetters(code) || code.size() > MaxCodeLength(scheme))
-        return Refuse(line, ImportLineFault::kBadCode);
       for (char& c : code)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (!IsSchemeCode(code, scheme)) return Refuse(line, ImportLineFault::kBadCode);
     }
     if (text.empty()) return Refuse(line, ImportLineFault::kNoCode);
     result.entries.push_back({line, scheme, text, code});

@@ -18,11 +18,6 @@ constexpr CodeScheme kSchemes[] = {CodeScheme::zx, CodeScheme::sx};
 
 const char* SchemeName(CodeScheme scheme) { return scheme == CodeScheme::sx ? "sx" : "zx"; }
 
-bool IsCode(const std::string& code, CodeScheme scheme) {
-  return !code.empty() && code.size() <= MaxCodeLength(scheme) &&
-         std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-}
-
 // Gives the phrase-only entries their codes; those without one are moved to invalid.
 void DeriveCodes(const DictionarySet& dictionaries, std::vector<ImportEntry>& entries,
                  std::vector<std::size_t>& invalid) {
@@ -42,7 +37,7 @@ void DeriveCodes(const DictionarySet& dictionaries, std::vector<ImportEntry>& en
   }
   std::vector<ImportEntry> coded;
   for (ImportEntry& entry : entries) {
-    if (IsCode(entry.code, entry.scheme))
+    if (IsSchemeCode(entry.code, entry.scheme))
       coded.push_back(std::move(entry));
     else
       invalid.push_back(entry.line);

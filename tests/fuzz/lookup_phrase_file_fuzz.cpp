@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(!entry.text.empty() && entry.text.size() <= kMaxPhraseBytes);
       FUZZ_CHECK(entry.text.find_first_of("\t\n\r") == std::string::npos);
       FUZZ_CHECK(EndsOnCharacter(entry.text, entry.text.size()));
-      FUZZ_CHECK(entry.code.size() <= MaxCodeLength(entry.scheme));
-      for (char c : entry.code) FUZZ_CHECK(c >= 'a' && c <= 'z');
+      FUZZ_CHECK(entry.code.empty() || IsSchemeCode(entry.code, entry.scheme));
     }
     for (const ImportLineError& error : parsed.errors) FUZZ_CHECK(error.line >= 1);
   }

@@ -180,6 +180,8 @@ private:
 
   void Add(const std::string& text, std::string code, CodeScheme scheme) {
     if (text.size() > kMaxPhraseBytes) return Refuse(line, ImportLineFault::kPhraseTooLong);
+    // A carriage return inside a line ends no line here, and no phrase holds one.
+    if (text.find('\r') != std::string::npos) return Refuse(line, ImportLineFault::kUnknownLayout);
     if (!code.empty()) {
       for (char& c : code)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -26,6 +26,21 @@ std::string AnsiToUtf8(const std::string& ansi) {
   return utf8;
 }
 
+bool Utf16ToAnsi(std::u16string_view wide, std::string& ansi) {
+  ansi.clear();
+  if (wide.empty()) return true;
+  const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
+  const int length = static_cast<int>(wide.size());
+  BOOL guessed = FALSE;
+  const int ansiLength = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, length,
+                                             nullptr, 0, nullptr, &guessed);
+  if (ansiLength <= 0 || guessed) return false;
+  ansi.resize(static_cast<size_t>(ansiLength));
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, length, ansi.data(), ansiLength,
+                      nullptr, &guessed);
+  return !guessed;
+}
+
 #else
 
 namespace {
@@ -74,6 +89,31 @@ std::string AnsiToUtf8(const std::string& ansi) {
   }
   iconv_close(converter);
   return utf8;
+}
+
+bool Utf16ToAnsi(std::u16string_view wide, std::string& ansi) {
+  ansi.clear();
+  iconv_t converter = iconv_open("GBK", "UTF-16LE");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string input;
+  for (char16_t unit : wide) {
+    input += static_cast<char>(unit & 0xFF);
+    input += static_cast<char>(unit >> 8);
+  }
+  char* in = input.data();
+  size_t inLeft = input.size();
+  bool converted = true;
+  char buffer[256];
+  while (inLeft > 0 && converted) {
+    char* out = buffer;
+    size_t outLeft = sizeof buffer;
+    const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+    const int error = errno;
+    ansi.append(buffer, static_cast<size_t>(out - buffer));
+    converted = result != static_cast<size_t>(-1) || error == E2BIG;
+  }
+  iconv_close(converter);
+  return converted;
 }
 
 #endif

@@ -1,6 +1,7 @@
 #include "ime/dictionary/PhraseCharacters.h"
 
 #include <algorithm>
+#include <map>
 
 #include "ime/dictionary/CandidateText.h"
 #include "ime/dictionary/HeldConnections.h"
@@ -57,4 +58,48 @@ std::string DerivePhraseCode(PhraseCharacters scan, const std::string& oddPath,
   std::vector<std::string> codes;
   for (std::size_t position : scan.positions) codes.push_back(scan.distinct[position]);
   return PhraseCodeFromCharacterCodes(codes, scheme);
+}
+
+std::vector<std::string> DerivePhraseCodes(const std::vector<std::string>& phrases,
+                                           const std::string& oddPath, CodeScheme scheme) {
+  std::vector<PhraseCharacters> scans;
+  std::map<std::string, std::string> codes;  // character -> its code; empty while unknown
+  for (const std::string& phrase : phrases) {
+    scans.push_back(ScanPhrase(phrase));
+    for (const std::string& character : scans.back().distinct) codes.emplace(character, "");
+  }
+  // A few hundred characters a statement keeps its chain of conditions well inside SQLite's
+  // limit on expression depth.
+  constexpr std::size_t kCharactersPerLookup = 200;
+  std::vector<std::string> batch;
+  std::string condition;
+  const auto lookUp = [&] {
+    std::vector<std::string> found = batch;
+    LookupCharacterCodes(oddPath, scheme, condition, found);
+    for (std::size_t k = 0; k < batch.size(); ++k)
+      if (found[k] != batch[k]) codes[batch[k]] = found[k];
+    batch.clear();
+    condition.clear();
+  };
+  for (const auto& entry : codes) {
+    condition += batch.empty() ? " hzcode=" : " or hzcode=";
+    condition += SqlQuote(entry.first) + " ";
+    batch.push_back(entry.first);
+    if (batch.size() == kCharactersPerLookup) lookUp();
+  }
+  if (!batch.empty()) lookUp();
+
+  std::vector<std::string> phraseCodes;
+  for (const PhraseCharacters& scan : scans) {
+    std::vector<std::string> characterCodes;
+    for (std::size_t position : scan.positions) {
+      const std::string& code = codes[scan.distinct[position]];
+      if (code.empty()) break;
+      characterCodes.push_back(code);
+    }
+    const bool complete = !scan.positions.empty() && characterCodes.size() == scan.positions.size();
+    phraseCodes.push_back(complete ? PhraseCodeFromCharacterCodes(characterCodes, scheme)
+                                   : std::string());
+  }
+  return phraseCodes;
 }

@@ -29,3 +29,9 @@ void LookupCharacterCodes(const std::string& oddPath, CodeScheme scheme,
 // double-byte character.
 std::string DerivePhraseCode(PhraseCharacters scan, const std::string& oddPath,
                              CodeScheme scheme);
+
+// The codes of many phrases, with the reverse dictionary opened a few times in all rather
+// than once a phrase: an empty code for a phrase without a double-byte character or with a
+// character the reverse table lacks.
+std::vector<std::string> DerivePhraseCodes(const std::vector<std::string>& phrases,
+                                           const std::string& oddPath, CodeScheme scheme);

@@ -31,6 +31,16 @@ std::string ZxPhraseCode(const std::vector<std::string>& c) {
 
 }  // namespace
 
+bool IsSchemeCode(const std::string& code, CodeScheme scheme) {
+  if (code.empty() || code.size() > MaxCodeLength(scheme)) return false;
+  for (const char c : code) {
+    const bool letter = c >= 'a' && c <= 'z';
+    const bool punctuation = scheme == CodeScheme::zx && (c == ',' || c == ';');
+    if (!letter && !punctuation) return false;
+  }
+  return true;
+}
+
 std::string PhraseCodeFromCharacterCodes(const std::vector<std::string>& characterCodes,
                                          CodeScheme scheme) {
   if (characterCodes.empty()) return std::string();

@@ -139,7 +139,9 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName, const std::string&
   const bool whole = writes == FileWrites::replacedWhole;
   const std::string utf8Path = AnsiToUtf8(fileName);
   const std::string utf8Name = whole ? ImmutableFileUri(utf8Path) : utf8Path;
-  const int flags = whole ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
+  const int flags = whole ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                  : writes == FileWrites::madeWhenMissing ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                                          : SQLITE_OPEN_READWRITE;
   sqlite3* opened = nullptr;
   // Never created: an empty file in place of a missing dictionary would stay there, and the
   // dictionary package keeps a user dictionary it finds.
@@ -211,6 +213,16 @@ void TSQLiteDatabase::Execute(const std::string& sql) {
     sqlite3_reset(statement.get());
     ReportError("Error executing SQL statement", sql);
   }
+}
+
+void TSQLiteDatabase::CopyInto(TSQLiteDatabase& destination) {
+  const std::string context = "Could not copy the database";
+  sqlite3_backup* copy = sqlite3_backup_init(destination.handle, "main", handle, "main");
+  if (!copy) destination.ReportError(context, "backup");
+  const int stepped = sqlite3_backup_step(copy, -1);
+  // Finishing sets destination's error from the step, and releases its locks.
+  const int finished = sqlite3_backup_finish(copy);
+  if (stepped != SQLITE_DONE || finished != SQLITE_OK) destination.ReportError(context, "backup");
 }
 
 std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql) {

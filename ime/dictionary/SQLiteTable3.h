@@ -43,6 +43,9 @@ enum class FileWrites {
   // connection holds the file: it cannot change under a reader, so it is read-only and read
   // without locks or change checks, which under Wine cost more than the rest of an open.
   replacedWhole,
+  // Written in place, and made empty when missing: a backup copy, or a user dictionary
+  // brought back from one.
+  madeWhenMissing,
 };
 
 class TSQLiteDatabase {
@@ -59,6 +62,9 @@ public:
   void Execute(const std::string& sql);
   // Runs the first statement of sql and reads all of its rows.
   std::unique_ptr<TSQLiteTable> Query(const std::string& sql);
+  // Copies the whole database into destination with SQLite's backup API, in one
+  // transaction of destination: its readers see it as it was or as the copy, never between.
+  void CopyInto(TSQLiteDatabase& destination);
   // Raises ESQLiteException from the connection's last error.
   [[noreturn]] void ReportError(const std::string& context, const std::string& sql);
 

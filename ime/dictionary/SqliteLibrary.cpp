@@ -18,7 +18,8 @@ namespace {
   X(sqlite3_column_count) X(sqlite3_column_name) X(sqlite3_column_decltype)                   \
   X(sqlite3_column_type) X(sqlite3_column_int64) X(sqlite3_column_double)                     \
   X(sqlite3_column_text) X(sqlite3_column_bytes) X(sqlite3_column_blob)                       \
-  X(sqlite3_get_autocommit)
+  X(sqlite3_get_autocommit) X(sqlite3_backup_init) X(sqlite3_backup_step)                      \
+  X(sqlite3_backup_finish)
 
 struct Library {
 #define LMT_SQLITE_POINTER(name) decltype(&::name) name = nullptr;
@@ -130,6 +131,16 @@ int sqlite3_column_bytes(sqlite3_stmt* statement, int column) {
 }
 const void* sqlite3_column_blob(sqlite3_stmt* statement, int column) {
   return Sqlite().sqlite3_column_blob(statement, column);
+}
+sqlite3_backup* sqlite3_backup_init(sqlite3* destination, const char* destinationName,
+                                    sqlite3* source, const char* sourceName) {
+  return Sqlite().sqlite3_backup_init(destination, destinationName, source, sourceName);
+}
+int sqlite3_backup_step(sqlite3_backup* copy, int pages) {
+  return Sqlite().sqlite3_backup_step(copy, pages);
+}
+int sqlite3_backup_finish(sqlite3_backup* copy) {
+  return copy ? Sqlite().sqlite3_backup_finish(copy) : SQLITE_OK;
 }
 
 }  // extern "C"

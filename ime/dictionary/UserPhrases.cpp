@@ -4,6 +4,7 @@
 
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/SqlText.h"
+#include "ime/dictionary/UserDictionaryBackups.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ PhraseRefusal StoreUnlessRefused(const DictionarySet& dictionaries, const UserPh
                                  First first) {
   if (TextValue(phrase.code).empty() || TextValue(phrase.text).empty())
     return PhraseRefusal::kIncomplete;
+  KeepDailyBackup(dictionaries);
   const HeldDatabase db = OpenUserDictionary(dictionaries);
   db->Execute("begin immediate");
   if (PairStored(*db, dictionaries, phrase)) return PhraseRefusal::kAlreadyStored;
@@ -63,6 +65,7 @@ PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhra
 }
 
 void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
+  KeepDailyBackup(dictionaries);
   OpenUserDictionary(dictionaries)->Execute(DeleteStatement(dictionaries, phrase));
 }
 

@@ -2,7 +2,7 @@
 // uses this thread's kept connection (HeldConnections); a failing step raises ESQLiteException. An add or
 // a change checks and writes in one transaction, so that two processes never store a pair
 // twice and a failure changes nothing. The operations answer; the phrase dialog tells the
-// user.
+// user. The first write of each day keeps a backup of the file first.
 #pragma once
 
 #include <string>

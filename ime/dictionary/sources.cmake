@@ -6,7 +6,8 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SQLiteTable3.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SQLiteResultText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/SqlText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/LookupStatements.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryLayout.cpp)
+                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryLayout.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/PhraseImportFile.cpp)
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateRecord.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/CandidateMerge.cpp
@@ -16,6 +17,9 @@ target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateText.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PhraseCharacters.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/ReverseLookup.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/UserPhrases.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/UserDictionaryBackups.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/FolderFiles.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/PhraseTransfer.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/VariantTable.cpp)
 # The simplified/traditional character table, generated from OpenCC's data at build time.
 find_program(LMT_OPENCC_DICT opencc_dict)

@@ -8,9 +8,6 @@
 
 #include "ime/dictionary/PhraseCodeRule.h"
 
-constexpr std::uint16_t kSxMaxCodeLength = 8;
-constexpr std::uint16_t kZxMaxCodeLength = 4;
-
 struct EngineValues {
   std::uint16_t maxCodeLength = kSxMaxCodeLength;  // by the scheme
   // The custom search string, which commits extend in custom search mode (searchMode 1).
@@ -26,11 +23,6 @@ struct EngineValues {
   std::uint64_t autoHideTick = 0;
   std::uint8_t userDictionaryNoticeGiven = 0;  // the user was told it cannot be read
 };
-
-// The code length of a scheme: 8 letters for sx, 4 for zx.
-constexpr std::uint16_t MaxCodeLength(CodeScheme scheme) {
-  return scheme == CodeScheme::sx ? kSxMaxCodeLength : kZxMaxCodeLength;
-}
 
 // The values a process starts with, for the scheme of its settings.
 EngineValues StartingEngine(CodeScheme scheme);

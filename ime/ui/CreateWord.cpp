@@ -10,6 +10,7 @@
 
 #include "ime/common/TrimText.h"
 #include "ime/dictionary/CandidateText.h"
+#include "ime/ui/PhraseFileCommands.h"
 #include "ime/ui/PhraseList.h"
 #include "ime/dictionary/ReverseLookup.h"
 #include "ime/dictionary/UserPhrases.h"
@@ -103,6 +104,8 @@ private:
   void btn_addClick();
   void btn_changeClick();
   void btn_delClick();
+  // Lists the active scheme's phrases anew, after an import or a restore.
+  void ListPhrases();
 
   // Pixels at 96 dots per inch, in tab order (the creation order); the labels take no
   // part in it.
@@ -116,6 +119,9 @@ private:
   HWND wordlist = nullptr;
   HWND edt_hz = nullptr;
   HWND edt_bm = nullptr;
+  HWND btn_export = nullptr;
+  HWND btn_import = nullptr;
+  HWND btn_restore = nullptr;
 
   HWND form = nullptr;
   HFONT font = nullptr;
@@ -133,6 +139,13 @@ const ControlLayout Tfrm_createword::kLayout[] = {
     {&Tfrm_createword::btn_add, IDC_ADD_PHRASE, "BUTTON", "增加", 297, 88, 58, 25, kButton, 0},
     {&Tfrm_createword::edt_hz, IDC_PHRASE, "EDIT", "", 56, 8, 249, 21, kEdit, WS_EX_CLIENTEDGE},
     {&Tfrm_createword::edt_bm, IDC_CODE, "EDIT", "", 56, 43, 97, 21, kEdit, WS_EX_CLIENTEDGE},
+    // Beside the code, clear of the phrase buttons' column.
+    {&Tfrm_createword::btn_export, IDC_EXPORT_PHRASES, "BUTTON", "导出…", 162, 42, 44, 23,
+     kButton, 0},
+    {&Tfrm_createword::btn_import, IDC_IMPORT_PHRASES, "BUTTON", "导入…", 208, 42, 44, 23,
+     kButton, 0},
+    {&Tfrm_createword::btn_restore, IDC_RESTORE_PHRASES, "BUTTON", "恢复…", 254, 42, 44, 23,
+     kButton, 0},
     {&Tfrm_createword::Label1, IDC_PHRASE_LABEL, "STATIC", "汉字：    ", 8, 12, 48, 13, SS_LEFT, 0},
     {&Tfrm_createword::Label2, IDC_CODE_LABEL, "STATIC", "编码：  ", 8, 48, 42, 13, SS_LEFT, 0},
 };
@@ -245,6 +258,21 @@ void Tfrm_createword::Command(int id, int notification) {
     case IDC_DELETE_PHRASE:
       if (notification == BN_CLICKED) Guarded([this] { btn_delClick(); });
       break;
+    case IDC_EXPORT_PHRASES:
+      if (notification == BN_CLICKED) Guarded([this] { ExportPhrasesToFile(form, dictionaries); });
+      break;
+    case IDC_IMPORT_PHRASES:
+      if (notification == BN_CLICKED)
+        Guarded([this] {
+          if (ImportPhrasesFromFile(form, dictionaries)) ListPhrases();
+        });
+      break;
+    case IDC_RESTORE_PHRASES:
+      if (notification == BN_CLICKED)
+        Guarded([this] {
+          if (RestorePhrasesFromBackup(form, btn_restore, dictionaries)) ListPhrases();
+        });
+      break;
     case IDCANCEL:  // Esc
       closed = true;
       break;
@@ -280,6 +308,10 @@ void Tfrm_createword::FormShow() {
   SetWindowTextA(form, sx ? "手工造词(声型)" : "手工造词(字型)");
   codeLimit = sx ? kSxCodeLimit : kZxCodeLimit;
   SendMessageA(edt_bm, EM_LIMITTEXT, codeLimit, 0);
+  ListPhrases();
+}
+
+void Tfrm_createword::ListPhrases() {
   const std::vector<UserPhrase> phrases = ListUserPhrases(dictionaries);
   SendMessageA(wordlist, LVM_DELETEALLITEMS, 0, 0);
   for (const UserPhrase& phrase : phrases) AppendPhraseItem(wordlist, phrase.code, phrase.text);

@@ -31,6 +31,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/MonitorArea.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintCache.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PhraseList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PhraseFileCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftKeyboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusClicks.cpp

@@ -51,7 +51,8 @@ void RemoveInstallationFolder(HINSTANCE instance, const std::string& installDir)
        {kDictionaryPackageFile, kUpdaterFile, kOtherProgramFile, kUninstallerFile}) {
     RemoveFileNowOrAtRestart(installDir + program);
   }
-  // Folders that hold nothing else; the backup keeps its folder.
+  // Folders that hold nothing else. The backup, and the module's dated backups of the user
+  // dictionary (never installation files), keep their folder.
   RemoveDirectoryA((installDir + kDictionaryFolder).c_str());
   RemoveDirectoryA(installDir.c_str());
 }

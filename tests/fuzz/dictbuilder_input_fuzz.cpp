@@ -6,7 +6,7 @@
 #include "tools/dictbuilder/InputError.h"
 #include "tools/dictbuilder/PinyinTable.h"
 #include "tools/dictbuilder/RimeDict.h"
-#include "tools/dictbuilder/SchemeCode.h"
+#include "ime/dictionary/PhraseCodeRule.h"
 #include "tools/dictbuilder/WubiTable.h"
 #include "tests/fuzz/FuzzSupport.h"
 

@@ -5,7 +5,7 @@
 #include "tools/dictbuilder/DoublePinyin.h"
 #include "tools/dictbuilder/GbkText.h"
 #include "tools/dictbuilder/PinyinTable.h"
-#include "tools/dictbuilder/SchemeCode.h"
+#include "ime/dictionary/PhraseCodeRule.h"
 
 using namespace dictbuilder;
 

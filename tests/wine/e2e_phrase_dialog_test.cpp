@@ -61,6 +61,37 @@ void PutOnClipboard(const std::wstring& text) {
   CloseClipboard();
 }
 
+// Names the file in the open or save dialog with the caption and accepts it.
+bool PickFile(const char* caption, const std::string& path) {
+  HWND picker = WaitForWindow("#32770", caption, 10000);
+  if (!picker) return false;
+  Sleep(300);
+  // The name box is an edit of its own, or the edit of a combo box in newer layouts.
+  if (!SetDlgItemTextA(picker, 0x47C, path.c_str())) SetDlgItemTextA(picker, 0x480, path.c_str());
+  PostMessageA(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
+  return WaitUntilGone(picker, 10000);
+}
+
+std::string FileBytes(const std::string& path) {
+  std::string bytes;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
 class PhraseDialogTest : public TypingTest {
 protected:
   void SetUp() override {
@@ -296,6 +327,81 @@ TEST_F(PhraseDialogTest, ChangeAndDeleteKeepTheListTrue) {
   Pairs stored = StoredUserPhrases();
   std::sort(stored.begin(), stored.end());
   EXPECT_EQ(stored, (Pairs{{"abad", "中午"}, {"ac", "文字"}}));
+}
+
+TEST_F(PhraseDialogTest, PhrasesGoOutAndComeInAsTextAndBackFromABackup) {
+  StoreUserPhrases({{"aa", "工工"}});
+  StoreUserPhrases({{"vv", "西东"}}, "lmt_sx");
+  const std::string exported = install_.File("exported.txt");
+  const std::string list = install_.File("list.txt");
+  // A plain Wubi line, a phrase alone (coded by the rule: 中文 "abab"), a line no scheme
+  // can code, and a phrase stored already; as UTF-16 with its byte-order mark.
+  const std::wstring lines = L"wqvb \u4F60\u597D\r\n\u4E2D\u6587\r\n\u5DE5\u5DE5\t12\r\n"
+                             L"\u5DE5\u5DE5\taa\r\n";
+  WriteBytes(list, "\xFF\xFE" + std::string(reinterpret_cast<const char*>(lines.data()),
+                                            lines.size() * sizeof(wchar_t)));
+
+  std::string exportMessage, importMessage, question, restoreMessage;
+  Pairs imported, restored;
+  std::vector<std::string> backupsListed;
+  WorkPhraseDialog([&](HWND dialog) {
+    HWND listView = GetDlgItem(dialog, IDC_WORDLIST);
+    Sleep(200);
+    KeepScreenshot(CaptureScreen(AroundWindow(dialog, 8)), "phrase-dialog-files");
+
+    ClickControl(dialog, IDC_EXPORT_PHRASES);
+    if (!PickFile("导出词组", exported)) return;
+    exportMessage = AnswerMessageBox("导出词组");
+
+    ClickControl(dialog, IDC_IMPORT_PHRASES);
+    if (!PickFile("导入词组", list)) return;
+    importMessage = AnswerMessageBox("导入词组");
+    imported = ListViewPairs(listView);
+
+    // The import kept the dictionary as it was before it: today's backup.
+    ClickControl(dialog, IDC_RESTORE_PHRASES);
+    if (HWND menu = WaitForWindow("#32768", nullptr)) {
+      Sleep(100);
+      KeepScreenshot(CaptureScreen(AroundWindow(menu, 8)), "phrase-dialog-backups");
+      HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+      for (int k = 0; k < GetMenuItemCount(items); ++k) {
+        char text[64] = {};
+        GetMenuStringA(items, k, text, sizeof text, MF_BYPOSITION);
+        backupsListed.push_back(text);
+      }
+      RECT item = {};
+      GetMenuItemRect(nullptr, items, 0, &item);
+      ClickAt(MiddleOf(item));
+    }
+    if (HWND box = WaitForWindow("#32770", "恢复词组")) {
+      Sleep(100);
+      question = ControlText(box, 0xFFFF);
+      ClickControl(box, IDYES);
+      WaitUntilGone(box);
+    }
+    restoreMessage = AnswerMessageBox("恢复词组");
+    restored = ListViewPairs(listView);
+    PressAltF4();
+  });
+  EXPECT_EQ(exportMessage, "导出了 2 个词组。");
+  const std::string text = FileBytes(exported);
+  EXPECT_EQ(text.substr(0, 1), "#");
+  EXPECT_NE(text.find(u8"\r\n工工\taa\tzx\r\n西东\tvv\tsx\r\n"), std::string::npos) << text;
+
+  EXPECT_EQ(importMessage,
+            "增加 2 个词组，跳过 1 个已有的词组，无效 1 行。\r\n无效的行：3");
+  EXPECT_EQ(imported, (Pairs{{"aa", "工工"}, {"wqvb", "你好"}, {"abab", "中文"}}));
+
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  char today[16];
+  wsprintfA(today, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
+  EXPECT_EQ(backupsListed, (std::vector<std::string>{std::string(today) + "  2 个词组"}));
+  EXPECT_EQ(question, std::string("用 ") + today +
+                          " 的备份（2 个词组）替换现在的用户词库吗？\r\n现在的词库先存为今天的备份。");
+  EXPECT_EQ(restoreMessage, "恢复了 2 个词组。");
+  EXPECT_EQ(restored, (Pairs{{"aa", "工工"}}));
+  EXPECT_EQ(StoredUserPhrases(), (Pairs{{"aa", "工工"}}));
 }
 
 }  // namespace

@@ -62,13 +62,20 @@ TEST_F(SetupTest, UninstallKeepsThePhrasesAndLeavesNothingElse) {
   EXPECT_EQ(FootprintChanges(installed, InstallationFootprint()), std::vector<std::string>());
 
   // Removed, and the session restarted: what is left is the user's phrases, kept for the
-  // next installation. The user's own layouts keep their order.
+  // next installation, and the backup of the user dictionary that adding the phrase made.
+  // The user's own layouts keep their order.
   Uninstall(dir);
   const std::vector<std::string> changes = FootprintChanges(before, InstallationFootprint());
-  ASSERT_EQ(changes.size(), 3u) << testing::PrintToString(changes);
+  ASSERT_EQ(changes.size(), 4u) << testing::PrintToString(changes);
   EXPECT_EQ(changes[0], dir + "\\");
   EXPECT_EQ(changes[1], dir + "\\lumatoridb\\");
-  EXPECT_EQ(changes[2].rfind(dir + "\\lumatoridb\\lmtsys_userbak.db ", 0), 0u) << changes[2];
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  char name[64];
+  wsprintfA(name, "\\lumatoridb\\lmtsys_User.%04d%02d%02d.bak", now.wYear, now.wMonth, now.wDay);
+  const std::string backup = dir + name;
+  EXPECT_EQ(changes[2].rfind(backup + " ", 0), 0u) << changes[2];
+  EXPECT_EQ(changes[3].rfind(dir + "\\lumatoridb\\lmtsys_userbak.db ", 0), 0u) << changes[3];
 
   // Installed again, the phrase is typed again.
   Install(dir);
@@ -77,8 +84,9 @@ TEST_F(SetupTest, UninstallKeepsThePhrasesAndLeavesNothingElse) {
   ASSERT_EQ(typed.exitCode, 0u) << typed.output;
   EXPECT_EQ(TypedText(typed.output, "lmtr "), u8"路马托里");
 
-  // Without phrases to keep, nothing at all stays.
+  // Without phrases or backups to keep, nothing at all stays.
   ASSERT_TRUE(DeleteFileA((dir + "\\lumatoridb\\lmtsys_User.db").c_str()));
+  ASSERT_TRUE(DeleteFileA(backup.c_str()));
   Uninstall(dir);
   EXPECT_EQ(FootprintChanges(before, InstallationFootprint()), std::vector<std::string>());
 }

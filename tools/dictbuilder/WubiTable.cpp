@@ -4,7 +4,7 @@
 
 #include "tools/dictbuilder/EntryCollector.h"
 #include "tools/dictbuilder/GbkText.h"
-#include "tools/dictbuilder/SchemeCode.h"
+#include "ime/dictionary/PhraseCodeRule.h"
 #include "tools/dictbuilder/Utf8.h"
 
 namespace dictbuilder {

@@ -172,6 +172,20 @@ TEST_F(SetupTest, WizardInstallsIntoANewDirectoryAndBothArchitecturesType) {
   EXPECT_TRUE(LayoutKeysFor(kImeFile).empty());
 }
 
+// Installing again and again into one directory: each pass reaches "安装完成", and the
+// installer ends when it is clicked, never running on without its window.
+TEST_F(SetupTest, TenInstallationsInARowIntoOneDirectoryEachFinish) {
+  const std::string dir = "C:\\Lumatori 重装测试";
+  for (int pass = 1; pass <= 10; ++pass) {
+    WizardDriver wizard;
+    ASSERT_EQ(InstallThroughWizard(wizard, dir), "") << "pass " << pass;
+    ASSERT_TRUE(wizard.Click("安装完成")) << "pass " << pass;
+    ASSERT_TRUE(wizard.WaitForExit()) << "pass " << pass;
+  }
+  EXPECT_EQ(LayoutKeysFor(kImeFile).size(), 1u);
+  Uninstall(dir);
+}
+
 // A reinstallation over a user dictionary that no longer opens keeps it, untouched, beside
 // the fresh one under a dated name, and the wizard says how many phrases it recovered.
 TEST_F(SetupTest, ReinstallationOverADamagedUserDictionaryKeepsItAndSaysWhatItRecovered) {

@@ -11,7 +11,7 @@ CandidateRecords LookupCandidates(const std::string& code, const DictionarySet& 
   {
     DictionaryRows systemRows([&] { return OpenSystemDictionary(dictionaries, code.substr(0, 1)); },
                               sql);
-    DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries, UserDictionaryUse::lookup); }, sql);
+    DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries); }, sql);
     MergeCandidateRows(systemRows, userRows, {found.records, {}, filter}, code.size());
     found.userReadable = userRows.Readable();
   }  // the user file is closed first, then the system file
@@ -24,7 +24,7 @@ CandidateRecords LookupAssociations(const std::string& firstChar, const std::str
   CandidateRecords found;
   const std::string sql = AssociationStatement(WordTable(dictionaries.scheme), committed);
   // The user dictionary is queried first.
-  DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries, UserDictionaryUse::lookup); }, sql);
+  DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries); }, sql);
   DictionaryRows systemRows([&] { return OpenSystemDictionary(dictionaries, firstChar); }, sql);
   MergeCandidateRows(systemRows, userRows, {found.records, committed, filter}, 0);
   found.userReadable = userRows.Readable();

@@ -23,11 +23,6 @@ void RememberLayout(const std::string& path) {
   fileWithLayout = path;
 }
 
-// The longest wait for another process's lock on the user dictionary (another application
-// saving a phrase or looking one up), in milliseconds. Beyond it the statement fails with
-// the access layer's lock error.
-int BusyWaitFor(UserDictionaryUse use) { return use == UserDictionaryUse::lookup ? 20 : 250; }
-
 }  // namespace
 
 std::string DictionaryFile(const DictionarySet& dictionaries, const std::string& name) {
@@ -43,11 +38,9 @@ std::unique_ptr<TSQLiteDatabase> OpenSystemDictionary(const DictionarySet& dicti
       FileWrites::replacedWhole);
 }
 
-std::unique_ptr<TSQLiteDatabase> OpenUserDictionary(const DictionarySet& dictionaries,
-                                                    UserDictionaryUse use) {
+std::unique_ptr<TSQLiteDatabase> OpenUserDictionary(const DictionarySet& dictionaries) {
   const std::string path = DictionaryFile(dictionaries, "lmtsys_User.db");
   auto db = std::make_unique<TSQLiteDatabase>(path, kDictionaryPassword);
-  db->SetBusyWait(BusyWaitFor(use));
   if (!HasLayout(path) && UpgradeUserDictionary(*db)) RememberLayout(path);
   return db;
 }

@@ -22,17 +22,8 @@ std::string DictionaryFile(const DictionarySet& dictionaries, const std::string&
 // The system dictionary of the codes that begin with initial, opened.
 std::unique_ptr<TSQLiteDatabase> OpenSystemDictionary(const DictionarySet& dictionaries,
                                                       const std::string& initial);
-// What an operation on the user dictionary is for, which decides how long its statements
-// wait for another process's lock on the file before they fail.
-enum class UserDictionaryUse {
-  lookup,   // the candidates of a key: the key must stay quick
-  phrases,  // the phrase dialog's reads and writes: a phrase being saved may wait longer
-};
-
-// The user dictionary, opened for use. The first open of a file in a process gives it the
-// current layout when it has an older one; while that cannot be done, each later open
-// tries again.
-std::unique_ptr<TSQLiteDatabase> OpenUserDictionary(const DictionarySet& dictionaries,
-                                                    UserDictionaryUse use);
+// The user dictionary, opened. The first open of a file in a process gives it the current
+// layout when it has an older one; while that cannot be done, each later open tries again.
+std::unique_ptr<TSQLiteDatabase> OpenUserDictionary(const DictionarySet& dictionaries);
 // "lmt_sx" or "lmt_zx".
 std::string WordTable(CodeScheme scheme);

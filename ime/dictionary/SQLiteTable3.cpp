@@ -158,8 +158,6 @@ TSQLiteDatabase::~TSQLiteDatabase() {
   if (handle) sqlite3_close(handle);
 }
 
-void TSQLiteDatabase::SetBusyWait(int milliseconds) { sqlite3_busy_timeout(handle, milliseconds); }
-
 void TSQLiteDatabase::ReportError(const std::string& context, const std::string& sql) {
   const int code = sqlite3_errcode(handle);
   if (code == SQLITE_OK) throw ESQLiteException(context);

@@ -61,9 +61,6 @@ public:
   std::unique_ptr<TSQLiteTable> Query(const std::string& sql);
   // Raises ESQLiteException from the connection's last error.
   [[noreturn]] void ReportError(const std::string& context, const std::string& sql);
-  // How long a statement waits for another connection's lock on the file before it fails
-  // as busy; 0 (the start) fails at once.
-  void SetBusyWait(int milliseconds);
 
 private:
   friend class TSQLiteCursor;

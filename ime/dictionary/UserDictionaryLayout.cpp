@@ -47,8 +47,7 @@ bool UpgradeUserDictionary(TSQLiteDatabase& db) {
     // Room for the whole new index in memory: a cache that spilled to the file would hold
     // other processes' lookups off it for the whole build, not only for the commit.
     db.Execute("pragma cache_size=-32768");
-    // Fails on a read-only file, or one another process is writing for longer than the
-    // connection waits.
+    // Fails at once on a read-only file or one another process is writing.
     db.Execute("begin immediate");
   } catch (const ESQLiteException&) {
     return false;

@@ -36,7 +36,7 @@ PhraseRefusal StoreUnlessRefused(const DictionarySet& dictionaries, const UserPh
                                  First first) {
   if (TextValue(phrase.code).empty() || TextValue(phrase.text).empty())
     return PhraseRefusal::kIncomplete;
-  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary(dictionaries, UserDictionaryUse::phrases);
+  const std::unique_ptr<TSQLiteDatabase> db = OpenUserDictionary(dictionaries);
   db->Execute("begin immediate");
   if (PairStored(*db, dictionaries, phrase)) return PhraseRefusal::kAlreadyStored;
   first(*db);
@@ -48,7 +48,7 @@ PhraseRefusal StoreUnlessRefused(const DictionarySet& dictionaries, const UserPh
 }  // namespace
 
 bool UserPhraseExists(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  return PairStored(*OpenUserDictionary(dictionaries, UserDictionaryUse::phrases), dictionaries, phrase);
+  return PairStored(*OpenUserDictionary(dictionaries), dictionaries, phrase);
 }
 
 PhraseRefusal AddUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
@@ -63,11 +63,11 @@ PhraseRefusal ChangeUserPhrase(const DictionarySet& dictionaries, const UserPhra
 }
 
 void DeleteUserPhrase(const DictionarySet& dictionaries, const UserPhrase& phrase) {
-  OpenUserDictionary(dictionaries, UserDictionaryUse::phrases)->Execute(DeleteStatement(dictionaries, phrase));
+  OpenUserDictionary(dictionaries)->Execute(DeleteStatement(dictionaries, phrase));
 }
 
 std::vector<UserPhrase> ListUserPhrases(const DictionarySet& dictionaries) {
-  const std::unique_ptr<TSQLiteTable> rows = OpenUserDictionary(dictionaries, UserDictionaryUse::phrases)->Query(
+  const std::unique_ptr<TSQLiteTable> rows = OpenUserDictionary(dictionaries)->Query(
       "select mbcode,hzcode from " + WordTable(dictionaries.scheme) + " order by rowid");
   std::vector<UserPhrase> phrases;
   for (; !rows->AtEnd(); rows->MoveNext())

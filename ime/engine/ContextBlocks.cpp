@@ -5,6 +5,7 @@
 
 #include "ime/engine/BlockLayouts.h"
 #include "ime/engine/CandidateList.h"
+#include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineInstance.h"
 #include "ime/settings/Globals.h"
 
@@ -25,17 +26,15 @@ BOOL MakeBlock(HIMCC& handle, DWORD size, FillBlock fill) {
     handle = ImmCreateIMCC(size);
     kept = FALSE;
   }
-  void* block = handle ? ImmLockIMCC(handle) : nullptr;
-  if (!block) {
+  if (!BlockLock<void>(handle)) {
     if (handle) ImmDestroyIMCC(handle);
     handle = ImmCreateIMCC(size);
-    block = handle ? ImmLockIMCC(handle) : nullptr;
     kept = FALSE;
   }
+  const BlockLock<void> block(handle);
   if (!block) return FALSE;
-  std::memset(block, 0, size);
-  fill(block, size);
-  ImmUnlockIMCC(handle);
+  std::memset(block.get(), 0, size);
+  fill(block.get(), size);
   return kept;
 }
 

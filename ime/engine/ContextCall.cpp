@@ -24,10 +24,9 @@ std::uint32_t AppendToMessageBuffer(LPINPUTCONTEXT context, const TRANSMSG* mess
     if (!grown) return 0;
     context->hMsgBuf = grown;
   }
-  auto* buffer = static_cast<TRANSMSG*>(context->hMsgBuf ? ImmLockIMCC(context->hMsgBuf) : nullptr);
+  const BlockLock<TRANSMSG> buffer(context->hMsgBuf);
   if (!buffer) return 0;
-  std::memcpy(buffer + existing, messages, count * sizeof(TRANSMSG));
-  ImmUnlockIMCC(context->hMsgBuf);
+  std::memcpy(buffer.get() + existing, messages, count * sizeof(TRANSMSG));
   return count;
 }
 
@@ -44,23 +43,22 @@ ContextCall::ContextCall(HIMC himc, LPINPUTCONTEXT context, LPTRANSMSGLIST list)
       context_(context),
       list_(list),
       settings_(CurrentEngineSettings()),
-      storedMode_(context->fdwConversion) {
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) return;
-  call_.emplace(EngineCall{storedMode_, context->fOpen != FALSE, *record,
-                           LockBlock<COMPOSITIONSTRING>(context->hCompStr),
-                           LockBlock<GUIDELINE>(context->hGuideLine), LockCandidateBlock(context),
-                           engine, settings_, CurrentHostServices(), globals.candidatePool,
+      storedMode_(context->fdwConversion),
+      record_(context),
+      // The other blocks are locked only for a context with the engine's record.
+      composition_(record_ ? context->hCompStr : nullptr),
+      guideline_(record_ ? context->hGuideLine : nullptr),
+      candidates_(context->hCandInfo, record_ ? LockCandidateBlock(context) : nullptr) {
+  if (!record_) return;
+  call_.emplace(EngineCall{storedMode_, context->fOpen != FALSE, *record_.get(),
+                           composition_.get(), guideline_.get(), candidates_.get(), engine,
+                           settings_, CurrentHostServices(), globals.candidatePool,
                            GetTickCount(), *this});
 }
 
 ContextCall::~ContextCall() {
   if (!call_) return;
   SyncMode();
-  UnlockBlock(context_->hCandInfo, call_->candidates);
-  UnlockBlock(context_->hGuideLine, call_->guideline);
-  UnlockBlock(context_->hCompStr, call_->composition);
-  UnlockPrivateRecord(context_);
   for (int beep = 0; beep < call_->beeps; ++beep) MessageBeep(kBeep);
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ime/common/ImmDev.h"
+#include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineCall.h"
 
 class ContextCall final : private MessageSink {
@@ -38,6 +39,11 @@ private:
   LPTRANSMSGLIST list_;
   EngineSettings settings_;
   std::uint32_t storedMode_;
+  // Released after the call, in the reverse order, on every path.
+  PrivateRecordLock record_;
+  BlockLock<COMPOSITIONSTRING> composition_;
+  BlockLock<GUIDELINE> guideline_;
+  BlockLock<void> candidates_;
   std::optional<EngineCall> call_;
   HWND target_ = nullptr;
 };

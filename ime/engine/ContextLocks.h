@@ -1,4 +1,6 @@
-// Locking the blocks of an input context for the duration of one operation.
+// Locking the blocks of an input context for the duration of one operation. Each lock has
+// one owner object that releases it on every path out, an exception included: a lock left
+// held would leave the context locked in the application for good.
 #pragma once
 
 #include "ime/common/ImmDev.h"
@@ -25,3 +27,52 @@ inline void UnlockBlock(HIMCC block, const void* locked) {
 // The candidate information block, or nullptr when it is missing, cannot be locked or is
 // smaller than its layout.
 void* LockCandidateBlock(LPINPUTCONTEXT context);
+
+// The input context of himc locked while the owner lives; empty when himc is 0 or the lock
+// fails.
+class ContextLock {
+public:
+  explicit ContextLock(HIMC himc) : himc_(himc), context_(himc ? ImmLockIMC(himc) : nullptr) {}
+  ~ContextLock() {
+    if (context_) ImmUnlockIMC(himc_);
+  }
+  ContextLock(const ContextLock&) = delete;
+  ContextLock& operator=(const ContextLock&) = delete;
+
+  explicit operator bool() const { return context_ != nullptr; }
+  LPINPUTCONTEXT get() const { return context_; }
+  LPINPUTCONTEXT operator->() const { return context_; }
+
+private:
+  HIMC himc_;
+  LPINPUTCONTEXT context_;
+};
+
+// One block of a context locked while the owner lives: the block was locked through handle
+// (by LockBlock, LockPrivateRecord or LockCandidateBlock) and is unlocked through the same
+// handle; nullptr when it was not.
+template <typename T>
+class BlockLock {
+public:
+  BlockLock(HIMCC handle, T* block) : handle_(handle), block_(block) {}
+  explicit BlockLock(HIMCC handle) : BlockLock(handle, LockBlock<T>(handle)) {}
+  ~BlockLock() {
+    if (block_) ImmUnlockIMCC(handle_);
+  }
+  BlockLock(const BlockLock&) = delete;
+  BlockLock& operator=(const BlockLock&) = delete;
+
+  explicit operator bool() const { return block_ != nullptr; }
+  T* get() const { return block_; }
+
+private:
+  HIMCC handle_;
+  T* block_;
+};
+
+// The private record locked while the owner lives; empty as LockPrivateRecord answers.
+class PrivateRecordLock : public BlockLock<PrivateRecord> {
+public:
+  explicit PrivateRecordLock(LPINPUTCONTEXT context)
+      : BlockLock(context ? context->hPrivate : nullptr, LockPrivateRecord(context)) {}
+};

@@ -13,18 +13,12 @@ constexpr DWORD kNotNativeMask = IME_CMODE_NATIVE | IME_CMODE_CHARCODE | IME_CMO
 // False when the context or its private record is missing.
 template <typename Work>
 bool OnContext(HIMC himc, Work work) {
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  const ContextLock context(himc);
   if (!context) return false;
-  bool done = false;
-  {
-    ContextCall call(himc, context);
-    if (call) {
-      work(*call, context);
-      done = true;
-    }
-  }
-  ImmUnlockIMC(himc);
-  return done;
+  ContextCall call(himc, context.get());
+  if (!call) return false;
+  work(*call, context.get());
+  return true;
 }
 
 }  // namespace

@@ -136,32 +136,26 @@ LRESULT Escape(UINT function, LPVOID data) {
 }
 
 BOOL Select(HIMC himc, BOOL select) {
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return FALSE;
-  if (select) {
-    if (!ResetCompositionBlock(context) || !ResetCandidateBlock(context)) {
-      ImmUnlockIMC(himc);
-      return FALSE;
+  {
+    const ContextLock context(himc);
+    if (!context) return FALSE;
+    if (select) {
+      if (!ResetCompositionBlock(context.get()) || !ResetCandidateBlock(context.get())) return FALSE;
+      ResetGuidelineBlock(context.get());
+      EnsurePrivateRecord(context.get());
     }
-    ResetGuidelineBlock(context);
-    EnsurePrivateRecord(context);
-  }
-  CANDIDATEFORM& form = context->cfCandForm[0];
-  if (form.dwIndex != 0) form.dwStyle = 0;
-  if (form.dwStyle == 0) form.dwIndex = 0xFFFFFFFF;
+    CANDIDATEFORM& form = context->cfCandForm[0];
+    if (form.dwIndex != 0) form.dwStyle = 0;
+    if (form.dwStyle == 0) form.dwIndex = 0xFFFFFFFF;
 
-  PrivateRecord* record = LockPrivateRecord(context);
-  if (!record) {
-    ImmUnlockIMC(himc);
-    return FALSE;
+    const PrivateRecordLock record(context.get());
+    if (!record) return FALSE;
+    if (select) {
+      SelectInto(himc, context.get(), record.get());
+    } else {
+      SelectOutOf();
+    }
   }
-  if (select) {
-    SelectInto(himc, context, record);
-  } else {
-    SelectOutOf();
-  }
-  UnlockPrivateRecord(context);
-  ImmUnlockIMC(himc);
   if (select && IsFocusContext(himc)) AttachUiWindow(himc);
   return kImeTrue;
 }
@@ -170,23 +164,24 @@ BOOL Select(HIMC himc, BOOL select) {
 // window must not take the keys typed into the next, even where both share the context.
 BOOL SetActiveContext(HIMC himc, BOOL active) {
   if (!himc) return kImeTrue;
-  LPINPUTCONTEXT context = ImmLockIMC(himc);
-  if (!context) return active ? FALSE : kImeTrue;
-  if (active) {
-    InitContextPositions(context);
-  } else {
-    ContextCall call(himc, context);
-    if (call) {
-      // The composition ends in the control that shows it, or its letters stay there as
-      // text; the focus has already moved on.
-      const HWND typingWindow =
-          reinterpret_cast<HWND>(static_cast<std::uintptr_t>(call->record.typingWindow));
-      if (CurrentHostQuirks().generatedMessagesGoToFocus && IsWindow(typingWindow))
-        call.SendTo(typingWindow);
-      CancelInput(*call);
+  {
+    const ContextLock context(himc);
+    if (!context) return active ? FALSE : kImeTrue;
+    if (active) {
+      InitContextPositions(context.get());
+    } else {
+      ContextCall call(himc, context.get());
+      if (call) {
+        // The composition ends in the control that shows it, or its letters stay there as
+        // text; the focus has already moved on.
+        const HWND typingWindow =
+            reinterpret_cast<HWND>(static_cast<std::uintptr_t>(call->record.typingWindow));
+        if (CurrentHostQuirks().generatedMessagesGoToFocus && IsWindow(typingWindow))
+          call.SendTo(typingWindow);
+        CancelInput(*call);
+      }
     }
   }
-  ImmUnlockIMC(himc);
   if (active) AttachUiWindow(himc);
   return kImeTrue;
 }
@@ -197,13 +192,10 @@ BOOL SetCompositionString(HIMC himc, DWORD compLength, DWORD readLength) {
   if (!himc) return FALSE;
   if (readLength == 0) readLength = compLength;
   if (readLength != 0) return FALSE;
-  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  const ContextLock context(himc);
   if (!context) return FALSE;
-  {
-    ContextCall call(himc, context);
-    if (call) CancelInput(*call);
-  }
-  ImmUnlockIMC(himc);
+  ContextCall call(himc, context.get());
+  if (call) CancelInput(*call);
   return kImeTrue;
 }
 

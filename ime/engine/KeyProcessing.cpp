@@ -43,39 +43,33 @@ private:
 };
 
 BOOL TakesKey(HIMC himc, UINT vk, LPARAM keyData, const BYTE* keyState) {
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  const ContextLock context(himc);
   if (!context) return FALSE;
   KeyDecision decision;
   const DWORD sentence = context->fdwSentence;
   {
-    ContextCall call(himc, context);
+    ContextCall call(himc, context.get());
     if (call) {
       decision = ProcessKey(
           *call, Key(TypedCharacter(vk, keyData, keyState), vk, HIWORD(keyData), keyState));
     }
   }
   if (decision.switchesMode) ImmSetConversionStatus(himc, decision.mode, sentence);
-  ImmUnlockIMC(himc);
   return decision.taken ? kImeTrue : FALSE;
 }
 
 UINT TranslateKey(UINT virtualKeyWord, UINT scanWord, const BYTE* keyState, LPTRANSMSGLIST list,
                   HIMC himc) {
   const KeyEvent key = Key(KeyCharacter(virtualKeyWord), virtualKeyWord & 0xFF, scanWord, keyState);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  const ContextLock context(himc);
   if (!context) {
     ListOnly sink(list);
     return PlainCharacter(sink, key.ch, scanWord);
   }
-  UINT count = 0;
-  {
-    ContextCall call(himc, context, list);
-    if (call && context->hWnd)
-      call->record.typingWindow = reinterpret_cast<std::uintptr_t>(context->hWnd);
-    count = call ? TranslateKey(*call, key) : PlainCharacter(call.sink(), key.ch, scanWord);
-  }
-  ImmUnlockIMC(himc);
-  return count;
+  ContextCall call(himc, context.get(), list);
+  if (call && context->hWnd)
+    call->record.typingWindow = reinterpret_cast<std::uintptr_t>(context->hWnd);
+  return call ? TranslateKey(*call, key) : PlainCharacter(call.sink(), key.ch, scanWord);
 }
 
 }  // namespace

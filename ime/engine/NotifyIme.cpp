@@ -70,16 +70,11 @@ bool Dispatch(EngineCall& call, DWORD action, DWORD index, DWORD value) {
 
 BOOL Notify(HIMC himc, DWORD action, DWORD index, DWORD value) {
   if (!himc || !IsAccepted(action, index, value)) return FALSE;
-  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  const ContextLock context(himc);
   if (!context) return FALSE;
   // A context without the engine's private record was never selected: it is left as it is.
-  bool done = false;
-  {
-    ContextCall call(himc, context);
-    done = call && Dispatch(*call, action, index, value);
-  }
-  ImmUnlockIMC(himc);
-  return done ? kImeTrue : FALSE;
+  ContextCall call(himc, context.get());
+  return call && Dispatch(*call, action, index, value) ? kImeTrue : FALSE;
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 // The dictionary package ("lumatori.exe"): installs the dictionary set it carries into
 // "lumatoridb\" of the installation directory, and the default list files beside it. The
-// installation directory is the package's own, or the one given as its only argument.
+// installation directory is the package's own, or the one given as its only argument. A
+// user dictionary found damaged is moved aside and its readable phrases carried into the
+// fresh one; the exit code then tells how many (setup/common/PackageResult.h).
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
-#include "setup/dictpackage/InstallFiles.h"
+#include "setup/common/PackageResult.h"
 #include "setup/dictpackage/PackagePayload.h"
+#include "setup/dictpackage/UserDictionaryRecovery.h"
 
 namespace {
 
@@ -31,10 +34,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lumatori: the dictionary payload is missing or damaged\n");
     return 3;
   }
-  if (!InstallFiles(installDir, files)) {
+  const DictionaryInstallation done = InstallDictionaries(installDir, files);
+  if (!done.written) {
     std::fprintf(stderr, "lumatori: cannot write the dictionaries below %s (error %lu)\n",
                  installDir.c_str(), GetLastError());
     return 1;
   }
-  return 0;
+  if (done.damagedCopy.empty()) return 0;
+  return static_cast<int>(kPhrasesRecoveredBase + static_cast<DWORD>(done.recovered));
 }

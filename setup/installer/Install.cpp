@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "setup/common/ImeLayouts.h"
+#include "setup/common/PackageResult.h"
 #include "setup/common/PathText.h"
 #include "setup/common/ProductNames.h"
 #include "setup/common/SystemFolders.h"
@@ -17,6 +18,8 @@ namespace {
 const char kModuleMissing[] = "输入法文件不存在，请重新下载安装程序安装";
 const char kCannotCreateDir[] = "无法创建安装目录";
 const char kInstallFailed[] = "安装失败";
+const char kRecoveredBefore[] = "用户词库已损坏，原文件已另存于词库目录；从中恢复了";
+const char kRecoveredAfter[] = "个词组。";
 
 // Creates dir with every missing parent; true when it exists afterwards. Only a full path
 // names an installation directory: a relative one would depend on the installer's folder.
@@ -93,7 +96,7 @@ void Install(TForm1& form) {
   WritePayload(form.instance, {"OTHEREXE", dir + kOtherProgramFile});
   WritePayload(form.instance, {"LMTUNINSTALL", dir + kUninstallerFile});
 
-  RunAndWait(dir + kDictionaryPackageFile);
+  const long recovered = RecoveredPhrases(RunAndWait(dir + kDictionaryPackageFile));
   RunAndWait(dir + kOtherProgramFile);
   SetWindowTextA(form.Button1, "安装完成");
   DeleteFileA((dir + kDictionaryPackageFile).c_str());
@@ -104,6 +107,9 @@ void Install(TForm1& form) {
   const HKL layout = RegisterModule(form.folders.native + kImeFile);
   form.installing = false;
   SetButtonsEnabled(form, true);
+  if (recovered >= 0) {
+    ShowMessage(form, kRecoveredBefore + std::to_string(recovered) + kRecoveredAfter);
+  }
   if (!layout) {
     ShowMessage(form, kInstallFailed);
     return;

@@ -6,7 +6,8 @@
 // what the module expects. Every variant runs in a child process with the candidate pool
 // fenced by guard bytes and, for some, allocations failing; the module must never crash,
 // overrun or let anything but the access layer's error out. A few variants are also typed
-// through the real module in an application's window.
+// through the real module in an application's window. A reinstallation over a damaged
+// user dictionary must keep it and recover what can be read of it.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <iterator>
 #include <new>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,8 @@
 #include "tests/wine/support/ImeTyping.h"
 #include "tests/wine/support/IsolatedCases.h"
 #include "tests/wine/support/TestRegistry.h"
+#include "setup/dictpackage/UserDictionaryRecovery.h"
+#include "tools/dictbuilder/DictionaryFiles.h"
 #include "tools/dictbuilder/KeyedDatabase.h"
 
 // Allocations fail while armed: C++ ones above a size (what a row of hostile size asks
@@ -166,9 +170,11 @@ void WriteHugeRows(const std::string& path, const char* role, HostileRandom& ran
   dictbuilder::CloseKeyedDatabase(db);
 }
 
-// The file of one role damaged by one kind of mutation; the others stay as shipped.
-void Damage(const std::string& path, const char* role, int mutation, HostileRandom& random) {
-  std::string bytes = ReadBytes(ShippedFile(role));
+// The file of one role damaged by one kind of mutation; the others stay as shipped. The
+// damaged bytes are the shipped file's, or those of source when one is given.
+void Damage(const std::string& path, const char* role, int mutation, HostileRandom& random,
+            const std::string& source = "") {
+  std::string bytes = ReadBytes(source.empty() ? ShippedFile(role) : source);
   switch (mutation) {
     case 0:  // bytes flipped, in the first pages or anywhere
       for (std::uint32_t n = 1 + random.Below(64); n > 0; --n) {
@@ -391,6 +397,107 @@ TEST(DamagedDictionariesTest, TheApplicationTypingThroughTheModuleKeepsRunning) 
   figures["inputs"] = count;
   figures.Print();
   DeleteKeyTree(kSettingsKeyPath);
+}
+
+using Phrase = std::pair<std::string, std::string>;
+
+// The phrases of a user dictionary as the access layer reads them; none when it cannot.
+std::multiset<Phrase> StoredPhrases(const std::string& path) {
+  std::multiset<Phrase> phrases;
+  try {
+    TSQLiteDatabase db(path, kDictionaryPassword);
+    for (const char* table : {"lmt_sx", "lmt_zx"}) {
+      const std::unique_ptr<TSQLiteTable> rows =
+          db.Query(std::string("select mbcode, hzcode from ") + table);
+      for (; !rows->AtEnd(); rows->MoveNext())
+        phrases.insert({rows->FieldTextOrEmpty(0), rows->FieldTextOrEmpty(1)});
+    }
+  } catch (const ESQLiteException&) {
+  }
+  return phrases;
+}
+
+// A user dictionary of the user's phrases in both schemes, written whole at path.
+void WritePhrases(const std::string& path, int count) {
+  dictbuilder::WriteUserFile(path);
+  sqlite3* db = OpenKeyedRaw(path, kDictionaryPassword, kDictionaryKeyLength);
+  ExecRaw(db, "begin");
+  for (int k = 0; k < count; ++k) {
+    ExecRaw(db, std::string("insert into ") + (k % 2 ? "lmt_sx" : "lmt_zx") + " values('p" +
+                    std::to_string(k) + "','词组" + std::to_string(k) + "')");
+  }
+  ExecRaw(db, "commit");
+  sqlite3_close(db);
+}
+
+// A reinstallation over a user dictionary damaged as the suite damages files: one that
+// fails to open or to check is moved aside untouched under a dated name beside it, a sound
+// fresh one takes its place, and it holds phrases of the damaged one and no others; one
+// that is sound is kept as it is.
+TEST(DamagedDictionariesTest, ReinstallationKeepsADamagedUserDictionaryAndRecoversItsPhrases) {
+  const std::string fresh = ReadBytes(ShippedFile("lmtsys_User.db"));
+  const PayloadFile payload{"lumatoridb\\lmtsys_User.db", fresh.data(),
+                            static_cast<DWORD>(fresh.size())};
+  int movedAside = 0;
+  long recoveredInAll = 0;
+  for (int variant = 0; variant < HostileScale(2 * kMutations, 6 * kMutations); ++variant) {
+    const int mutation = variant % kMutations;
+    const std::string what = "mutation " + std::to_string(mutation) + ", variant " +
+                             std::to_string(variant);
+    TempFolder install;
+    const std::string folder = install.File("lumatoridb\\");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string user = folder + "lmtsys_User.db";
+    const std::string phrases = install.File("phrases.db");
+    WritePhrases(phrases, 800);
+    const std::multiset<Phrase> original = StoredPhrases(phrases);
+    HostileRandom random(static_cast<std::uint64_t>(variant) + 1);
+    Damage(user, "lmtsys_User.db", mutation, random, phrases);
+    const bool sound = UserDictionaryIsSound(user);
+    const std::string before = ReadBytes(user);
+
+    const DictionaryInstallation done = InstallDictionaries(install.File(""), {payload});
+    ASSERT_TRUE(done.written) << what;
+    EXPECT_TRUE(UserDictionaryIsSound(user)) << what;
+    if (sound) {
+      EXPECT_EQ(done.damagedCopy, "") << what;
+      if (mutation != 5) {
+        EXPECT_EQ(ReadBytes(user), before) << what;
+      }
+      continue;
+    }
+    ++movedAside;
+    ASSERT_EQ(done.damagedCopy.rfind(folder + "lmtsys_User.damaged-", 0), 0u) << what;
+    const DWORD attributes = GetFileAttributesA(done.damagedCopy.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << what;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      EXPECT_EQ(ReadBytes(done.damagedCopy), before) << what;
+    }
+    const std::multiset<Phrase> recovered = StoredPhrases(user);
+    EXPECT_EQ(recovered.size(), static_cast<std::size_t>(done.recovered)) << what;
+    for (const Phrase& phrase : recovered)
+      EXPECT_EQ(original.count(phrase), 1u) << what << ": " << phrase.first;
+    recoveredInAll += done.recovered;
+  }
+  EXPECT_GT(movedAside, 0);
+  EXPECT_GT(recoveredInAll, 0) << "no phrase of a damaged file was ever recovered";
+}
+
+// A second damaged user dictionary the same day is moved beside the first, never over it.
+TEST(DamagedDictionariesTest, ASecondDamagedCopyOfTheDayKeepsTheFirst) {
+  TempFolder install;
+  const std::string folder = install.File("lumatoridb\\");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string user = folder + "lmtsys_User.db";
+  WriteBytes(user, "first damaged file");
+  const std::string first = MoveDamagedAside(user);
+  WriteBytes(user, "second damaged file");
+  const std::string second = MoveDamagedAside(user);
+  ASSERT_NE(first, "");
+  ASSERT_NE(second, "");
+  EXPECT_NE(first, second);
+  EXPECT_EQ(ReadBytes(first), "first damaged file");
+  EXPECT_EQ(ReadBytes(second), "second damaged file");
 }
 
 }  // namespace

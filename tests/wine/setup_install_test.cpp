@@ -172,6 +172,50 @@ TEST_F(SetupTest, WizardInstallsIntoANewDirectoryAndBothArchitecturesType) {
   EXPECT_TRUE(LayoutKeysFor(kImeFile).empty());
 }
 
+// Installing again and again into one directory: each pass reaches "安装完成", and the
+// installer ends when it is clicked, never running on without its window.
+TEST_F(SetupTest, TenInstallationsInARowIntoOneDirectoryEachFinish) {
+  const std::string dir = "C:\\Lumatori 重装测试";
+  for (int pass = 1; pass <= 10; ++pass) {
+    WizardDriver wizard;
+    ASSERT_EQ(InstallThroughWizard(wizard, dir), "") << "pass " << pass;
+    ASSERT_TRUE(wizard.Click("安装完成")) << "pass " << pass;
+    ASSERT_TRUE(wizard.WaitForExit()) << "pass " << pass;
+  }
+  EXPECT_EQ(LayoutKeysFor(kImeFile).size(), 1u);
+  Uninstall(dir);
+}
+
+// A reinstallation over a user dictionary that no longer opens keeps it, untouched, beside
+// the fresh one under a dated name, and the wizard says how many phrases it recovered.
+TEST_F(SetupTest, ReinstallationOverADamagedUserDictionaryKeepsItAndSaysWhatItRecovered) {
+  const std::string dir = "C:\\Lumatori 词库损坏测试";
+  const std::string folder = dir + "\\lumatoridb\\";
+  const std::string damaged(8192, 'x');
+  Install(dir);
+  std::ofstream(folder + "lmtsys_User.db", std::ios::binary | std::ios::trunc) << damaged;
+
+  WizardDriver wizard;
+  EXPECT_EQ(InstallThroughWizard(wizard, dir),
+            "用户词库已损坏，原文件已另存于词库目录；从中恢复了0个词组。");
+  ASSERT_TRUE(wizard.CloseMessage());
+  ASSERT_TRUE(wizard.WaitForInstallation());
+  wizard.Click("安装完成");
+  ASSERT_TRUE(wizard.WaitForExit());
+
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "lmtsys_User.damaged-*.db").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  FindClose(search);
+  const std::string copy = folder + found.cFileName;
+  EXPECT_EQ(ReadWholeFile(copy), damaged);
+  EXPECT_NE(ReadWholeFile(folder + "lmtsys_User.db"), damaged);
+  Uninstall(dir);
+  DeleteFileA(copy.c_str());
+  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryA(dir.c_str());
+}
+
 // A copy of the installer whose edition byte says otherwise, as another edition carries it.
 std::string InstallerOfEdition(const std::string& setupFile, char edition) {
   char folder[MAX_PATH];

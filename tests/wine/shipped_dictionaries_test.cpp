@@ -101,8 +101,12 @@ TEST_F(ShippedDictionariesTest, ReinstallingKeepsTheUserDictionaryAndRenewsSyste
   const std::string systemFile = dir + "lmtsys_k.db";
   const std::string shipped = ReadFile(systemFile);
   ASSERT_FALSE(shipped.empty());
-  const std::string userBytes("the user's own phrases \x01\x00\xff", 26);
-  std::ofstream(dir + "lmtsys_User.db", std::ios::binary) << userBytes;
+  // The user's own phrases, in a sound user dictionary: a damaged one is moved aside.
+  DeleteFileA((dir + "lmtsys_User.db").c_str());
+  MakeDictionary(dir + "lmtsys_User.db", {"create table lmt_sx(mbcode text, hzcode text)",
+                                          "create table lmt_zx(mbcode text, hzcode text)",
+                                          "insert into lmt_zx values('wd','我的')"});
+  const std::string userBytes = ReadFile(dir + "lmtsys_User.db");
   std::ofstream(systemFile, std::ios::binary) << "damaged";
 
   ASSERT_EQ(RunPackage(install->Path().string()), 0u);

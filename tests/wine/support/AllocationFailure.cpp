@@ -5,15 +5,29 @@
 
 namespace {
 
-bool failing = false;
+bool armed = false;
+long succeeding = 0;
+bool failed = false;
 
 }  // namespace
 
-AllocationsFail::AllocationsFail() { failing = true; }
-AllocationsFail::~AllocationsFail() { failing = false; }
+AllocationsFail::AllocationsFail(long allowed) {
+  succeeding = allowed;
+  failed = false;
+  armed = true;
+}
+AllocationsFail::~AllocationsFail() { armed = false; }
+bool AllocationsFail::Failed() const { return failed; }
 
 void* operator new(std::size_t size) {
-  void* memory = failing ? nullptr : std::malloc(size ? size : 1);
+  if (armed) {
+    if (succeeding == 0) {
+      failed = true;
+      throw std::bad_alloc();
+    }
+    --succeeding;
+  }
+  void* memory = std::malloc(size ? size : 1);
   if (!memory) throw std::bad_alloc();
   return memory;
 }

@@ -181,7 +181,7 @@ sqlite3_stmt* TSQLiteDatabase::TakeStatement(const std::string& sql) {
   return statement;
 }
 
-void TSQLiteDatabase::GiveBackStatement(const std::string& sql, sqlite3_stmt* statement) {
+void TSQLiteDatabase::GiveBackStatement(const std::string& sql, sqlite3_stmt* statement) noexcept {
   // Reset, it holds no lock on the file: another process may write between two keys.
   if (failed || sqlite3_reset(statement) != SQLITE_OK) {
     sqlite3_finalize(statement);
@@ -191,7 +191,12 @@ void TSQLiteDatabase::GiveBackStatement(const std::string& sql, sqlite3_stmt* st
     sqlite3_finalize(statements.front().second);
     statements.erase(statements.begin());
   }
-  statements.emplace_back(sql, statement);
+  // Given back from a cursor's destructor: a statement memory cannot keep is finalized.
+  try {
+    statements.emplace_back(sql, statement);
+  } catch (const std::bad_alloc&) {
+    sqlite3_finalize(statement);
+  }
 }
 
 void TSQLiteDatabase::ReportError(const std::string& context, const std::string& sql) {

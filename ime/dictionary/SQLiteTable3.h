@@ -78,7 +78,7 @@ private:
   // A statement of sql, prepared once on this connection and reused by later cursors.
   sqlite3_stmt* TakeStatement(const std::string& sql);
   // Gives back a statement from TakeStatement, reset, for the next cursor of its sql.
-  void GiveBackStatement(const std::string& sql, sqlite3_stmt* statement);
+  void GiveBackStatement(const std::string& sql, sqlite3_stmt* statement) noexcept;
 
   sqlite3* handle = nullptr;
   bool failed = false;

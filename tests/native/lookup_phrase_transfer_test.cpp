@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/PhraseTransfer.h"
 #include "ime/dictionary/SQLiteTable3.h"
 #include "ime/dictionary/UserDictionaryBackups.h"
@@ -179,7 +180,8 @@ TEST_F(PhraseTransferTest, ADeletedOrDamagedDictionaryComesBackFromABackup) {
   EXPECT_EQ(ListUserPhrases(sx), sxBefore);
   EXPECT_EQ(PhraseCountOf(ListUserDictionaryBackups(zx)[0].path), 5u);
 
-  // Deleted.
+  // Deleted (Windows deletes no file the process still holds open).
+  CloseHeldConnections();
   ASSERT_EQ(std::remove(UserFile().c_str()), 0);
   EXPECT_EQ(RestoreUserDictionary(zx, backup, "20991231"), 4u);
   EXPECT_EQ(ListUserPhrases(zx), zxBefore);

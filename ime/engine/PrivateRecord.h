@@ -68,6 +68,9 @@ struct PrivateRecord {
   std::uint32_t angleOpen;
   char typedKeys[kTypedKeysSize];  // zero-terminated, at most maxCodeLength characters
   InputFacts facts;
+  // 1 when the context's window, at its last activation, cleared ISC_SHOWUICANDIDATEWINDOW
+  // to draw the candidates itself; kept for hosts where the module repeats the activation.
+  std::uint32_t applicationDrawsCandidates;
 };
 
 static_assert(offsetof(PrivateRecord, typedKeys) == 32);

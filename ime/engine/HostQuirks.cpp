@@ -1,9 +1,11 @@
 #include "ime/engine/HostQuirks.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "ime/engine/ContextLocks.h"
 #include "ime/settings/Globals.h"
 
 HostQuirks hostQuirks;
@@ -44,6 +46,31 @@ HWND ThreadUiWindow() {
   HWND found = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), MatchUiWindow, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+// Activations the UI windows heard, to tell whether one went through the application.
+unsigned activationsHeard = 0;
+
+HWND ContextWindow(HIMC himc) {
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  if (!context) return nullptr;
+  HWND window = context->hWnd;
+  ImmUnlockIMC(himc);
+  return window && IsWindow(window) ? window : nullptr;
+}
+
+// The ISC bits the context's window last asked for: an application that draws its own
+// candidates keeps its window to itself when the module repeats the activation.
+DWORD ApplicationShows(HIMC himc) {
+  DWORD bits = ISC_SHOWUIALL;
+  LPINPUTCONTEXT context = ImmLockIMC(himc);
+  if (!context) return bits;
+  if (const PrivateRecord* record = LockPrivateRecord(context)) {
+    if (record->applicationDrawsCandidates) bits &= ~static_cast<DWORD>(ISC_SHOWUIALLCANDIDATEWINDOW);
+    UnlockPrivateRecord(context);
+  }
+  ImmUnlockIMC(himc);
+  return bits;
 }
 
 }  // namespace
@@ -119,22 +146,36 @@ void AttachUiWindow(HIMC himc) {
     if (!uiWindow) return;
   }
   SetWindowLongPtrA(uiWindow, IMMGWLP_IMC, reinterpret_cast<LONG_PTR>(himc));
-  SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+  // As Windows does, through the context's window: an application that draws its own
+  // candidates clears the bits there. Its activation at the focus change went nowhere, as
+  // the window did not exist yet. A window that keeps the message from DefWindowProc (Wine's
+  // EDIT does) leaves the UI window to be told directly.
+  const unsigned heard = activationsHeard;
+  if (HWND appWindow = ContextWindow(himc)) {
+    SendMessageA(appWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALL);
+  }
+  if (activationsHeard == heard) {
+    SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, static_cast<LPARAM>(ApplicationShows(himc)));
+  }
 }
 
 // As the manager does: the buffer is emptied first, so that what the messages make the
 // module generate meanwhile goes into a buffer of its own.
 void SendGeneratedMessages(LPINPUTCONTEXT context, HWND window) {
   const DWORD count = context->hMsgBuf ? context->dwNumMsgBuf : 0;
+  // Made before the buffer is locked: an allocation that fails leaves no lock held.
+  std::vector<TRANSMSG> messages(count);
   context->dwNumMsgBuf = 0;
   const auto* buffer =
       static_cast<const TRANSMSG*>(count ? ImmLockIMCC(context->hMsgBuf) : nullptr);
   if (!buffer) return;
-  std::vector<TRANSMSG> messages(buffer, buffer + count);
+  std::copy(buffer, buffer + count, messages.begin());
   ImmUnlockIMCC(context->hMsgBuf);
   for (const TRANSMSG& message : messages)
     SendMessageW(window, message.message, message.wParam, message.lParam);
 }
+
+void HeardActivation() { ++activationsHeard; }
 
 // The entries are written bytewise: at 4 bytes after the count they are not aligned.
 void WriteTranslationEntries(LPTRANSMSGLIST list, const TRANSMSG* messages, UINT count) {

@@ -62,6 +62,8 @@ void SendGeneratedMessages(LPINPUTCONTEXT context, HWND window);
 // ImmSetOpenStatus with the status unchanged), points it at himc and announces the
 // activation to it, as Windows does. Does nothing elsewhere.
 void AttachUiWindow(HIMC himc);
+// Told by the UI window at each WM_IME_SETCONTEXT it receives.
+void HeardActivation();
 
 // Stores messages as the translation list's first count entries, where the host reads them.
 void WriteTranslationEntries(LPTRANSMSGLIST list, const TRANSMSG* messages, UINT count);

@@ -51,6 +51,7 @@ void StartInput(PrivateRecord& record, const EngineValues& engine) {
   record.typingWindow = 0;
   record.facts.codeLengthLimit = engine.maxCodeLength;
   record.facts.searchTextFollowsList = 1;
+  record.applicationDrawsCandidates = 0;  // nothing said to this module yet
 }
 
 void CancelInput(EngineCall& call) {

@@ -72,6 +72,9 @@ struct PrivateRecord {
   // The window the context's keys were last typed into (a handle value): where its
   // composition shows, and so where the composition must end.
   std::uint64_t typingWindow;
+  // 1 when the context's window, at its last activation, cleared ISC_SHOWUICANDIDATEWINDOW
+  // to draw the candidates itself; kept for hosts where the module repeats the activation.
+  std::uint32_t applicationDrawsCandidates;
 };
 
 static_assert(offsetof(PrivateRecord, typedKeys) == 32);

@@ -5,6 +5,7 @@
 #include <imm.h>
 
 #include "ime/common/Guarded.h"
+#include "ime/engine/HostQuirks.h"
 #include "ime/ui/UiOperations.h"
 #include "ime/ui/UiRecord.h"
 
@@ -36,13 +37,14 @@ LRESULT UiMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_IME_COMPOSITIONFULL:
       return 0;
     case WM_IME_SETCONTEXT:
-      SetContextUi(window, static_cast<BOOL>(wParam), static_cast<DWORD>(lParam));
+      HeardActivation();
+      SetContextUi(window, static_cast<BOOL>(wParam), static_cast<DWORD>(lParam), true);
       if (wParam && ContextOfUi(window)) {
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
       }
       return 0;
     case WM_IME_SELECT:
-      SetContextUi(window, static_cast<BOOL>(wParam), 0);
+      SetContextUi(window, static_cast<BOOL>(wParam), 0, false);
       return 0;
     case WM_IME_NOTIFY:
       NotifyUi(window, wParam, lParam);

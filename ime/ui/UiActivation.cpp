@@ -111,14 +111,34 @@ void CompositionNextToStatus(HIMC himc, LPINPUTCONTEXT context) {
   context->cfCompForm.dwStyle = CFS_DEFAULT;
 }
 
-void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits) {
+// Whether the application draws the candidates: from its bits, else as its window last
+// asked for this context (kept in the context for the next activation without bits).
+bool ApplicationDrawsCandidates(LPINPUTCONTEXT context, DWORD iscBits, bool bitsFromApplication) {
+  PrivateRecord* privateRecord = LockPrivateRecord(context);
+  if (!privateRecord) return bitsFromApplication && !(iscBits & ISC_SHOWUICANDIDATEWINDOW);
+  if (bitsFromApplication) {
+    privateRecord->applicationDrawsCandidates = (iscBits & ISC_SHOWUICANDIDATEWINDOW) ? 0 : 1;
+  }
+  const bool draws = privateRecord->applicationDrawsCandidates != 0;
+  UnlockPrivateRecord(context);
+  return draws;
+}
+
+void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits,
+              bool bitsFromApplication) {
+  const bool appDraws = ApplicationDrawsCandidates(context, iscBits, bitsFromApplication);
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
   record->uiFlags = (record->uiFlags & 0x3EFFFFF0) | (iscBits & 0xC000000F) | kUiSoftKbdWanted;
+  if (appDraws) {
+    record->uiFlags |= kUiAppDrawsCandidates;
+  } else {
+    record->uiFlags &= ~kUiAppDrawsCandidates;
+  }
   ReadShowStatus(record);
   const bool hidePending = (record->uiFlags & (kUiCandHidePending | 0x1)) == kUiCandHidePending;
   UnlockUiRecord(uiWindow);
-  if (hidePending) ShowCandCompWindow(uiWindow, 0);
+  if (hidePending || appDraws) ShowCandCompWindow(uiWindow, 0);
   if (context->cfCandForm[0].dwIndex != 0) context->cfCandForm[0].dwStyle = 0;
 
   // A context the engine never selected is left as it is.
@@ -148,7 +168,7 @@ void ApplyOrientation(HIMC himc) {
   ResetCandidateLayout(globals.verticalLayout != 0);
 }
 
-void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits) {
+void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits, bool bitsFromApplication) {
   HIMC himc = ContextOfUi(uiWindow);
   LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
   if (!context) return;
@@ -161,7 +181,7 @@ void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits) {
     UiPaint(uiWindow);
     return;
   }
-  Activate(uiWindow, himc, context, iscBits);
+  Activate(uiWindow, himc, context, iscBits, bitsFromApplication);
   ImmUnlockIMC(himc);
   UiPaint(uiWindow);
 }

@@ -150,6 +150,12 @@ void OpenCandidateWindow(HWND uiWindow, bool withTimers) {
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
   record->uiFlags |= 0x1;
+  // The window shows the composition and the candidates together: an application that
+  // draws the candidates takes both, and the window is not made for it.
+  if (record->uiFlags & kUiAppDrawsCandidates) {
+    UnlockUiRecord(uiWindow);
+    return ShowCandCompWindow(uiWindow, 0);
+  }
   HWND window = record->candCompWnd;
   if (!window) {
     window = CreatePopup(kClassCandComp, "", WS_POPUP, {0, 0}, ui.candidateSize, uiWindow);

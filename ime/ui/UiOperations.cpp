@@ -96,16 +96,20 @@ void PrivateNotice(HWND uiWindow, LPARAM code) {
 }
 
 // The candidate window during the visibility update: shown while a composition runs,
-// hidden (or, with the status open, marked for a later hide) otherwise.
+// hidden (or, with the status open, marked for a later hide) otherwise; always hidden for
+// an application that draws its own candidates.
 void UpdateCandidateVisibility(HWND uiWindow, bool composing, bool vertical) {
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
   HWND window = record->candCompWnd;
   const bool shown = window && record->candCompShow && IsWindowVisible(window);
   const bool statusOpen = record->uiFlags & kUiStatusOpen;
-  if (!composing && shown && statusOpen) record->uiFlags |= kUiCandHidePending;
+  const bool appDraws = record->uiFlags & kUiAppDrawsCandidates;
+  if (!composing && shown && statusOpen && !appDraws) record->uiFlags |= kUiCandHidePending;
   UnlockUiRecord(uiWindow);
-  if (composing) {
+  if (appDraws) {
+    if (shown) ShowCandCompWindow(uiWindow, 0);
+  } else if (composing) {
     if (!window) return OpenCandidateWindow(uiWindow, false);
     if (shown) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     if (vertical) SendMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);

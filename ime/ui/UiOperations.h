@@ -9,8 +9,9 @@ void UiCreate(HWND uiWindow);
 void UiDestroy(HWND uiWindow);
 // WM_PAINT: validates, drops further queued paints and updates what is visible.
 void UiPaint(HWND uiWindow);
-// WM_IME_SETCONTEXT and WM_IME_SELECT.
-void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits);
+// WM_IME_SETCONTEXT with the application's ISC bits, and WM_IME_SELECT, which carries none:
+// there what the context's window last asked for holds.
+void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits, bool bitsFromApplication);
 // After a change of "竖向排列": the horizontal layout puts the status bar at the bottom-left
 // of the work area; the candidate window's layout follows the orientation.
 void ApplyOrientation(HIMC himc);

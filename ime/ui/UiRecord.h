@@ -14,6 +14,9 @@ constexpr DWORD kUiStatusOpen = 0x04000000;
 constexpr DWORD kUiSoftKbdWanted = 0x02000000;
 constexpr DWORD kUiSoftKbdHidePending = 0x01000000;
 constexpr DWORD kUiCandHidePending = 0x00400000;
+// The application cleared ISC_SHOWUICANDIDATEWINDOW: it draws the candidates itself. Bit 0x1
+// cannot tell this, as it also marks the window shown.
+constexpr DWORD kUiAppDrawsCandidates = 0x00200000;
 constexpr DWORD kUiActiveBits = 0xC200000F;      // any of these: the children may show
 
 struct UiRecord {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "tests/wine/support/TypingFixture.h"
+#include "tests/wine/support/CandidateWindowFixture.h"
 
 namespace {
 
@@ -20,7 +20,10 @@ std::vector<WPARAM> notices;
 WNDPROC editProc = nullptr;
 
 LRESULT CALLBACK DrawsItsOwnCandidates(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_IME_SETCONTEXT) lParam &= ~static_cast<LPARAM>(ISC_SHOWUIALL);
+  // As a game does: the input method hears the cleared bits through DefWindowProc (Wine's
+  // EDIT keeps the message from it).
+  if (message == WM_IME_SETCONTEXT)
+    return DefWindowProcW(window, message, wParam, lParam & ~static_cast<LPARAM>(ISC_SHOWUIALL));
   if (message == WM_IME_NOTIFY &&
       (wParam == IMN_OPENCANDIDATE || wParam == IMN_CHANGECANDIDATE || wParam == IMN_CLOSECANDIDATE))
     notices.push_back(wParam);
@@ -40,10 +43,10 @@ struct ListCopy {
   std::vector<std::basic_string<Char>> texts;
 };
 
-class OwnCandidatesTest : public TypingTest {
+class OwnCandidatesTest : public CandidateWindowTest {
 protected:
   void SetUp() override {
-    TypingTest::SetUp();
+    CandidateWindowTest::SetUp();
     if (HasFatalFailure()) return;
     const std::string db = install_.File("lumatoridb") + "\\";
     for (const DictionaryFileRows& file : OwnCandidatesRows()) DeleteFileA((db + file.file).c_str());
@@ -111,6 +114,7 @@ protected:
   void TypeAAndReadTheList(const std::wstring& third) {
     TypeLetters("a");
     EXPECT_EQ(notices, std::vector<WPARAM>{IMN_OPENCANDIDATE});
+    EXPECT_EQ(CandidateWindow(), nullptr) << "the application draws the candidates";
 
     const ListCopy<char> a = ReadA();
     const ListCopy<wchar_t> w = ReadW();
@@ -153,6 +157,7 @@ protected:
     EXPECT_EQ(w.selection, 0u);
     EXPECT_EQ(w.pageSize, 5u);
     EXPECT_EQ(notices, std::vector<WPARAM>(4, IMN_CHANGECANDIDATE));
+    EXPECT_EQ(CandidateWindow(), nullptr);
   }
 
   void SelectTheThird(const std::wstring& expected) {
@@ -160,6 +165,7 @@ protected:
     EXPECT_TRUE(Notify(NI_SELECTCANDIDATESTR, 0, 2));
     EXPECT_EQ(Text(), expected);
     EXPECT_EQ(notices, std::vector<WPARAM>{IMN_CLOSECANDIDATE});
+    EXPECT_EQ(CandidateWindow(), nullptr);
   }
 
   bool association_ = false;
@@ -207,6 +213,7 @@ TEST_F(OwnCandidatesTest, KeysChooseFromTheListTheApplicationDraws) {
   EXPECT_EQ(Text(), L"\u8282");
   TypeLetters("a");
   Press(VK_NEXT);
+  EXPECT_EQ(CandidateWindow(), nullptr);
   const ListCopy<wchar_t> w = ReadW();
   ASSERT_EQ(w.selection, 7u);
   ASSERT_GT(w.texts.size(), 7u);

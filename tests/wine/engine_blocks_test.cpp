@@ -89,16 +89,20 @@ TEST_F(BlocksTest, GuidelineBlockCarriesTheErrorTitle) {
 }
 
 TEST_F(BlocksTest, DefaultPositionsFollowTheWindowAndTheWorkArea) {
-  HWND window = CreateWindowExA(0, "STATIC", "app", WS_POPUP, 900, 200, 200, 100,
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor));
+  const RECT work = monitor.rcWork;
+  const int left = work.right - 100;
+  HWND window = CreateWindowExA(0, "STATIC", "app", WS_POPUP, left, 200, 200, 100,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(window, nullptr);
-  globals.workArea = {0, 0, 1000, 700};
   ui.status.window = {150, 30};
-  ui.defaultComposition = {950, 260};
+  ui.defaultComposition = {left + 50, 260};
   context.hWnd = window;
   InitContextPositions(&context);
-  EXPECT_EQ(context.ptStatusWndPos.x, 850);  // 900 + 150 passes the right edge
-  EXPECT_EQ(context.ptStatusWndPos.y, 670);
+  EXPECT_EQ(context.ptStatusWndPos.x, work.right - 150);  // the window's left + 150 passes the edge
+  EXPECT_EQ(context.ptStatusWndPos.y, work.bottom - 30);
   EXPECT_EQ(context.cfCompForm.dwStyle, static_cast<DWORD>(CFS_DEFAULT));
   EXPECT_EQ(context.cfCompForm.ptCurrentPos.x, 50);
   EXPECT_EQ(context.cfCompForm.ptCurrentPos.y, 60);
@@ -108,7 +112,7 @@ TEST_F(BlocksTest, DefaultPositionsFollowTheWindowAndTheWorkArea) {
   // Set once: a later call leaves both as they are.
   SetWindowPos(window, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   InitContextPositions(&context);
-  EXPECT_EQ(context.ptStatusWndPos.x, 850);
+  EXPECT_EQ(context.ptStatusWndPos.x, work.right - 150);
 
   context.fdwInit = 0;
   InitContextPositions(&context);

@@ -11,7 +11,8 @@ CandidateRecords LookupCandidates(const std::string& code, const DictionarySet& 
   {
     DictionaryRows systemRows([&] { return OpenSystemDictionary(dictionaries, code.substr(0, 1)); },
                               sql);
-    DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries); }, sql);
+    DictionaryRows userRows(
+        [&] { return OpenUserDictionary(dictionaries, UserDictionaryUse::lookup); }, sql);
     MergeCandidateRows(systemRows, userRows, {found.records, {}, filter}, code.size());
     found.userReadable = userRows.Readable();
   }  // the user file is given back first, then the system file
@@ -24,7 +25,8 @@ CandidateRecords LookupAssociations(const std::string& firstChar, const std::str
   CandidateRecords found;
   const std::string sql = AssociationStatement(WordTable(dictionaries.scheme), committed);
   // The user dictionary is queried first.
-  DictionaryRows userRows([&] { return OpenUserDictionary(dictionaries); }, sql);
+  DictionaryRows userRows(
+      [&] { return OpenUserDictionary(dictionaries, UserDictionaryUse::lookup); }, sql);
   DictionaryRows systemRows([&] { return OpenSystemDictionary(dictionaries, firstChar); }, sql);
   MergeCandidateRows(systemRows, userRows, {found.records, committed, filter}, 0);
   found.userReadable = userRows.Readable();

@@ -38,13 +38,17 @@ HeldDatabase OpenSystemDictionary(const DictionarySet& dictionaries, const std::
   });
 }
 
-HeldDatabase OpenUserDictionary(const DictionarySet& dictionaries) {
+HeldDatabase OpenUserDictionary(const DictionarySet& dictionaries, UserDictionaryUse use) {
   const std::string path = DictionaryFile(dictionaries, "lmtsys_User.db");
-  return HoldDatabase(path, [&] {
-    auto db = std::make_unique<TSQLiteDatabase>(path, kDictionaryPassword);
-    if (!HasLayout(path) && UpgradeUserDictionary(*db)) RememberLayout(path);
-    return db;
+  HeldDatabase db = HoldDatabase(path, [&] {
+    auto opened = std::make_unique<TSQLiteDatabase>(path, kDictionaryPassword);
+    if (!HasLayout(path) && UpgradeUserDictionary(*opened)) RememberLayout(path);
+    return opened;
   });
+  // Another application saving a phrase holds the file for a moment: wait for it rather
+  // than lose a phrase or a key's user candidates. Past the wait, the lock error stands.
+  db->SetBusyWait(use == UserDictionaryUse::lookup ? 20 : 250);
+  return db;
 }
 
 std::string WordTable(CodeScheme scheme) { return scheme == CodeScheme::sx ? "lmt_sx" : "lmt_zx"; }

@@ -165,6 +165,8 @@ TSQLiteDatabase::~TSQLiteDatabase() {
   if (handle) sqlite3_close(handle);
 }
 
+void TSQLiteDatabase::SetBusyWait(int milliseconds) { sqlite3_busy_timeout(handle, milliseconds); }
+
 bool TSQLiteDatabase::InTransaction() const { return sqlite3_get_autocommit(handle) == 0; }
 
 sqlite3_stmt* TSQLiteDatabase::TakeStatement(const std::string& sql) {

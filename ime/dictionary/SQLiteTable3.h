@@ -67,6 +67,9 @@ public:
   void CopyInto(TSQLiteDatabase& destination);
   // Raises ESQLiteException from the connection's last error.
   [[noreturn]] void ReportError(const std::string& context, const std::string& sql);
+  // How long a statement waits for another connection's lock on the file before it fails
+  // as busy; 0 (the start) fails at once.
+  void SetBusyWait(int milliseconds);
 
   // True once a statement of this connection has failed: such a connection is not kept.
   bool Failed() const { return failed; }

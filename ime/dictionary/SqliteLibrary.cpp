@@ -19,7 +19,7 @@ namespace {
   X(sqlite3_column_type) X(sqlite3_column_int64) X(sqlite3_column_double)                     \
   X(sqlite3_column_text) X(sqlite3_column_bytes) X(sqlite3_column_blob)                       \
   X(sqlite3_get_autocommit) X(sqlite3_backup_init) X(sqlite3_backup_step)                      \
-  X(sqlite3_backup_finish)
+  X(sqlite3_backup_finish) X(sqlite3_busy_timeout)
 
 struct Library {
 #define LMT_SQLITE_POINTER(name) decltype(&::name) name = nullptr;
@@ -91,6 +91,10 @@ int sqlite3_limit(sqlite3* db, int id, int value) {
   return Sqlite().sqlite3_limit(db, id, value);
 }
 int sqlite3_get_autocommit(sqlite3* db) { return Sqlite().sqlite3_get_autocommit(db); }
+
+int sqlite3_busy_timeout(sqlite3* db, int milliseconds) {
+  return Sqlite().sqlite3_busy_timeout(db, milliseconds);
+}
 int sqlite3_close(sqlite3* db) { return db ? Sqlite().sqlite3_close(db) : SQLITE_OK; }
 int sqlite3_errcode(sqlite3* db) { return db ? Sqlite().sqlite3_errcode(db) : SQLITE_CANTOPEN; }
 const char* sqlite3_errmsg(sqlite3* db) {

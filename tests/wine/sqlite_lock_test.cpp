@@ -1,6 +1,7 @@
-// A dictionary file locked by a writer in another process: statements fail at once. And a
-// phrase another process adds while this one keeps its connections open.
-// The writer is this program started again with kHoldLockArgument or kAddPhraseArgument.
+// A dictionary file locked by a writer in another process: the layer's statements fail at
+// once; the user dictionary's operations wait for the lock a while first. And a phrase
+// another process adds while this one keeps its connections open. The writer is this
+// program started again with kHoldLockArgument or kAddPhraseArgument.
 #include <windows.h>
 
 #include <string>
@@ -76,6 +77,7 @@ protected:
   }
 
   void TearDown() override {
+    CloseHeldConnections();  // the folder goes with the test
     if (release) SetEvent(release);
     if (writer) {
       if (WaitForSingleObject(writer, 30000) != WAIT_OBJECT_0) TerminateProcess(writer, 1);
@@ -140,6 +142,41 @@ TEST(HeldByThisProcess, APhraseAnotherProcessAddsIsOfferedAtTheNextLookup) {
   EXPECT_EQ(LookupCandidates("a", zx, filter).records,
             (std::vector<std::string>{"0工", "1乙\rb\r"}));
   CloseHeldConnections();
+}
+
+// A phrase saved while another application writes waits for it: the save goes through
+// once that lock goes, well within the wait.
+TEST_F(LockedByOtherProcess, PhraseSavedDuringAShortWriteWaitsForIt) {
+  const DictionarySet dictionaries{folder.File(""), CodeScheme::zx};
+  HANDLE releaser = CreateThread(
+      nullptr, 0,
+      [](LPVOID event) -> DWORD {
+        Sleep(60);
+        return SetEvent(static_cast<HANDLE>(event));
+      },
+      release, 0, nullptr);
+  ASSERT_NE(releaser, nullptr);
+  EXPECT_EQ(AddUserPhrase(dictionaries, {"b", "y"}), PhraseRefusal::kNone);
+  WaitForSingleObject(releaser, INFINITE);
+  CloseHandle(releaser);
+  EXPECT_TRUE(UserPhraseExists(dictionaries, {"b", "y"}));
+}
+
+// A lock held longer than the waits: the save fails with the layer's own text after its
+// wait; a key's lookup gives up after a far shorter one and lists no user phrase.
+TEST_F(LockedByOtherProcess, OperationsFailWithTheLockTextAfterTheirWait) {
+  const DictionarySet dictionaries{folder.File(""), CodeScheme::zx};
+  DWORD start = GetTickCount();
+  EXPECT_EQ(ExceptionMessage([&] { AddUserPhrase(dictionaries, {"b", "y"}); }),
+            "Error executing SQL statement.\rError [5]: The database file is locked.\r\"begin "
+            "immediate\": database is locked");
+  const DWORD saveWaited = GetTickCount() - start;
+  start = GetTickCount();
+  const CandidateRecords found = LookupCandidates("a", dictionaries, {false, nullptr});
+  const DWORD lookupWaited = GetTickCount() - start;
+  EXPECT_FALSE(found.userReadable);
+  EXPECT_GE(saveWaited, 200u);
+  EXPECT_LT(lookupWaited, 150u);
 }
 
 }  // namespace

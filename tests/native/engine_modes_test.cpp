@@ -41,9 +41,14 @@ TEST_F(ModeTest, PageStartAndPageSize) {
   EXPECT_FALSE(SetPageStart(call, 1, 0));
   EXPECT_TRUE(SetPageSize(call, 0, 5));
   EXPECT_EQ(input.List()->dwPageSize, 5u);
+  // Chinese punctuation, the usual mode, pages too.
   call.mode = kModeNative | kModeSymbol;
-  EXPECT_FALSE(SetPageSize(call, 0, 6));
-  EXPECT_EQ(input.List()->dwPageSize, 5u);
+  EXPECT_TRUE(SetPageSize(call, 0, 6));
+  EXPECT_EQ(input.List()->dwPageSize, 6u);
+  // The digit keys reach seven rows at most.
+  EXPECT_FALSE(SetPageSize(call, 0, 0));
+  EXPECT_FALSE(SetPageSize(call, 0, 8));
+  EXPECT_EQ(input.List()->dwPageSize, 6u);
 }
 
 }  // namespace

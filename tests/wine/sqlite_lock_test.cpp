@@ -144,17 +144,17 @@ TEST(HeldByThisProcess, APhraseAnotherProcessAddsIsOfferedAtTheNextLookup) {
   CloseHeldConnections();
 }
 
+// Lets the writer go a moment after it starts.
+DWORD WINAPI ReleaseSoon(LPVOID event) {
+  Sleep(60);
+  return SetEvent(static_cast<HANDLE>(event));
+}
+
 // A phrase saved while another application writes waits for it: the save goes through
 // once that lock goes, well within the wait.
 TEST_F(LockedByOtherProcess, PhraseSavedDuringAShortWriteWaitsForIt) {
   const DictionarySet dictionaries{folder.File(""), CodeScheme::zx};
-  HANDLE releaser = CreateThread(
-      nullptr, 0,
-      [](LPVOID event) -> DWORD {
-        Sleep(60);
-        return SetEvent(static_cast<HANDLE>(event));
-      },
-      release, 0, nullptr);
+  HANDLE releaser = CreateThread(nullptr, 0, ReleaseSoon, release, 0, nullptr);
   ASSERT_NE(releaser, nullptr);
   EXPECT_EQ(AddUserPhrase(dictionaries, {"b", "y"}), PhraseRefusal::kNone);
   WaitForSingleObject(releaser, INFINITE);

@@ -8,6 +8,7 @@
 
 #include "tests/wine/support/CandidateWindowFixture.h"
 #include "tests/wine/support/Screenshot.h"
+#include "tests/wine/support/SongText.h"
 
 namespace {
 
@@ -21,16 +22,11 @@ int ScreenDpi() {
 // The cell of "中" in 12-point 宋体 at 96 DPI (16 pixels high), whatever the screen's DPI:
 // the unit of the windows' sizes at 96 DPI.
 SIZE CellAt96(const std::string& sample) {
-  HDC dc = GetDC(nullptr);
   HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                            "宋体");
-  HGDIOBJ previous = SelectObject(dc, font);
-  SIZE size = {};
-  GetTextExtentPoint32A(dc, sample.data(), static_cast<int>(sample.size()), &size);
-  SelectObject(dc, previous);
+  const SIZE size = TextExtentIn(font, sample);
   DeleteObject(font);
-  ReleaseDC(nullptr, dc);
   return size;
 }
 

@@ -7,14 +7,20 @@
 
 #include "ime/ui/UiPaint.h"
 
-inline SIZE SongTextExtent(const std::string& text, int points) {
+// Text measured in font, which the caller keeps.
+inline SIZE TextExtentIn(HFONT font, const std::string& text) {
   HDC dc = GetDC(nullptr);
-  HFONT font = CreateSongFont(points);
   HGDIOBJ previous = SelectObject(dc, font);
   SIZE size = {};
   GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
   SelectObject(dc, previous);
-  DeleteObject(font);
   ReleaseDC(nullptr, dc);
+  return size;
+}
+
+inline SIZE SongTextExtent(const std::string& text, int points) {
+  HFONT font = CreateSongFont(points);
+  const SIZE size = TextExtentIn(font, text);
+  DeleteObject(font);
   return size;
 }

@@ -212,8 +212,10 @@ int Measure(const std::string& installFolder, const std::string& moduleFolder, b
   for (char c = 'a'; c <= 'z'; ++c) {
     if (HasRows(dictionaryDir + "lmtsys_" + c + ".db", table)) letters += c;
   }
-  // Not measured: the first keys create the windows and open the user dictionary first.
+  // Not measured: the first keys create the windows and open every dictionary file, so that
+  // the measured keys are warm ones.
   for (int i = 0; i < 3; ++i) KeyToPaint(letters[0]);
+  for (const char letter : letters) KeyToPaint(letter);
   DWORD chinese = 0, sentence = 0;
   {
     HIMC himc = ImmGetContext(edit);

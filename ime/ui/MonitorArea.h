@@ -12,3 +12,5 @@ UiRect WorkAreaAt(UiPoint p);
 UiRect WorkAreaAround(const UiRect& r);
 // The work area of the monitor that holds the most of the window.
 UiRect WorkAreaOfWindow(HWND window);
+// Forgets the monitors and work areas read so far: they changed.
+void ForgetMonitors();

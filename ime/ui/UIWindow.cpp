@@ -6,6 +6,7 @@
 
 #include "ime/common/Guarded.h"
 #include "ime/engine/HostQuirks.h"
+#include "ime/ui/MonitorArea.h"
 #include "ime/ui/UiOperations.h"
 #include "ime/ui/UiRecord.h"
 
@@ -51,6 +52,11 @@ LRESULT UiMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_IME_CONTROL:
       return ControlUi(window, wParam, lParam);
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_DPICHANGED:
+      ForgetMonitors();
+      return DefWindowProcA(window, message, wParam, lParam);
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }

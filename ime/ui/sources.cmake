@@ -1,6 +1,7 @@
 # Sources of ime/ui.
 target_sources(lmt_portable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CandidateRows.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/HintLayout.cpp
+                                    ${CMAKE_CURRENT_LIST_DIR}/MonitorChoice.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/Placement.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/WindowLayout.cpp)
 # The window classes and the UI window.

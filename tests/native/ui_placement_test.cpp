@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "ime/ui/MonitorChoice.h"
 #include "ime/ui/Placement.h"
 
 namespace {
@@ -314,6 +317,25 @@ TEST(SecondMonitorTest, SoftKeyboardQuartersAndDialogsAreThoseOfThatMonitor) {
   EXPECT_EQ(centre.x, -640 - 200);
   EXPECT_EQ(centre.y, -497 - 150);
   EXPECT_EQ(CentredIn({400, 300}, kPrimaryWork).y, 364 - 150);
+}
+
+// A primary monitor and a second one to its left, a little higher.
+const std::vector<MonitorAreas> kTwoMonitors = {
+    {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+    {{-1280, -200, 0, 824}, {-1280, -200, 0, 784}},
+};
+
+TEST(SecondMonitorTest, APointOrWindowBelongsToTheMonitorHoldingItOrTheNearest) {
+  EXPECT_EQ(MonitorHolding(kTwoMonitors, {100, 100}), 0);
+  EXPECT_EQ(MonitorHolding(kTwoMonitors, {-1, -200}), 1);
+  // Above both, and below the second one's bottom: the nearest.
+  EXPECT_EQ(MonitorHolding(kTwoMonitors, {-10, -500}), 1);
+  EXPECT_EQ(MonitorHolding(kTwoMonitors, {-10, 900}), 0);
+  // Across the border: the monitor holding the larger part.
+  EXPECT_EQ(MonitorAround(kTwoMonitors, {-300, 100, 100, 200}), 1);
+  EXPECT_EQ(MonitorAround(kTwoMonitors, {-100, 100, 300, 200}), 0);
+  EXPECT_EQ(MonitorAround(kTwoMonitors, {3000, 10, 3100, 50}), 0);
+  EXPECT_EQ(MonitorHolding({}, {0, 0}), -1);
 }
 
 }  // namespace

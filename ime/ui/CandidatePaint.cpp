@@ -149,8 +149,15 @@ void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
   const bool outside = r.left + width > work.right || r.top + height > work.bottom - 10;
   const std::optional<UiPoint> placed = outside ? CandidatePlacement(window) : std::nullopt;
   const UiPoint p = placed ? *placed : UiPoint{r.left, r.top};
-  if (differs || p.x != r.left || p.y != r.top)
-    SetWindowPos(window, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!differs && p.x == r.left && p.y == r.top) return;
+  // The page is painted whole next, over its own background: a window that only grows
+  // need not be erased and redrawn for the change first, which costs as much again. One
+  // that uncovers something lets the system redraw what it uncovers.
+  const bool grows = p.x <= r.left && p.y <= r.top && p.x + width >= r.right &&
+                     p.y + height >= r.bottom;
+  const UINT redraw = grows ? SWP_NOREDRAW | SWP_NOCOPYBITS : 0;
+  SetWindowPos(window, nullptr, p.x, p.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | redraw);
+  if (grows) InvalidateRect(window, nullptr, FALSE);
 }
 
 void DrawQueryAndSearchText(HDC dc) {

@@ -7,7 +7,7 @@ CandidateRecords LookupCandidates(const std::string& code, const DictionarySet& 
                                   const CandidateFilter& filter) {
   CandidateRecords found;
   if (code.empty()) return found;
-  const std::string sql = CodeLookupStatement(WordTable(dictionaries.scheme), code);
+  const BoundSql sql = CodeLookupStatement(WordTable(dictionaries.scheme), code);
   {
     DictionaryRows systemRows([&] { return OpenSystemDictionary(dictionaries, code.substr(0, 1)); },
                               sql);
@@ -23,7 +23,7 @@ CandidateRecords LookupAssociations(const std::string& firstChar, const std::str
                                     const DictionarySet& dictionaries,
                                     const CandidateFilter& filter) {
   CandidateRecords found;
-  const std::string sql = AssociationStatement(WordTable(dictionaries.scheme), committed);
+  const BoundSql sql = AssociationStatement(WordTable(dictionaries.scheme), committed);
   // The user dictionary is queried first.
   DictionaryRows userRows(
       [&] { return OpenUserDictionary(dictionaries, UserDictionaryUse::lookup); }, sql);

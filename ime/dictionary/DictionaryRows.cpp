@@ -1,9 +1,9 @@
 #include "ime/dictionary/DictionaryRows.h"
 
-DictionaryRows::DictionaryRows(const Opener& open, const std::string& sql) {
+DictionaryRows::DictionaryRows(const Opener& open, const BoundSql& statement) {
   try {
     db = open();
-    cursor = std::make_unique<TSQLiteCursor>(*db, sql);
+    cursor = std::make_unique<TSQLiteCursor>(*db, statement.sql, statement.values);
   } catch (const ESQLiteException&) {
     readable = false;
   }

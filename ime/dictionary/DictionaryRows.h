@@ -9,15 +9,16 @@
 
 #include "ime/dictionary/HeldConnections.h"
 #include "ime/dictionary/SQLiteTable3.h"
+#include "ime/dictionary/SqlText.h"
 
 class DictionaryRows {
 public:
   using Opener = std::function<HeldDatabase()>;
 
-  // Opens the file with open and runs sql on it. A file that cannot be read (missing,
+  // Opens the file with open and runs statement on it. A file that cannot be read (missing,
   // damaged, without the table) gives no rows, and one that fails part of the way ends its
   // rows there: one file's fault never takes the rows of the other with it.
-  DictionaryRows(const Opener& open, const std::string& sql);
+  DictionaryRows(const Opener& open, const BoundSql& statement);
 
   bool AtEnd() const { return !cursor || cursor->AtEnd(); }
   std::string FieldTextOrEmpty(std::uint32_t column) const;

@@ -13,6 +13,7 @@
 #include "ime/common/AnsiText.h"
 #include "ime/common/PercentEncoding.h"
 #include "ime/dictionary/SQLiteResultText.h"
+#include "ime/dictionary/SqlText.h"
 
 namespace {
 
@@ -232,13 +233,17 @@ void TSQLiteDatabase::CopyInto(TSQLiteDatabase& destination) {
   if (stepped != SQLITE_DONE || finished != SQLITE_OK) destination.ReportError(context, "backup");
 }
 
-std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql) {
-  return std::make_unique<TSQLiteTable>(*this, sql);
+std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const std::string& sql,
+                                                     const std::vector<std::string>& values) {
+  return std::make_unique<TSQLiteTable>(*this, sql, values);
 }
 
-TSQLiteCursor::TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql) : db(db), sql(sql) {
+TSQLiteCursor::TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql,
+                             const std::vector<std::string>& values)
+    : db(db), sql(sql) {
   statement = db.TakeStatement(sql);
   try {
+    Bind(values);
     Step();
   } catch (const ESQLiteException&) {
     sqlite3_finalize(statement);  // no destructor runs for an object never made
@@ -252,6 +257,16 @@ bool TSQLiteCursor::MoveNext() {
   if (atEnd) return false;
   Step();
   return !atEnd;
+}
+
+void TSQLiteCursor::Bind(const std::vector<std::string>& values) {
+  for (size_t i = 0; i < values.size(); ++i) {
+    const std::string value = TextValue(values[i]);
+    // Copied by SQLite: the statement outlives this cursor's values.
+    if (sqlite3_bind_text(statement, static_cast<int>(i + 1), value.data(),
+                          static_cast<int>(value.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+      db.ReportError("Could not bind SQL parameter", sql);
+  }
 }
 
 void TSQLiteCursor::Step() {
@@ -288,8 +303,9 @@ std::string TSQLiteCursor::FieldTextOrEmpty(std::uint32_t column) const {
   return CellTextOrEmpty(row[column], columnTypes[column]);
 }
 
-TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql) {
-  TSQLiteCursor cursor(db, sql);
+TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const std::string& sql,
+                           const std::vector<std::string>& values) {
+  TSQLiteCursor cursor(db, sql, values);
   // Every row is held in memory.
   ReadingRows([&] {
     columnNames = cursor.ColumnNames();

@@ -60,8 +60,10 @@ public:
 
   // Runs the first statement of sql, which must return no rows.
   void Execute(const std::string& sql);
-  // Runs the first statement of sql and reads all of its rows.
-  std::unique_ptr<TSQLiteTable> Query(const std::string& sql);
+  // Runs the first statement of sql, with values bound to its parameters as TSQLiteCursor
+  // binds them, and reads all of its rows.
+  std::unique_ptr<TSQLiteTable> Query(const std::string& sql,
+                                      const std::vector<std::string>& values = {});
   // Copies the whole database into destination with SQLite's backup API, in one
   // transaction of destination: its readers see it as it was or as the copy, never between.
   void CopyInto(TSQLiteDatabase& destination);
@@ -107,8 +109,11 @@ using SQLiteCell = std::variant<std::monostate, std::int64_t, double, std::strin
 // Failures raise ESQLiteException as TSQLiteTable's do.
 class TSQLiteCursor {
 public:
-  // Prepares sql on db and reads its first row.
-  TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql);
+  // Prepares sql on db (once: the statement is kept for the next cursor of the same sql),
+  // binds values to its parameters ?1, ?2... in order, each as text up to its first zero
+  // byte, and reads its first row.
+  TSQLiteCursor(TSQLiteDatabase& db, const std::string& sql,
+                const std::vector<std::string>& values = {});
   ~TSQLiteCursor();
   TSQLiteCursor(const TSQLiteCursor&) = delete;
   TSQLiteCursor& operator=(const TSQLiteCursor&) = delete;
@@ -124,6 +129,7 @@ public:
   const std::vector<int>& ColumnTypes() const { return columnTypes; }
 
 private:
+  void Bind(const std::vector<std::string>& values);
   void Step();
 
   TSQLiteDatabase& db;
@@ -137,8 +143,10 @@ private:
 
 class TSQLiteTable {
 public:
-  // Runs sql on db and reads every row; the table does not refer to db afterwards.
-  TSQLiteTable(TSQLiteDatabase& db, const std::string& sql);
+  // Runs sql on db with values bound as TSQLiteCursor binds them and reads every row; the
+  // table does not refer to db afterwards.
+  TSQLiteTable(TSQLiteDatabase& db, const std::string& sql,
+               const std::vector<std::string>& values = {});
   // A result without rows, for a file that could not be read.
   TSQLiteTable() = default;
 

@@ -16,13 +16,13 @@ std::string SqlQuote(const std::string& value) {
   return literal;
 }
 
-std::string SqlPrefixRange(const std::string& column, const std::string& prefix) {
+BoundSql SqlPrefixRange(const std::string& column, const std::string& prefix) {
   // The least byte string above every string that starts with prefix: drop trailing 0xFF
   // bytes and raise the last byte left. None exists when nothing is left.
-  std::string next = TextValue(prefix);
+  const std::string lower = TextValue(prefix);
+  std::string next = lower;
   while (!next.empty() && static_cast<unsigned char>(next.back()) == 0xFF) next.pop_back();
-  const std::string lower = column + " >= " + SqlQuote(prefix);
-  if (next.empty()) return "(" + lower + ")";
+  if (next.empty()) return {"(" + column + " >= ?)", {lower}};
   next.back() = static_cast<char>(static_cast<unsigned char>(next.back()) + 1);
-  return "(" + lower + " AND " + column + " < " + SqlQuote(next) + ")";
+  return {"(" + column + " >= ? AND " + column + " < ?)", {lower, next}};
 }

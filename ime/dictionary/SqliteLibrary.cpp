@@ -19,7 +19,7 @@ namespace {
   X(sqlite3_column_type) X(sqlite3_column_int64) X(sqlite3_column_double)                     \
   X(sqlite3_column_text) X(sqlite3_column_bytes) X(sqlite3_column_blob)                       \
   X(sqlite3_get_autocommit) X(sqlite3_backup_init) X(sqlite3_backup_step)                      \
-  X(sqlite3_backup_finish) X(sqlite3_busy_timeout)
+  X(sqlite3_backup_finish) X(sqlite3_busy_timeout) X(sqlite3_bind_text)
 
 struct Library {
 #define LMT_SQLITE_POINTER(name) decltype(&::name) name = nullptr;
@@ -103,6 +103,10 @@ const char* sqlite3_errmsg(sqlite3* db) {
 int sqlite3_prepare_v2(sqlite3* db, const char* sql, int length, sqlite3_stmt** statement,
                        const char** tail) {
   return Sqlite().sqlite3_prepare_v2(db, sql, length, statement, tail);
+}
+int sqlite3_bind_text(sqlite3_stmt* statement, int index, const char* text, int length,
+                      void (*destructor)(void*)) {
+  return Sqlite().sqlite3_bind_text(statement, index, text, length, destructor);
 }
 int sqlite3_step(sqlite3_stmt* statement) { return Sqlite().sqlite3_step(statement); }
 int sqlite3_reset(sqlite3_stmt* statement) { return Sqlite().sqlite3_reset(statement); }

@@ -1,9 +1,14 @@
 // What the dictionary package's exit code tells the installer besides success (0) and its
-// failures (small codes): that a damaged user dictionary was moved aside and how many of
-// its phrases the fresh one holds.
+// failures (small codes): that files were held open, or that a damaged user dictionary was
+// moved aside and how many of its phrases the fresh one holds.
 #pragma once
 
 #include <windows.h>
+
+// Nothing was replaced: another program holds dictionary files open (an application with
+// the input method loaded keeps them until it has been idle a while). Running the package
+// again once they are closed installs them.
+inline constexpr DWORD kDictionariesHeld = 4;
 
 // The code of a recovery: this plus the number of phrases carried over.
 inline constexpr DWORD kPhrasesRecoveredBase = 0x10000;

@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include "setup/common/HeldFiles.h"
+
 namespace {
 
 const char kTemporarySuffix[] = ".lmtnew";
+// An old file moved aside while the new ones take its place.
+const char kOldSuffix[] = ".lmtold";
 
 bool WriteWholeFile(const std::string& path, const void* data, DWORD size) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -36,7 +40,8 @@ bool IsKeptWhenPresent(const std::string& name) {
   return lstrcmpiA(file.c_str(), "lmtsys_User.db") == 0 || EndsWithNoCase(file, ".ini");
 }
 
-bool InstallFiles(const std::string& dir, const std::vector<PayloadFile>& files) {
+bool InstallFiles(const std::string& dir, const std::vector<PayloadFile>& files,
+                  std::vector<std::string>* held) {
   if (!CreateFolder(dir)) return false;
   std::vector<const PayloadFile*> toWrite;
   for (const PayloadFile& file : files) {
@@ -46,6 +51,15 @@ bool InstallFiles(const std::string& dir, const std::vector<PayloadFile>& files)
     }
     if (IsKeptWhenPresent(file.name) && FileExists(dir + file.name)) continue;
     toWrite.push_back(&file);
+  }
+  std::vector<std::string> inUse;
+  for (const PayloadFile* file : toWrite) {
+    if (FileIsHeld(dir + file->name)) inUse.push_back(file->name);
+  }
+  if (!inUse.empty()) {
+    if (held) *held = inUse;
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return false;
   }
 
   bool ok = true;
@@ -58,13 +72,43 @@ bool InstallFiles(const std::string& dir, const std::vector<PayloadFile>& files)
     for (size_t i = 0; i < written; ++i) DeleteFileA((dir + toWrite[i]->name + kTemporarySuffix).c_str());
     return false;
   }
+  // The old files are moved aside first: should a program open one after the check above,
+  // its move fails before any file has been replaced, and every moved file goes back.
+  std::vector<std::string> movedAside;
   for (const PayloadFile* file : toWrite) {
     const std::string target = dir + file->name;
-    if (!MoveFileExA((target + kTemporarySuffix).c_str(), target.c_str(),
+    if (!FileExists(target)) continue;
+    if (!MoveFileExA(target.c_str(), (target + kOldSuffix).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      DeleteFileA((target + kTemporarySuffix).c_str());
       ok = false;
+      if (held && FileIsHeld(target)) held->push_back(file->name);
+      break;
     }
+    movedAside.push_back(target);
+  }
+  size_t movedIn = 0;
+  while (ok && movedIn < toWrite.size()) {
+    const std::string target = dir + toWrite[movedIn]->name;
+    ok = MoveFileExA((target + kTemporarySuffix).c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    if (ok) ++movedIn;
+  }
+  if (!ok) {
+    // The new files already in place go back out (no program has had them yet), then the
+    // old ones return.
+    for (size_t i = 0; i < toWrite.size(); ++i) {
+      const std::string target = dir + toWrite[i]->name;
+      if (i < movedIn) {
+        MoveFileExA(target.c_str(), (target + kTemporarySuffix).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      }
+      DeleteFileA((target + kTemporarySuffix).c_str());
+    }
+  }
+  for (const std::string& target : movedAside) {
+    if (ok)
+      DeleteFileA((target + kOldSuffix).c_str());
+    else
+      MoveFileExA((target + kOldSuffix).c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
   }
   return ok;
 }

@@ -2,7 +2,8 @@
 // "lumatoridb\" of the installation directory, and the default list files beside it. The
 // installation directory is the package's own, or the one given as its only argument. A
 // user dictionary found damaged is moved aside and its readable phrases carried into the
-// fresh one; the exit code then tells how many (setup/common/PackageResult.h).
+// fresh one; the exit code then tells how many (setup/common/PackageResult.h). While another
+// program holds dictionary files open, nothing is replaced and the exit code says so.
 #include <windows.h>
 
 #include <cstdio>
@@ -35,6 +36,12 @@ int main(int argc, char** argv) {
     return 3;
   }
   const DictionaryInstallation done = InstallDictionaries(installDir, files);
+  if (!done.held.empty()) {
+    for (const std::string& name : done.held)
+      std::fprintf(stderr, "lumatori: %s%s is held open by another program\n", installDir.c_str(),
+                   name.c_str());
+    return static_cast<int>(kDictionariesHeld);
+  }
   if (!done.written) {
     std::fprintf(stderr, "lumatori: cannot write the dictionaries below %s (error %lu)\n",
                  installDir.c_str(), GetLastError());

@@ -135,7 +135,7 @@ DictionaryInstallation InstallDictionaries(const std::string& installDir,
   DictionaryInstallation done;
   const std::string userFile = installDir + kUserDictionary;
   if (!UserDictionaryIsSound(userFile)) done.damagedCopy = MoveDamagedAside(userFile);
-  done.written = InstallFiles(installDir, files);
+  done.written = InstallFiles(installDir, files, &done.held);
   if (done.damagedCopy.empty()) return done;
   if (done.written) {
     done.recovered = CarryOverReadablePhrases(done.damagedCopy, userFile);

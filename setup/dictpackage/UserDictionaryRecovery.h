@@ -28,6 +28,7 @@ struct DictionaryInstallation {
   bool written = false;     // every file is in place
   std::string damagedCopy;  // where a damaged user dictionary was moved; empty when none was
   int recovered = 0;        // the phrases carried from it into the fresh one
+  std::vector<std::string> held;  // files another program held, so that none was written
 };
 
 // Installs files below installDir as InstallFiles does; a damaged user dictionary is first

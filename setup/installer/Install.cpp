@@ -2,6 +2,10 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "setup/common/HeldFiles.h"
 #include "setup/common/ImeLayouts.h"
 #include "setup/common/PackageResult.h"
 #include "setup/common/PathText.h"
@@ -20,6 +24,13 @@ const char kCannotCreateDir[] = "无法创建安装目录";
 const char kInstallFailed[] = "安装失败";
 const char kRecoveredBefore[] = "用户词库已损坏，原文件已另存于词库目录；从中恢复了";
 const char kRecoveredAfter[] = "个词组。";
+const char kHeldBefore[] = "以下词库文件正被其他程序使用，未能更新：";
+const char kHeldAfter[] = "请关闭使用Lumatori输入法的程序，再点击“开始安装”。";
+
+// How long the installation waits for other programs to close the dictionaries: an
+// application with the input method loaded closes them after 30 seconds without a key.
+constexpr DWORD kHeldWaitMs = 40000;
+constexpr DWORD kHeldCheckMs = 250;
 
 // Creates dir with every missing parent; true when it exists afterwards. Only a full path
 // names an installation directory: a relative one would depend on the installer's folder.
@@ -37,6 +48,40 @@ void RestoreUserDictionary(const std::string& installDir) {
     MoveFileExA(backup.c_str(), (installDir + kUserDictionary).c_str(),
                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   }
+}
+
+// The dictionary files that other programs hold open and the package would replace: every
+// database but the user dictionary, which it keeps.
+std::vector<std::string> HeldDictionaries(const std::string& installDir) {
+  std::vector<std::string> held = HeldFilesIn(installDir + kDictionaryFolder + "\\", "*.db");
+  const std::string user = FileNameOf(kUserDictionary);
+  held.erase(std::remove_if(held.begin(), held.end(),
+                            [&](const std::string& name) {
+                              return lstrcmpiA(name.c_str(), user.c_str()) == 0;
+                            }),
+             held.end());
+  return held;
+}
+
+// Runs the dictionary package. While other programs hold the dictionaries, it replaces
+// nothing; then it runs again once they are closed, for up to kHeldWaitMs, the wizard
+// painting meanwhile. Its exit code; held receives the files still held at the end.
+DWORD RunDictionaryPackage(const std::string& installDir, std::vector<std::string>* held) {
+  const std::string package = installDir + kDictionaryPackageFile;
+  DWORD result = RunAndWait(package);
+  const DWORD start = GetTickCount();
+  while (result == kDictionariesHeld && GetTickCount() - start < kHeldWaitMs) {
+    if (!PauseRepainting(kHeldCheckMs)) break;
+    if (HeldDictionaries(installDir).empty()) result = RunAndWait(package);
+  }
+  if (result == kDictionariesHeld) *held = HeldDictionaries(installDir);
+  return result;
+}
+
+std::string HeldMessage(const std::vector<std::string>& held) {
+  std::string text = kHeldBefore;
+  for (const std::string& name : held) text += "\r\n" + name;
+  return text + "\r\n" + kHeldAfter;
 }
 
 void CreateUninstallShortcut(const std::string& installDir) {
@@ -96,7 +141,17 @@ void Install(TForm1& form) {
   WritePayload(form.instance, {"OTHEREXE", dir + kOtherProgramFile});
   WritePayload(form.instance, {"LMTUNINSTALL", dir + kUninstallerFile});
 
-  const long recovered = RecoveredPhrases(RunAndWait(dir + kDictionaryPackageFile));
+  std::vector<std::string> held;
+  const DWORD packageResult = RunDictionaryPackage(dir, &held);
+  if (packageResult == kDictionariesHeld) {
+    // The dictionaries stay as they were; "开始安装" tries again.
+    DeleteFileA((dir + kDictionaryPackageFile).c_str());
+    form.installing = false;
+    SetButtonsEnabled(form, true);
+    ShowMessage(form, HeldMessage(held));
+    return;
+  }
+  const long recovered = RecoveredPhrases(packageResult);
   RunAndWait(dir + kOtherProgramFile);
   SetWindowTextA(form.Button1, "安装完成");
   DeleteFileA((dir + kDictionaryPackageFile).c_str());

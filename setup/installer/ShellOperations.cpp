@@ -76,6 +76,23 @@ DWORD RunAndWait(const std::string& file) {
   return code;
 }
 
+bool PauseRepainting(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  for (DWORD passed = 0; passed < milliseconds; passed = GetTickCount() - start) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - passed, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  return true;
+}
+
 std::string SpecialFolderPath(int folder) {
   LPITEMIDLIST list = nullptr;
   if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &list))) return std::string();

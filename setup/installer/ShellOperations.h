@@ -11,6 +11,10 @@
 // when the file is missing or cannot be started.
 DWORD RunAndWait(const std::string& file);
 
+// Lets milliseconds pass while the calling thread's windows are repainted. False, early,
+// when the program is told to quit (the WM_QUIT is left for its message loop).
+bool PauseRepainting(DWORD milliseconds);
+
 // The path of a shell folder (CSIDL_PROGRAMS, ...); empty when the shell has none.
 std::string SpecialFolderPath(int folder);
 

@@ -56,8 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto statement = [&](const std::string& table) {
       return association ? AssociationStatement(table, code) : CodeLookupStatement(table, code);
     };
-    systemRows = db.Query(statement("lmt_zx"));
-    userRows = db.Query(statement("user_zx"));
+    const BoundSql system = statement("lmt_zx"), user = statement("user_zx");
+    systemRows = db.Query(system.sql, system.values);
+    userRows = db.Query(user.sql, user.values);
   } catch (const ESQLiteException&) {
     return 0;  // a value SQLite refuses (too big, say) is no input for the merge
   }

@@ -1,8 +1,8 @@
-// Values placed into SQL text: whatever bytes a code or a phrase holds (quotes,
-// backslashes, "%" and "_", GBK characters with such trail bytes, zero bytes), the
-// statement keeps its meaning. Checked by running it: an equality must select exactly the
-// rows equal to the value, a prefix condition exactly the rows that start with it. A value
-// ends at its first zero byte, as text does everywhere in the module.
+// Values placed into SQL text or bound to its parameters: whatever bytes a code or a phrase
+// holds (quotes, backslashes, "%" and "_", GBK characters with such trail bytes, zero
+// bytes), the statement keeps its meaning. Checked by running it: an equality must select
+// exactly the rows equal to the value, a prefix condition exactly the rows that start with
+// it. A value ends at its first zero byte, as text does everywhere in the module.
 #include <string>
 #include <vector>
 
@@ -28,9 +28,10 @@ std::vector<std::string> StoredValues(const std::string& value) {
 }
 
 // The rows the condition selects, by their index in rows.
-std::vector<std::string> Selected(TSQLiteDatabase& db, const std::string& condition) {
+std::vector<std::string> Selected(TSQLiteDatabase& db, const BoundSql& condition) {
   std::vector<std::string> found;
-  const auto table = db.Query("select mbcode from t where " + condition + " order by rowid");
+  const auto table =
+      db.Query("select mbcode from t where " + condition.sql + " order by rowid", condition.values);
   for (; !table->AtEnd(); table->MoveNext()) found.push_back(table->FieldTextOrEmpty(0));
   return found;
 }
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (row.compare(0, value.size(), value) == 0) starting.push_back(row);
   }
   try {
-    FUZZ_CHECK(Selected(db, "mbcode=" + SqlQuote(input)) == equal);
+    FUZZ_CHECK(Selected(db, {"mbcode=" + SqlQuote(input), {}}) == equal);
     FUZZ_CHECK(Selected(db, SqlPrefixRange("mbcode", input)) == starting);
   } catch (const ESQLiteException& error) {
     std::fprintf(stderr, "%s\n", error.what());

@@ -19,11 +19,13 @@ namespace {
 using Rows = std::vector<std::vector<std::string>>;
 
 // Every row of a statement, each value as text; "#error <message>" when it fails.
-Rows Query(sqlite3* db, const std::string& sql) {
+Rows Query(sqlite3* db, const std::string& sql, const std::vector<std::string>& values = {}) {
   Rows rows;
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
     return {{"#error " + std::string(sqlite3_errmsg(db))}};
+  for (size_t i = 0; i < values.size(); ++i)
+    sqlite3_bind_text(statement, static_cast<int>(i + 1), values[i].c_str(), -1, SQLITE_STATIC);
   int result;
   while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
     rows.emplace_back();
@@ -37,11 +39,15 @@ Rows Query(sqlite3* db, const std::string& sql) {
   return rows;
 }
 
-Rows QueryFile(const std::string& path, const std::string& sql) {
+Rows QueryFile(const std::string& path, const BoundSql& statement) {
   sqlite3* db = OpenKeyedRaw(path, kDictionaryPassword, kDictionaryKeyLength);
-  Rows rows = Query(db, sql);
+  Rows rows = Query(db, statement.sql, statement.values);
   sqlite3_close(db);
   return rows;
+}
+
+Rows QueryFile(const std::string& path, const std::string& sql) {
+  return QueryFile(path, BoundSql{sql, {}});
 }
 
 // Two-byte texts numbered from 0xB0A1 on.
@@ -104,7 +110,8 @@ TEST(SystemFile, LookupNeverSortsAndStopsAtTheLimit) {
   const std::vector<DictEntry> entries = ManyEntries();
   WriteSystemFile(path, entries, entries);
   for (const std::string code : {"a", "ab", "abc", "abcd"}) {
-    const Rows plan = QueryFile(path, "explain query plan " + CodeLookupStatement("lmt_zx", code));
+    const BoundSql lookup = CodeLookupStatement("lmt_zx", code);
+    const Rows plan = QueryFile(path, BoundSql{"explain query plan " + lookup.sql, lookup.values});
     std::string details;
     for (const auto& row : plan) details += row.back() + ";";
     EXPECT_EQ(details.find("TEMP B-TREE"), std::string::npos) << code << ": " << details;

@@ -29,10 +29,10 @@ struct Row {
   std::string code;
 };
 
-std::vector<Row> Query(const std::string& file, const std::string& sql) {
+std::vector<Row> Query(const std::string& file, const BoundSql& statement) {
   TSQLiteDatabase db(kDictionaryDir + "/" + file, kDictionaryPassword);
   std::vector<Row> rows;
-  for (auto table = db.Query(sql); !table->AtEnd(); table->MoveNext())
+  for (auto table = db.Query(statement.sql, statement.values); !table->AtEnd(); table->MoveNext())
     rows.push_back({table->FieldTextOrEmpty(0), table->FieldTextOrEmpty(1)});
   return rows;
 }

@@ -1,4 +1,5 @@
-// Values in SQL text round-trip through real statements without changing them.
+// Values in SQL text, or bound to its parameters, round-trip through real statements without
+// changing them.
 #include <gtest/gtest.h>
 
 #include "ime/dictionary/SQLiteTable3.h"
@@ -14,11 +15,24 @@ TEST(SqlQuote, DoublesInnerSingleQuotesOnly) {
   EXPECT_EQ(SqlQuote("\xD6\xD0"), "'\xD6\xD0'");
 }
 
+using Texts = std::vector<std::string>;
+
+// The statement text, then its bound values.
+Texts Parts(const BoundSql& bound) {
+  Texts parts = {bound.sql};
+  parts.insert(parts.end(), bound.values.begin(), bound.values.end());
+  return parts;
+}
+
 TEST(SqlPrefixRange, BoundsByTheNextByteString) {
-  EXPECT_EQ(SqlPrefixRange("hzcode", "ab"), "(hzcode >= 'ab' AND hzcode < 'ac')");
-  EXPECT_EQ(SqlPrefixRange("c", "a\xFF\xFF"), "(c >= 'a\xFF\xFF' AND c < 'b')");
-  EXPECT_EQ(SqlPrefixRange("c", "\xFF"), "(c >= '\xFF')");
-  EXPECT_EQ(SqlPrefixRange("c", "&"), "(c >= '&' AND c < '''')");
+  EXPECT_EQ(Parts(SqlPrefixRange("hzcode", "ab")),
+            (Texts{"(hzcode >= ? AND hzcode < ?)", "ab", "ac"}));
+  EXPECT_EQ(Parts(SqlPrefixRange("c", "a\xFF\xFF")),
+            (Texts{"(c >= ? AND c < ?)", "a\xFF\xFF", "b"}));
+  EXPECT_EQ(Parts(SqlPrefixRange("c", "\xFF")), (Texts{"(c >= ?)", "\xFF"}));
+  EXPECT_EQ(Parts(SqlPrefixRange("c", "&")), (Texts{"(c >= ? AND c < ?)", "&", "'"}));
+  EXPECT_EQ(Parts(SqlPrefixRange("c", std::string("a\0b", 3))),
+            (Texts{"(c >= ? AND c < ?)", "a", "b"}));
 }
 
 class SqlTextRoundTrip : public ::testing::Test {
@@ -32,8 +46,9 @@ protected:
     db.Execute("insert into lmt_zx values(" + SqlQuote(code) + "," + SqlQuote(text) + ")");
   }
 
-  std::vector<std::string> Codes(TSQLiteDatabase& db, const std::string& condition) {
-    auto table = db.Query("select mbcode from lmt_zx where " + condition + " order by mbcode");
+  std::vector<std::string> Codes(TSQLiteDatabase& db, const BoundSql& condition) {
+    auto table = db.Query("select mbcode from lmt_zx where " + condition.sql + " order by mbcode",
+                          condition.values);
     std::vector<std::string> codes;
     for (; !table->AtEnd(); table->MoveNext()) codes.push_back(table->FieldTextOrEmpty(0));
     return codes;
@@ -72,7 +87,7 @@ TEST_F(SqlTextRoundTrip, ValueEndsAtItsFirstZeroByte) {
   // As text is read back: a zero byte inside the SQL text would have cut the statement.
   TSQLiteDatabase db(path, kDictionaryPassword);
   Insert(db, std::string("a\0b'", 4), "x");
-  EXPECT_EQ(Codes(db, "mbcode = " + SqlQuote(std::string("a\0c", 3))),
+  EXPECT_EQ(Codes(db, {"mbcode = " + SqlQuote(std::string("a\0c", 3)), {}}),
             (std::vector<std::string>{"a"}));
   EXPECT_EQ(Codes(db, SqlPrefixRange("mbcode", std::string("\0", 1))),
             (std::vector<std::string>{"a"}));
@@ -83,8 +98,9 @@ TEST_F(SqlTextRoundTrip, PrefixRangeMatchesGbkTextByteForByte) {
   // 中 D6D0, 中国 D6D0B9FA, 值 D6B5, 值啊 D6B5B0A1, 乗 815C, 乗乢 815C815F
   for (const char* text : {"中", "中国", "值", "值啊", "乗", "乗乢", "a"}) Insert(db, text, text);
   auto texts = [&](const std::string& prefix) {
-    auto table = db.Query("select hzcode from lmt_zx where " + SqlPrefixRange("hzcode", prefix) +
-                          " order by hzcode");
+    const BoundSql range = SqlPrefixRange("hzcode", prefix);
+    auto table = db.Query("select hzcode from lmt_zx where " + range.sql + " order by hzcode",
+                          range.values);
     std::vector<std::string> found;
     for (; !table->AtEnd(); table->MoveNext()) found.push_back(table->FieldText(0));
     return found;

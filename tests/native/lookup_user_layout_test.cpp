@@ -18,12 +18,16 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // One column of every row of sql, as text.
-Lines Column(const std::string& path, const std::string& sql, std::uint32_t column = 0) {
+Lines Column(const std::string& path, const BoundSql& statement, std::uint32_t column = 0) {
   TSQLiteDatabase db(path, kDictionaryPassword);
   Lines lines;
-  for (auto rows = db.Query(sql); !rows->AtEnd(); rows->MoveNext())
+  for (auto rows = db.Query(statement.sql, statement.values); !rows->AtEnd(); rows->MoveNext())
     lines.push_back(rows->FieldTextOrEmpty(column));
   return lines;
+}
+
+Lines Column(const std::string& path, const std::string& sql) {
+  return Column(path, BoundSql{sql, {}});
 }
 
 Lines RowsAndIndexes(const std::string& path) {
@@ -35,9 +39,10 @@ Lines RowsAndIndexes(const std::string& path) {
   return lines;
 }
 
-std::string Plan(const std::string& path, const std::string& sql) {
+std::string Plan(const std::string& path, const BoundSql& statement) {
   std::string plan;
-  for (const std::string& step : Column(path, "explain query plan " + sql, 3))
+  for (const std::string& step :
+       Column(path, {"explain query plan " + statement.sql, statement.values}, 3))
     plan += step + "; ";
   return plan;
 }

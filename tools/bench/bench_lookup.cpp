@@ -81,11 +81,14 @@ std::vector<std::pair<std::string, std::string>> SortedRows(char first, int coun
 }
 
 // Opens, keys, queries (every row read) and closes one file with raw calls.
-int RawQuery(const std::string& path, const std::string& sql) {
+int RawQuery(const std::string& path, const BoundSql& sql) {
   sqlite3* db = OpenKeyed(path);
   sqlite3_stmt* statement = nullptr;
   int rows = 0;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+  if (sqlite3_prepare_v2(db, sql.sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
+    for (size_t i = 0; i < sql.values.size(); ++i)
+      sqlite3_bind_text(statement, static_cast<int>(i + 1), sql.values[i].c_str(), -1,
+                        SQLITE_STATIC);
     while (sqlite3_step(statement) == SQLITE_ROW) {
       rows += sqlite3_column_text(statement, 0) != nullptr;
       sqlite3_column_text(statement, 1);
@@ -132,9 +135,9 @@ int main() {
         code = codes[static_cast<std::size_t>(Pick(0, static_cast<int>(codes.size()) - 1))];
       code.resize(static_cast<std::size_t>(length));
 
-      const std::string sql = "select hzcode,mbcode from lmt_sx where " +
-                              SqlPrefixRange("mbcode", code) +
-                              " order by length(mbcode), mbcode asc limit 0,999";
+      BoundSql sql = SqlPrefixRange("mbcode", code);
+      sql.sql = "select hzcode,mbcode from lmt_sx where " + sql.sql +
+                " order by length(mbcode), mbcode asc limit 0,999";
       auto floor = [&] {
         TimeInto(floors, [&] {
           RawQuery(dir + "lmtsys_" + code.substr(0, 1) + ".db", sql);

@@ -31,17 +31,16 @@ void DrawButtonImage(HDC dc, const char* name, int x, int y, int width, int heig
 void FitRoundedRegion(HWND window, int width, int height) {
   // The window keeps its region from one paint to the next: it is set again only when the
   // size changed, since setting it makes the system recompute and redisplay the window.
-  // The system keeps a simplified copy, so the two are compared by their bounds, which
-  // the size alone decides.
-  HRGN wanted = CreateRoundRectRgn(0, 0, width + 1, height + 1, 5, 5);
-  RECT wantedBox = {}, currentBox = {};
-  const bool same = wanted && GetRgnBox(wanted, &wantedBox) != ERROR &&
-                    GetWindowRgnBox(window, &currentBox) != ERROR &&
-                    EqualRect(&wantedBox, &currentBox);
-  if (same) {
-    DeleteObject(wanted);
-  } else {
-    SetWindowRgn(window, wanted, FALSE);
+  // The size it was made for is kept in the window's user data, which is read without
+  // asking the system: asking for the region itself costs a round trip at every paint.
+  const LONG_PTR fitted =
+      static_cast<LONG_PTR>(0x40000000 | ((width & 0x7FFF) << 15) | (height & 0x7FFF));
+  if (GetWindowLongPtrA(window, GWLP_USERDATA) == fitted) return;
+  HRGN region = CreateRoundRectRgn(0, 0, width + 1, height + 1, 5, 5);
+  if (region && SetWindowRgn(window, region, FALSE)) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, fitted);
+  } else if (region) {
+    DeleteObject(region);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,16 @@ class WizardDriver {
     return code;
   }
 
+  // What a failure needs to be understood: whether the program still runs, and each of its
+  // top-level windows with class, caption, visibility and place.
+  std::string Windows() const {
+    std::string report = WaitForSingleObject(process_, 0) == WAIT_TIMEOUT ? "running" : "ended";
+    report += "; windows:";
+    Listing listing = {processId_, &report};
+    EnumWindows(ListTopLevel, reinterpret_cast<LPARAM>(&listing));
+    return report;
+  }
+
   template <typename Condition>
   static bool WaitFor(Condition condition, DWORD timeoutMs = 20000) {
     const DWORD start = GetTickCount();
@@ -183,6 +194,28 @@ class WizardDriver {
       f->window = window;
       return FALSE;
     }
+    return TRUE;
+  }
+
+  struct Listing {
+    DWORD processId;
+    std::string* report;
+  };
+
+  static BOOL CALLBACK ListTopLevel(HWND window, LPARAM data) {
+    Listing* l = reinterpret_cast<Listing*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != l->processId) return TRUE;
+    RECT r = {};
+    GetWindowRect(window, &r);
+    char line[160];
+    std::snprintf(line, sizeof line, " %s (%ld,%ld %ldx%ld)%s%s%s",
+                  IsWindowVisible(window) ? "visible" : "hidden", r.left, r.top,
+                  r.right - r.left, r.bottom - r.top,
+                  IsIconic(window) ? " minimised" : "", IsWindowEnabled(window) ? "" : " disabled",
+                  GetWindow(window, GW_OWNER) ? " owned" : "");
+    *l->report += "\n  " + ClassOf(window) + " \"" + Text(window) + "\"" + line;
     return TRUE;
   }
 

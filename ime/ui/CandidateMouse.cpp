@@ -49,24 +49,20 @@ void Repaint(HWND window, const UiRect& area) {
   InvalidateRect(window, &r, TRUE);
 }
 
-// The candidate list of the context, locked with its block; nullptr when missing.
-CandidateList* LockList(HIMC himc, LPINPUTCONTEXT* context) {
-  *context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!*context) return nullptr;
-  void* block = LockCandidateBlock(*context);
-  if (!block) {
-    ImmUnlockIMC(himc);
-    *context = nullptr;
-    return nullptr;
-  }
-  return CandidateListOf(block);
-}
+// The candidate list of a context, locked with its context while the owner lives; list()
+// is nullptr when either is missing.
+class ListLock {
+public:
+  explicit ListLock(HIMC himc)
+      : context_(himc),
+        block_(context_ ? context_->hCandInfo : nullptr,
+               context_ ? LockCandidateBlock(context_.get()) : nullptr) {}
+  CandidateList* list() const { return block_ ? CandidateListOf(block_.get()) : nullptr; }
 
-void UnlockList(HIMC himc, LPINPUTCONTEXT context) {
-  if (!context) return;
-  ImmUnlockIMCC(context->hCandInfo);
-  ImmUnlockIMC(himc);
-}
+private:
+  ContextLock context_;
+  BlockLock<void> block_;
+};
 
 // The row under a client point: its index into the list and its row number, or -1.
 int CandidateIndexAt(const CandidateList* list, UiPoint p, int* row) {
@@ -121,13 +117,15 @@ void UpdateTooltip(HWND window, Element element, UiPoint p) {
       id = 0;
       break;
     case Element::kCandidates: {
-      HIMC himc = CandidateContext(window);
-      LPINPUTCONTEXT context = nullptr;
-      CandidateList* list = LockList(himc, &context);
       int row = -1;
-      const int index = list ? CandidateIndexAt(list, p, &row) : -1;
-      const std::string text = index >= 0 ? CandidateTextAt(list, index) : std::string();
-      UnlockList(himc, context);
+      int index = -1;
+      std::string text;
+      {
+        const ListLock locked(CandidateContext(window));
+        CandidateList* list = locked.list();
+        index = list ? CandidateIndexAt(list, p, &row) : -1;
+        if (index >= 0) text = CandidateTextAt(list, index);
+      }
       if (index < 0) return ClearTooltip(&ui.candidateTooltipId);
       line1 = "左击上字 " + Quoted(text);
       line2 = "右击搜索 " + Quoted(SearchSubject(text));
@@ -212,16 +210,18 @@ void Page(HWND window, bool up) {
 
 void ChooseCandidate(HWND window, UiPoint p, bool commit) {
   HIMC himc = CandidateContext(window);
-  LPINPUTCONTEXT context = nullptr;
-  CandidateList* list = LockList(himc, &context);
-  int row = -1;
-  const int index = list ? CandidateIndexAt(list, p, &row) : -1;
-  if (index >= 0 && !commit) {
-    const std::string_view text =
-        CandidateRecordText(globals.candidatePool, list, static_cast<unsigned>(index));
-    if (!text.empty()) SearchWeb(SearchPrefix(), std::string(text));
+  int index = -1;
+  {
+    const ListLock locked(himc);
+    CandidateList* list = locked.list();
+    int row = -1;
+    index = list ? CandidateIndexAt(list, p, &row) : -1;
+    if (index >= 0 && !commit) {
+      const std::string_view text =
+          CandidateRecordText(globals.candidatePool, list, static_cast<unsigned>(index));
+      if (!text.empty()) SearchWeb(SearchPrefix(), std::string(text));
+    }
   }
-  UnlockList(himc, context);
   if (index < 0) {
     MessageBeep(kBeep);
   } else if (commit) {
@@ -329,13 +329,13 @@ void CandidateDragEnd(HWND window) {
   int y = dropped.y;
   x = x < work.left ? work.left : std::min(x, work.right - base.width);
   y = y < work.top ? work.top : std::min(y, work.bottom - base.height);
-  HIMC himc = CandidateContext(window);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  POINT pinned = {x + 2 * globals.borderWidth, y + 2 * globals.borderHeight};
-  if (context->hWnd) ScreenToClient(context->hWnd, &pinned);
-  context->cfCompForm.dwStyle = CFS_FORCE_POSITION;
-  context->cfCompForm.ptCurrentPos = pinned;
-  ImmUnlockIMC(himc);
+  {
+    const ContextLock context(CandidateContext(window));
+    if (!context) return;
+    POINT pinned = {x + 2 * globals.borderWidth, y + 2 * globals.borderHeight};
+    if (context->hWnd) ScreenToClient(context->hWnd, &pinned);
+    context->cfCompForm.dwStyle = CFS_FORCE_POSITION;
+    context->cfCompForm.ptCurrentPos = pinned;
+  }
   PostMessageA(window, WM_IME_NOTIFY, IMN_SETCOMPOSITIONWINDOW, 0);
 }

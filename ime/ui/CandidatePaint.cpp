@@ -32,7 +32,6 @@ struct PageRow {
 };
 
 struct Blocks {
-  HIMC himc;
   LPINPUTCONTEXT context;
   LPCOMPOSITIONSTRING composition;
   LPGUIDELINE guideline;
@@ -40,26 +39,34 @@ struct Blocks {
   PrivateRecord* record;
 };
 
-bool LockAll(HWND window, Blocks* b) {
-  *b = {};
-  b->himc = CandidateContext(window);
-  b->context = b->himc ? ImmLockIMC(b->himc) : nullptr;
-  if (!b->context) return false;
-  b->composition = LockBlock<COMPOSITIONSTRING>(b->context->hCompStr);
-  b->guideline = LockBlock<GUIDELINE>(b->context->hGuideLine);
-  b->candidates = LockCandidateBlock(b->context);
-  b->record = LockPrivateRecord(b->context);
-  return b->composition && b->guideline && b->candidates && b->record;
-}
+// The blocks the window draws from, locked with their context while the owner lives.
+class LockedBlocks {
+public:
+  explicit LockedBlocks(HWND window)
+      : context_(CandidateContext(window)),
+        composition_(context_ ? context_->hCompStr : nullptr),
+        guideline_(context_ ? context_->hGuideLine : nullptr),
+        candidates_(context_ ? context_->hCandInfo : nullptr,
+                    context_ ? LockCandidateBlock(context_.get()) : nullptr),
+        record_(context_.get()),
+        blocks_{context_.get(), composition_.get(), guideline_.get(), candidates_.get(),
+                record_.get()} {}
+  LockedBlocks(const LockedBlocks&) = delete;
+  LockedBlocks& operator=(const LockedBlocks&) = delete;
 
-void UnlockAll(Blocks* b) {
-  if (!b->context) return;
-  if (b->record) UnlockPrivateRecord(b->context);
-  UnlockBlock(b->context->hCandInfo, b->candidates);
-  UnlockBlock(b->context->hGuideLine, b->guideline);
-  UnlockBlock(b->context->hCompStr, b->composition);
-  ImmUnlockIMC(b->himc);
-}
+  // All the blocks, or nullptr when one is missing.
+  const Blocks* get() const {
+    return composition_ && guideline_ && candidates_ && record_ ? &blocks_ : nullptr;
+  }
+
+private:
+  ContextLock context_;
+  BlockLock<COMPOSITIONSTRING> composition_;
+  BlockLock<GUIDELINE> guideline_;
+  BlockLock<void> candidates_;
+  PrivateRecordLock record_;
+  Blocks blocks_;
+};
 
 // A byte range of a block, or an empty view when it does not lie inside the block.
 std::string_view BlockText(HIMCC block, const void* base, DWORD offset, DWORD length) {
@@ -298,31 +305,29 @@ void DrawPage(HDC dc, const Blocks& b, const LaidOutPage& page) {
 }  // namespace
 
 void PaintCandidateWindow(HWND window, HDC dc) {
-  Blocks b;
-  if (LockAll(window, &b)) {
+  const LockedBlocks locked(window);
+  if (const Blocks* b = locked.get()) {
     LaidOutPage page;
-    LayOutPage(window, dc, b, &page);
-    DrawPage(dc, b, page);
+    LayOutPage(window, dc, *b, &page);
+    DrawPage(dc, *b, page);
   }
-  UnlockAll(&b);
 }
 
 void SizeCandidateWindow(HWND window) {
-  Blocks b;
+  const LockedBlocks locked(window);
   LaidOutPage page;
-  if (LockAll(window, &b)) LayOutOnWindow(window, b, &page);
-  UnlockAll(&b);
+  if (const Blocks* b = locked.get()) LayOutOnWindow(window, *b, &page);
 }
 
 void PaintCandidateWindowUpdate(HWND window) {
-  Blocks b;
+  const LockedBlocks locked(window);
+  const Blocks* b = locked.get();
   LaidOutPage page;
   // Sized before the paint begins, so that this one paint covers the new size: resized
   // within it, the window would show only the part it had and paint again.
-  const bool laidOut = LockAll(window, &b) && LayOutOnWindow(window, b, &page);
+  const bool laidOut = b && LayOutOnWindow(window, *b, &page);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  if (laidOut) DrawPage(dc, b, page);
+  if (laidOut) DrawPage(dc, *b, page);
   EndPaint(window, &ps);
-  UnlockAll(&b);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ime/common/ImmDev.h"
+#include "ime/engine/ContextLocks.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/CaretLocation.h"
@@ -81,7 +82,7 @@ UiPoint BesideCaret(const CaretLocation& caret, UiPoint current, bool* move) {
 std::optional<UiPoint> CandidatePlacement(HWND window) {
   HWND uiWindow = OwnerUi(window);
   HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
+  const ContextLock context(himc);
   if (!context) return std::nullopt;
   const int cx = globals.borderWidth;
   const int cy = globals.borderHeight;
@@ -98,23 +99,21 @@ std::optional<UiPoint> CandidatePlacement(HWND window) {
     move = target.x != current.x || target.y != current.y;
   } else if (globals.followCaret && style != CFS_DEFAULT) {
     const UiPoint caret = ToScreen(context->hWnd, context->cfCompForm.ptCurrentPos);
-    target = CaretRelative(*context, caret, current, &move);
+    target = CaretRelative(*context.get(), caret, current, &move);
   } else if (std::optional<CaretLocation> caret =
-                 globals.followCaret ? FindCaret(himc, *context) : std::nullopt) {
+                 globals.followCaret ? FindCaret(himc, *context.get()) : std::nullopt) {
     RECT frame = {};
     GetWindowRect(window, &frame);
     target = BesideCaret(*caret, {frame.left, frame.top}, &move);
-    ImmUnlockIMC(himc);
     if (!move) return std::nullopt;
     return target;
   } else {
-    const UiRect status = StatusRect(uiWindow, *context);
+    const UiRect status = StatusRect(uiWindow, *context.get());
     target = StatusRelativePosition(status, ui.candidate.baseWidth, WorkAreaAround(status).right,
                                     globals.followCaret != 0);
     move = target.x != current.x || target.y != current.y;
     if (move) context->cfCompForm.ptCurrentPos = ToClient(context->hWnd, target);
   }
-  ImmUnlockIMC(himc);
   if (!move) return std::nullopt;
   return FinalCandidatePosition(target, ui.candidateSize,
                                 WorkAreaAround(RectAt(target, ui.candidateSize)));

@@ -4,6 +4,7 @@
 
 #include "ime/common/ImmDev.h"
 #include "ime/ui/CreateWord.h"
+#include "ime/engine/ContextLocks.h"
 #include "ime/engine/EngineCalls.h"
 #include "ime/resources/resource.h"
 #include "ime/ui/AboutBox.h"
@@ -31,11 +32,12 @@ void Settings(HWND uiWindow, HWND application) {
 }  // namespace
 
 void RunContextMenuCommand(HWND owner, HWND uiWindow, UINT item) {
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  HWND application = context->hWnd;
-  ImmUnlockIMC(himc);
+  HWND application = nullptr;
+  {
+    const ContextLock context(ContextOfUi(uiWindow));
+    if (!context) return;
+    application = context->hWnd;
+  }
   switch (item) {
     case IDM_HELP:
       ShowHelp(owner);

@@ -59,11 +59,12 @@ void CheckChosenLayout(HMENU popup) {
 
 void TrackMenu(HWND statusWindow, MenuKind& kind) {
   HWND uiWindow = OwnerUi(statusWindow);
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  HWND application = context->hWnd;
-  ImmUnlockIMC(himc);
+  HWND application = nullptr;
+  {
+    const ContextLock context(ContextOfUi(uiWindow));
+    if (!context) return;
+    application = context->hWnd;
+  }
   HWND owner = OwnerWindow(uiWindow, kind, application);
   HMENU menu = owner ? LoadMenuA(globals.moduleInstance, kind.resource) : nullptr;
   HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;

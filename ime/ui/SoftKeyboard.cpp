@@ -89,9 +89,8 @@ void FillSoftKeyboardCodes(unsigned layout, WORD (&codes)[2][256]) {
 }
 
 void UpdateSoftKeyboard(HWND uiWindow) {
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  PrivateRecord* privateRecord = context ? LockPrivateRecord(context) : nullptr;
+  const ContextLock context(ContextOfUi(uiWindow));
+  const PrivateRecordLock privateRecord(context.get());
   UiRecord* record = privateRecord ? LockUiRecord(uiWindow) : nullptr;
   if (record) {
     if (!(context->fdwConversion & IME_CMODE_SOFTKBD)) {
@@ -104,7 +103,7 @@ void UpdateSoftKeyboard(HWND uiWindow) {
       }
       record->uiFlags |= kUiSoftKbdWanted;
       if (record->softKbdWnd) {
-        if (!(context->fdwInit & INIT_SOFTKBDPOS)) PlaceSoftKeyboard(*record, context);
+        if (!(context->fdwInit & INIT_SOFTKBDPOS)) PlaceSoftKeyboard(*record, context.get());
         LoadLayoutData(record->softKbdWnd);
         if (record->softKbdShow == 0) {
           SetWindowPos(record->softKbdWnd, nullptr, context->ptSoftKbdPos.x,
@@ -119,8 +118,6 @@ void UpdateSoftKeyboard(HWND uiWindow) {
     }
     UnlockUiRecord(uiWindow);
   }
-  if (privateRecord) UnlockPrivateRecord(context);
-  if (context) ImmUnlockIMC(himc);
 }
 
 void ShowSoftKeyboard(HWND uiWindow, int command) {

@@ -93,16 +93,12 @@ void StatusButtonClick(HWND statusWindow, HIMC himc, int button) {
       ApplyConversionMode(himc, m ^ IME_CMODE_SYMBOL);
       break;
     case kSoftKeyboardButton: {
-      LPINPUTCONTEXT context = ImmLockIMC(himc);
-      PrivateRecord* record = context ? LockPrivateRecord(context) : nullptr;
-      if (!record) {
-        if (context) ImmUnlockIMC(himc);
-        return Beep();
+      {
+        const ContextLock context(himc);
+        if (!PrivateRecordLock(context.get())) return Beep();
+        LoadSoftKeyMenuOnce();
+        ToggleSelectedSoftKeyboardLayout();
       }
-      LoadSoftKeyMenuOnce();
-      ToggleSelectedSoftKeyboardLayout();
-      UnlockPrivateRecord(context);
-      ImmUnlockIMC(himc);
       ApplyConversionMode(himc, m ^ IME_CMODE_SOFTKBD);
       break;
     }

@@ -46,19 +46,20 @@ void ChooseImages(const INPUTCONTEXT& context, const char* (&images)[kStatusButt
 void PaintStatus(HWND window) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  HIMC himc = StatusContext(window);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  PrivateRecord* record = context ? LockPrivateRecord(context) : nullptr;
-  if (!record) {
-    if (context) ImmUnlockIMC(himc);
+  const char* images[kStatusButtonCount];
+  bool chosen = false;
+  {
+    const ContextLock context(StatusContext(window));
+    if (const PrivateRecordLock record(context.get()); record) {
+      ChooseImages(*context.get(), images);
+      chosen = true;
+    }
+  }
+  if (!chosen) {
     EndPaint(window, &ps);
     MessageBeep(kBeep);
     return;
   }
-  const char* images[kStatusButtonCount];
-  ChooseImages(*context, images);
-  UnlockPrivateRecord(context);
-  ImmUnlockIMC(himc);
 
   CopyStretchedImage(dc, "statusback", 2, 2, ui.status.window.width, ui.status.window.height);
   for (int i = 0; i < kStatusButtonCount; ++i) {
@@ -136,13 +137,14 @@ void StatusMouse(HWND window, UINT mouseMessage) {
 
 void MoveToContextPosition(HWND window) {
   ReadWorkArea();
-  HIMC himc = StatusContext(window);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  const UiPoint stored = {context->ptStatusWndPos.x, context->ptStatusWndPos.y};
+  UiPoint stored;
+  {
+    const ContextLock context(StatusContext(window));
+    if (!context) return;
+    stored = {context->ptStatusWndPos.x, context->ptStatusWndPos.y};
+  }
   const UiPoint p = ClampIntoArea(stored, ui.status.window,
                                   WorkAreaAround(RectAt(stored, ui.status.window)));
-  ImmUnlockIMC(himc);
   SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

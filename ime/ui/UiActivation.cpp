@@ -114,14 +114,12 @@ void CompositionNextToStatus(HIMC himc, LPINPUTCONTEXT context) {
 // Whether the application draws the candidates: from its bits, else as its window last
 // asked for this context (kept in the context for the next activation without bits).
 bool ApplicationDrawsCandidates(LPINPUTCONTEXT context, DWORD iscBits, bool bitsFromApplication) {
-  PrivateRecord* privateRecord = LockPrivateRecord(context);
+  const PrivateRecordLock privateRecord(context);
   if (!privateRecord) return bitsFromApplication && !(iscBits & ISC_SHOWUICANDIDATEWINDOW);
   if (bitsFromApplication) {
-    privateRecord->applicationDrawsCandidates = (iscBits & ISC_SHOWUICANDIDATEWINDOW) ? 0 : 1;
+    privateRecord.get()->applicationDrawsCandidates = (iscBits & ISC_SHOWUICANDIDATEWINDOW) ? 0 : 1;
   }
-  const bool draws = privateRecord->applicationDrawsCandidates != 0;
-  UnlockPrivateRecord(context);
-  return draws;
+  return privateRecord.get()->applicationDrawsCandidates != 0;
 }
 
 void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits,
@@ -142,8 +140,7 @@ void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits,
   if (context->cfCandForm[0].dwIndex != 0) context->cfCandForm[0].dwStyle = 0;
 
   // A context the engine never selected is left as it is.
-  if (!LockPrivateRecord(context)) return;
-  UnlockPrivateRecord(context);
+  if (!PrivateRecordLock(context)) return;
   DWORD vertical = globals.verticalLayout;
   if (!ReadVerticalLayout(context->hWnd, &vertical)) return;
   globals.verticalLayout = vertical;
@@ -169,19 +166,18 @@ void ApplyOrientation(HIMC himc) {
 }
 
 void SetContextUi(HWND uiWindow, BOOL active, DWORD iscBits, bool bitsFromApplication) {
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
-  if (!active) {
-    if (UiRecord* record = LockUiRecord(uiWindow)) {
-      record->uiFlags &= 0x3DFFFFF0;
-      UnlockUiRecord(uiWindow);
+  {
+    HIMC himc = ContextOfUi(uiWindow);
+    const ContextLock context(himc);
+    if (!context) return;
+    if (!active) {
+      if (UiRecord* record = LockUiRecord(uiWindow)) {
+        record->uiFlags &= 0x3DFFFFF0;
+        UnlockUiRecord(uiWindow);
+      }
+    } else {
+      Activate(uiWindow, himc, context.get(), iscBits, bitsFromApplication);
     }
-    ImmUnlockIMC(himc);
-    UiPaint(uiWindow);
-    return;
   }
-  Activate(uiWindow, himc, context, iscBits, bitsFromApplication);
-  ImmUnlockIMC(himc);
   UiPaint(uiWindow);
 }

@@ -4,7 +4,10 @@
 
 #include <imm.h>
 
+#include <optional>
+
 #include "ime/common/ImmDev.h"
+#include "ime/engine/ContextLocks.h"
 #include "ime/settings/Globals.h"
 #include "ime/ui/CandidateTimers.h"
 #include "ime/ui/CandidateWindow.h"
@@ -53,36 +56,38 @@ void CreateStatusWindow(HWND uiWindow) {
   CreateProcessWindows();
   UiRecord* record = LockUiRecord(uiWindow);
   if (!record) return;
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  // The bottom left of the monitor of the application's window.
-  const UiRect work = WorkAreaOfWindow(context ? context->hWnd : nullptr);
-  UiPoint p = {work.left, work.bottom - ui.status.window.height};
-  if (context) {
-    const UiPoint stored = ClampedStatusPosition(context);
-    if (globals.verticalLayout) p = stored;
-  }
-  if (record->statusWnd) {
-    SetWindowPos(record->statusWnd, nullptr, p.x, p.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    record->statusWnd = CreatePopup(kClassStatus, "", WS_POPUP, p, ui.status.window, uiWindow);
+  bool hasContext = false;
+  {
+    const ContextLock context(ContextOfUi(uiWindow));
+    hasContext = static_cast<bool>(context);
+    // The bottom left of the monitor of the application's window.
+    const UiRect work = WorkAreaOfWindow(context ? context->hWnd : nullptr);
+    UiPoint p = {work.left, work.bottom - ui.status.window.height};
+    if (context) {
+      const UiPoint stored = ClampedStatusPosition(context.get());
+      if (globals.verticalLayout) p = stored;
+    }
     if (record->statusWnd) {
-      SetSlot(record->statusWnd, 0, kNoDrag);
-      SetSlot(record->statusWnd, 1, 0);
+      SetWindowPos(record->statusWnd, nullptr, p.x, p.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+      record->statusWnd = CreatePopup(kClassStatus, "", WS_POPUP, p, ui.status.window, uiWindow);
+      if (record->statusWnd) {
+        SetSlot(record->statusWnd, 0, kNoDrag);
+        SetSlot(record->statusWnd, 1, 0);
+      }
     }
-  }
-  if (ui.firstStatus && context) {
-    // Chinese punctuation is on by default.
-    if (!(context->fdwConversion & (IME_CMODE_CHARCODE | IME_CMODE_SYMBOL))) {
-      context->fdwConversion |= IME_CMODE_SYMBOL;
+    if (ui.firstStatus && context) {
+      // Chinese punctuation is on by default.
+      if (!(context->fdwConversion & (IME_CMODE_CHARCODE | IME_CMODE_SYMBOL))) {
+        context->fdwConversion |= IME_CMODE_SYMBOL;
+      }
+      ui.firstStatus = false;
     }
-    ui.firstStatus = false;
+    record->uiFlags |= kUiStatusOpen;
   }
-  record->uiFlags |= kUiStatusOpen;
-  if (context) ImmUnlockIMC(himc);
   UnlockUiRecord(uiWindow);
-  if (context) ShowStatusWindow(uiWindow, SW_SHOWNOACTIVATE);
+  if (hasContext) ShowStatusWindow(uiWindow, SW_SHOWNOACTIVATE);
 }
 
 void ShowStatusWindow(HWND uiWindow, int command) {
@@ -90,11 +95,13 @@ void ShowStatusWindow(HWND uiWindow, int command) {
   if (!record) return;
   HWND status = record->statusWnd;
   if (status && command != record->statusShow) {
-    HIMC himc = ContextOfUi(uiWindow);
-    if (LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr) {
-      const UiPoint p = ClampedStatusPosition(context);
-      ImmUnlockIMC(himc);
-      SetWindowPos(status, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::optional<UiPoint> place;
+    if (const ContextLock context(ContextOfUi(uiWindow)); context) {
+      place = ClampedStatusPosition(context.get());
+    }
+    if (place) {
+      SetWindowPos(status, nullptr, place->x, place->y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(status, command ? command : SW_HIDE);
     record->statusShow = command;

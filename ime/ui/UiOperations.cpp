@@ -46,15 +46,13 @@ void ClearChild(HWND uiWindow, HWND UiRecord::*field) {
 }
 
 void Guideline(HWND uiWindow) {
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = himc ? ImmLockIMC(himc) : nullptr;
-  if (!context) return;
   DWORD level = 0;
-  if (LPGUIDELINE guide = LockBlock<GUIDELINE>(context->hGuideLine)) {
-    level = guide->dwLevel;
-    ImmUnlockIMCC(context->hGuideLine);
+  {
+    const ContextLock context(ContextOfUi(uiWindow));
+    if (!context) return;
+    const BlockLock<GUIDELINE> guide(context->hGuideLine);
+    if (guide) level = guide.get()->dwLevel;
   }
-  ImmUnlockIMC(himc);
   if (level == GL_LEVEL_ERROR) {
     MessageBeep(kBeep);
     MessageBeep(kBeep);
@@ -159,33 +157,36 @@ void UpdateSoftKeyboardVisibility(HWND uiWindow, HIMC himc, const INPUTCONTEXT& 
   }
 }
 
-}  // namespace
-
-void UpdateUiVisibility(HWND uiWindow, int command) {
-  HIMC himc = ContextOfUi(uiWindow);
-  LPINPUTCONTEXT context = command && himc ? ImmLockIMC(himc) : nullptr;
-  PrivateRecord* privateRecord = context ? LockPrivateRecord(context) : nullptr;
-  if (!privateRecord) {
-    if (context) ImmUnlockIMC(himc);
-    ShowStatusWindow(uiWindow, 0);
-    ShowCandCompWindow(uiWindow, 0);
-    ShowSoftKeyboard(uiWindow, 0);
-    return;
+// Shows the windows of a context with the engine's record; false when it has none.
+bool UpdateContextUi(HWND uiWindow, HIMC himc) {
+  const ContextLock context(himc);
+  bool composing = false;
+  {
+    const PrivateRecordLock privateRecord(context.get());
+    if (!privateRecord) return false;
+    composing = privateRecord.get()->msgFlags & kMsgCompositionStarted;
   }
-  const bool composing = privateRecord->msgFlags & kMsgCompositionStarted;
-  UnlockPrivateRecord(context);
   if (UiRecord* record = LockUiRecord(uiWindow)) {
     record->uiFlags |= 0x1;
     UnlockUiRecord(uiWindow);
   }
   UpdateCandidateVisibility(uiWindow, composing, globals.verticalLayout != 0);
   UpdateStatusVisibility(uiWindow);
-  UpdateSoftKeyboardVisibility(uiWindow, himc, *context);
+  UpdateSoftKeyboardVisibility(uiWindow, himc, *context.get());
   if (UiRecord* record = LockUiRecord(uiWindow)) {
     record->lastImc = himc;
     UnlockUiRecord(uiWindow);
   }
-  ImmUnlockIMC(himc);
+  return true;
+}
+
+}  // namespace
+
+void UpdateUiVisibility(HWND uiWindow, int command) {
+  if (command && UpdateContextUi(uiWindow, ContextOfUi(uiWindow))) return;
+  ShowStatusWindow(uiWindow, 0);
+  ShowCandCompWindow(uiWindow, 0);
+  ShowSoftKeyboard(uiWindow, 0);
 }
 
 void UiCreate(HWND uiWindow) {

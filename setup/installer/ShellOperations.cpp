@@ -59,12 +59,13 @@ DWORD RunAndWait(const std::string& file) {
   // The file is named as the program to run and quoted on the command line, so a path with
   // spaces cannot start another program.
   std::string commandLine = "\"" + file + "\"";
+  // The program gets no console window at all rather than a hidden one: a show state of
+  // SW_HIDE would also hide the first window it shows itself (a message waiting for an
+  // answer), which the installer would then wait for without anyone seeing it.
   STARTUPINFOA startup = {sizeof startup};
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup,
+                      CREATE_NO_WINDOW | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup,
                       &process)) {
     return 0;
   }

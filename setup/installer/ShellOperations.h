@@ -6,9 +6,9 @@
 
 #include <string>
 
-// Starts the program file hidden, with its own folder as the installer's current directory,
-// and waits for it to end while the installer's windows keep painting. Its exit code; 0
-// when the file is missing or cannot be started.
+// Starts the program file without a console window, with its own folder as the installer's
+// current directory, and waits for it to end while the installer's windows keep painting.
+// Its exit code; 0 when the file is missing or cannot be started.
 DWORD RunAndWait(const std::string& file);
 
 // Lets milliseconds pass while the calling thread's windows are repainted. False, early,

@@ -11,6 +11,7 @@
 #include "ime/engine/ImeConstants.h"
 #include "tests/wine/engine_harness.h"
 #include "tests/wine/support/AllocationFailure.h"
+#include "tests/wine/support/HeldLocks.h"
 
 namespace {
 
@@ -18,24 +19,6 @@ class LockTest : public EngineContextTest {
 protected:
   TestDictionaries dictionaries_{
       {{"lmtsys_a.db", "lmt_zx", {{"工", "a"}, {"式", "aa"}, {"节", "ab"}, {"芭", "ac"}}}}};
-
-  // The locks still held on the context and its blocks; empty when none.
-  std::string HeldLocks() {
-    std::string held;
-    if (DWORD count = ImmGetIMCLockCount(himc_)) held += " context:" + std::to_string(count);
-    LPINPUTCONTEXT context = ImmLockIMC(himc_);
-    if (!context) return held + " (context gone)";
-    const std::pair<const char*, HIMCC> blocks[] = {
-        {"composition", context->hCompStr}, {"candidates", context->hCandInfo},
-        {"guideline", context->hGuideLine}, {"private", context->hPrivate},
-        {"messages", context->hMsgBuf}};
-    ImmUnlockIMC(himc_);
-    for (const auto& [name, block] : blocks) {
-      if (DWORD count = block ? ImmGetIMCCLockCount(block) : 0)
-        held += std::string(" ") + name + ":" + std::to_string(count);
-    }
-    return held;
-  }
 };
 
 struct Entry {
@@ -81,7 +64,7 @@ TEST_F(LockTest, AFailureInsideAnyEntryPointLeavesNoLockHeld) {
         entry.call(himc_);
         failed = failing.Failed();
       }
-      ASSERT_EQ(HeldLocks(), "") << entry.name << " with allocation " << succeeding + 1
+      ASSERT_EQ(HeldLocks(himc_), "") << entry.name << " with allocation " << succeeding + 1
                                  << " failing";
     }
     EXPECT_FALSE(failed) << entry.name << " never ran through";
@@ -94,7 +77,7 @@ TEST_F(LockTest, AFailureInsideAnyEntryPointLeavesNoLockHeld) {
   SetRowsDrawn(7);  // as the candidate window does when it draws the list
   Press(VK_SPACE);
   EXPECT_EQ(ResultString(), "工");
-  EXPECT_EQ(HeldLocks(), "");
+  EXPECT_EQ(HeldLocks(himc_), "");
 }
 
 }  // namespace

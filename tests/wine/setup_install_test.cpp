@@ -179,8 +179,8 @@ TEST_F(SetupTest, TenInstallationsInARowIntoOneDirectoryEachFinish) {
   for (int pass = 1; pass <= 10; ++pass) {
     WizardDriver wizard;
     ASSERT_EQ(InstallThroughWizard(wizard, dir), "") << "pass " << pass;
-    ASSERT_TRUE(wizard.Click("安装完成")) << "pass " << pass;
-    ASSERT_TRUE(wizard.WaitForExit()) << "pass " << pass;
+    ASSERT_TRUE(wizard.Click("安装完成")) << "pass " << pass << ": " << wizard.Windows();
+    ASSERT_TRUE(wizard.WaitForExit()) << "pass " << pass << ": " << wizard.Windows();
   }
   EXPECT_EQ(LayoutKeysFor(kImeFile).size(), 1u);
   Uninstall(dir);

@@ -4,10 +4,16 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/StatusClicks.h"
 #include "ime/ui/UiPaint.h"
 #include "tests/wine/support/AllocationFailure.h"
+#include "tests/wine/support/HeldLocks.h"
 #include "tests/wine/ui_fixture.h"
 
 extern "C" UINT WINAPI ImeToAsciiEx(UINT, UINT, CONST LPBYTE, LPTRANSMSGLIST, UINT, HIMC);
@@ -36,6 +42,58 @@ TEST_F(UiWindowsTest, FailedAllocationsAreAnsweredNotThrown) {
             WM_MOUSEMOVE);
   }
   EXPECT_EQ(messages, 0u);
+}
+
+// The windows lock the context while they read it: a failure inside (the paint of a page,
+// a candidate's tooltip, the bar's soft-keyboard button, an activation) must leave no lock
+// held. Each path runs with the first, then the second, ... allocation failing until it runs
+// through; the window then draws the page as before.
+TEST_F(UiWindowsTest, AFailureInsideAWindowLeavesNoLockHeld) {
+  Activate();
+  FillCandidates(20, "ab");
+  // Rows too long to be held without an allocation.
+  for (unsigned k = 0; k < 20; ++k) {
+    std::snprintf(globals.candidatePool[k], kCandidateBufferSize, "0很长很长的一个候选词语%u", k);
+  }
+  ListPool(20);
+  SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
+  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump();
+  HWND candidates = Record().candCompWnd;
+  HWND status = Record().statusWnd;
+  ASSERT_NE(candidates, nullptr);
+  ASSERT_NE(status, nullptr);
+  const DWORD rowsBefore = RowsDrawn();
+  ASSERT_GT(rowsBefore, 0u);
+  const UiRect& rows = ui.candidate.candidateArea;
+  const std::vector<std::pair<const char*, std::function<void()>>> paths = {
+      {"candidate paint",
+       [&] { RedrawWindow(candidates, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }},
+      {"candidate tooltip",
+       [&] { MouseAt(candidates, rows.left + 4, rows.top + 4, WM_MOUSEMOVE); }},
+      {"soft keyboard button", [&] { StatusButtonClick(status, himc, kSoftKeyboardButton); }},
+      {"activation",
+       [&] { SendMessageA(uiWindow, WM_IME_SETCONTEXT, TRUE, ISC_SHOWUIALLCANDIDATEWINDOW); }},
+  };
+  for (const auto& [name, path] : paths) {
+    bool failed = true;
+    for (long succeeding = 0; failed && succeeding < 5000; ++succeeding) {
+      {
+        AllocationsFail failing(succeeding);
+        path();
+        failed = failing.Failed();
+      }
+      ASSERT_EQ(HeldLocks(himc), "") << name << " with allocation " << succeeding + 1
+                                     << " failing";
+    }
+    EXPECT_FALSE(failed) << name << " never ran through";
+  }
+
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  RedrawWindow(Record().candCompWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(RowsDrawn(), rowsBefore);
+  EXPECT_EQ(HeldLocks(himc), "");
 }
 
 TEST_F(UiWindowsTest, ControlsWithoutChildren) {

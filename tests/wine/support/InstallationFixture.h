@@ -127,16 +127,26 @@ class SetupTest : public testing::Test {
   // Goes through the wizard of the delivered edition into dir and starts the installation;
   // the message the installer shows at the end, empty when it finished without one.
   std::string InstallThroughWizard(WizardDriver& wizard, const std::string& dir) {
-    if (!wizard.Start(setupFile)) return "(no wizard)";
+    // A step that fails names itself and what the installer shows at that moment.
+    const auto failed = [&](const char* step) {
+      return std::string(step) + ": " + wizard.Windows();
+    };
+    if (!wizard.Start(setupFile)) return failed("(no wizard)");
     wizard.Click("下一步(&Next)");
-    WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); });
+    if (!WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); })) {
+      return failed("(no agreement)");
+    }
     wizard.Click("我接受");
-    WizardDriver::WaitFor([&] { return wizard.IsEnabled("下一步(&Next)"); });
+    if (!WizardDriver::WaitFor([&] { return wizard.IsEnabled("下一步(&Next)"); })) {
+      return failed("(the agreement was not accepted)");
+    }
     wizard.Click("下一步(&Next)");
-    if (!WizardDriver::WaitFor([&] { return wizard.Shows("开始安装"); })) return "(no directory page)";
+    if (!WizardDriver::WaitFor([&] { return wizard.Shows("开始安装"); })) {
+      return failed("(no directory page)");
+    }
     wizard.TypeDirectory(dir);
     wizard.Click("开始安装");
-    if (!wizard.WaitForInstallation()) return "(the installation did not end)";
+    if (!wizard.WaitForInstallation()) return failed("(the installation did not end)");
     return wizard.MessageShown() ? wizard.WaitForMessage() : "";
   }
 

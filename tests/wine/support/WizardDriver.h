@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,16 @@ class WizardDriver {
     }
   }
 
-  // Starts the installer and waits for its form; false when it does not appear.
+  // Starts the installer and waits for its form, and for the installer to wait for input as
+  // a user would before clicking: a click sent while it still starts up can be lost on a
+  // busy machine. False when the form does not appear.
   bool Start(const std::string& setupFile) {
-    return StartProgram("\"" + setupFile + "\"") &&
-           WaitFor([&] { return (form_ = FindForm()) != nullptr && IsWindowVisible(form_); });
+    if (!StartProgram("\"" + setupFile + "\"") ||
+        !WaitFor([&] { return (form_ = FindForm()) != nullptr && IsWindowVisible(form_); })) {
+      return false;
+    }
+    WaitForInputIdle(process_, 20000);
+    return true;
   }
 
   // Starts another of the installation's programs, whose messages are read the same way,
@@ -119,6 +126,29 @@ class WizardDriver {
     return code;
   }
 
+  // What a failure needs to be understood: whether the program still runs, each of its
+  // top-level windows with class, caption, visibility and place, the form's visible parts,
+  // and which window (of which process) the last click's point reaches now.
+  std::string Windows() const {
+    std::string report = WaitForSingleObject(process_, 0) == WAIT_TIMEOUT ? "running" : "ended";
+    report += "; windows:";
+    Listing listing = {processId_, &report};
+    EnumWindows(ListTopLevel, reinterpret_cast<LPARAM>(&listing));
+    report += "\n  parts:";
+    if (form_) EnumChildWindows(form_, ListPart, reinterpret_cast<LPARAM>(&report));
+    const HWND atClick = WindowFromPoint(lastClick_);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(atClick, &owner);
+    char line[96];
+    std::snprintf(line, sizeof line, "\n  at the last click (%ld,%ld): process %lu%s, ",
+                  lastClick_.x, lastClick_.y, owner, owner == processId_ ? " (this one)" : "");
+    report += line + ClassOf(atClick) + " \"" + Text(atClick) + "\"";
+    char foreground[64];
+    std::snprintf(foreground, sizeof foreground, "; foreground %s",
+                  ForegroundIsOwn() ? "is this program's" : "is another's");
+    return report + foreground;
+  }
+
   template <typename Condition>
   static bool WaitFor(Condition condition, DWORD timeoutMs = 20000) {
     const DWORD start = GetTickCount();
@@ -186,6 +216,42 @@ class WizardDriver {
     return TRUE;
   }
 
+  struct Listing {
+    DWORD processId;
+    std::string* report;
+  };
+
+  static BOOL CALLBACK ListTopLevel(HWND window, LPARAM data) {
+    Listing* l = reinterpret_cast<Listing*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != l->processId) return TRUE;
+    RECT r = {};
+    GetWindowRect(window, &r);
+    char line[160];
+    std::snprintf(line, sizeof line, " %s (%ld,%ld %ldx%ld)%s%s%s",
+                  IsWindowVisible(window) ? "visible" : "hidden", r.left, r.top,
+                  r.right - r.left, r.bottom - r.top,
+                  IsIconic(window) ? " minimised" : "", IsWindowEnabled(window) ? "" : " disabled",
+                  GetWindow(window, GW_OWNER) ? " owned" : "");
+    *l->report += "\n  " + ClassOf(window) + " \"" + Text(window) + "\"" + line;
+    return TRUE;
+  }
+
+  static BOOL CALLBACK ListPart(HWND part, LPARAM data) {
+    if (IsWindowVisible(part) && !Text(part).empty()) {
+      *reinterpret_cast<std::string*>(data) +=
+          " [" + Text(part) + (IsWindowEnabled(part) ? "]" : " (disabled)]");
+    }
+    return TRUE;
+  }
+
+  bool ForegroundIsOwn() const {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+    return owner == processId_;
+  }
+
   struct Found {
     DWORD processId;
     const char* windowClass;
@@ -202,13 +268,15 @@ class WizardDriver {
   HWND FindForm() const { return TopLevel("TForm1"); }
   HWND MessageBoxWindow() const { return TopLevel("#32770"); }
 
-  static void ClickCentre(HWND window) {
+  void ClickCentre(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    lastClick_ = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClickAt(lastClick_);
   }
 
   HANDLE process_ = nullptr;
   DWORD processId_ = 0;
   HWND form_ = nullptr;
+  POINT lastClick_ = {};
 };

@@ -48,7 +48,7 @@ ContextCall::ContextCall(HIMC himc, LPINPUTCONTEXT context, LPTRANSMSGLIST list)
       // The other blocks are locked only for a context with the engine's record.
       composition_(record_ ? context->hCompStr : nullptr),
       guideline_(record_ ? context->hGuideLine : nullptr),
-      candidates_(context->hCandInfo, record_ ? LockCandidateBlock(context) : nullptr) {
+      candidates_(record_ ? context : nullptr) {
   if (!record_) return;
   call_.emplace(EngineCall{storedMode_, context->fOpen != FALSE, *record_.get(),
                            composition_.get(), guideline_.get(), candidates_.get(), engine,

@@ -43,7 +43,7 @@ private:
   PrivateRecordLock record_;
   BlockLock<COMPOSITIONSTRING> composition_;
   BlockLock<GUIDELINE> guideline_;
-  BlockLock<void> candidates_;
+  CandidateBlockLock candidates_;
   std::optional<EngineCall> call_;
   HWND target_ = nullptr;
 };

@@ -64,6 +64,7 @@ public:
 
   explicit operator bool() const { return block_ != nullptr; }
   T* get() const { return block_; }
+  T* operator->() const { return block_; }
 
 private:
   HIMCC handle_;
@@ -75,4 +76,13 @@ class PrivateRecordLock : public BlockLock<PrivateRecord> {
 public:
   explicit PrivateRecordLock(LPINPUTCONTEXT context)
       : BlockLock(context ? context->hPrivate : nullptr, LockPrivateRecord(context)) {}
+};
+
+// The candidate information block locked while the owner lives; empty as
+// LockCandidateBlock answers, or when context is nullptr.
+class CandidateBlockLock : public BlockLock<void> {
+public:
+  explicit CandidateBlockLock(LPINPUTCONTEXT context)
+      : BlockLock(context ? context->hCandInfo : nullptr,
+                  context ? LockCandidateBlock(context) : nullptr) {}
 };

@@ -54,14 +54,12 @@ void Repaint(HWND window, const UiRect& area) {
 class ListLock {
 public:
   explicit ListLock(HIMC himc)
-      : context_(himc),
-        block_(context_ ? context_->hCandInfo : nullptr,
-               context_ ? LockCandidateBlock(context_.get()) : nullptr) {}
+      : context_(himc), block_(context_.get()) {}
   CandidateList* list() const { return block_ ? CandidateListOf(block_.get()) : nullptr; }
 
 private:
   ContextLock context_;
-  BlockLock<void> block_;
+  CandidateBlockLock block_;
 };
 
 // The row under a client point: its index into the list and its row number, or -1.

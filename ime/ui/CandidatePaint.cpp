@@ -46,8 +46,7 @@ public:
       : context_(CandidateContext(window)),
         composition_(context_ ? context_->hCompStr : nullptr),
         guideline_(context_ ? context_->hGuideLine : nullptr),
-        candidates_(context_ ? context_->hCandInfo : nullptr,
-                    context_ ? LockCandidateBlock(context_.get()) : nullptr),
+        candidates_(context_.get()),
         record_(context_.get()),
         blocks_{context_.get(), composition_.get(), guideline_.get(), candidates_.get(),
                 record_.get()} {}
@@ -63,7 +62,7 @@ private:
   ContextLock context_;
   BlockLock<COMPOSITIONSTRING> composition_;
   BlockLock<GUIDELINE> guideline_;
-  BlockLock<void> candidates_;
+  CandidateBlockLock candidates_;
   PrivateRecordLock record_;
   Blocks blocks_;
 };

@@ -117,9 +117,9 @@ bool ApplicationDrawsCandidates(LPINPUTCONTEXT context, DWORD iscBits, bool bits
   const PrivateRecordLock privateRecord(context);
   if (!privateRecord) return bitsFromApplication && !(iscBits & ISC_SHOWUICANDIDATEWINDOW);
   if (bitsFromApplication) {
-    privateRecord.get()->applicationDrawsCandidates = (iscBits & ISC_SHOWUICANDIDATEWINDOW) ? 0 : 1;
+    privateRecord->applicationDrawsCandidates = (iscBits & ISC_SHOWUICANDIDATEWINDOW) ? 0 : 1;
   }
-  return privateRecord.get()->applicationDrawsCandidates != 0;
+  return privateRecord->applicationDrawsCandidates != 0;
 }
 
 void Activate(HWND uiWindow, HIMC himc, LPINPUTCONTEXT context, DWORD iscBits,

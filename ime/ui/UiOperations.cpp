@@ -51,7 +51,7 @@ void Guideline(HWND uiWindow) {
     const ContextLock context(ContextOfUi(uiWindow));
     if (!context) return;
     const BlockLock<GUIDELINE> guide(context->hGuideLine);
-    if (guide) level = guide.get()->dwLevel;
+    if (guide) level = guide->dwLevel;
   }
   if (level == GL_LEVEL_ERROR) {
     MessageBeep(kBeep);
@@ -164,7 +164,7 @@ bool UpdateContextUi(HWND uiWindow, HIMC himc) {
   {
     const PrivateRecordLock privateRecord(context.get());
     if (!privateRecord) return false;
-    composing = privateRecord.get()->msgFlags & kMsgCompositionStarted;
+    composing = privateRecord->msgFlags & kMsgCompositionStarted;
   }
   if (UiRecord* record = LockUiRecord(uiWindow)) {
     record->uiFlags |= 0x1;

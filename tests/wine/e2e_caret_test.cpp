@@ -126,6 +126,16 @@ class CaretTest : public CandidateWindowTest {
     EXPECT_LE(distance, 60.0) << what;
     EXPECT_FALSE(Overlap(window, line)) << what;
   }
+
+  // An application that tells where its line is, and also shows a caret far from the line:
+  // what it tells wins.
+  void ExpectToldLineFollowed(Telling kind, const char* what) {
+    HWND control = TellingControl(kind);
+    ASSERT_NE(control, nullptr);
+    CreateCaret(control, nullptr, 2, 16);
+    SetCaretPos(450, 300);
+    ExpectBeside(TypeIn(control), ScreenLine(control), what);
+  }
 };
 
 TEST_F(CaretTest, APlainEditGetsTheWindowAtItsCaret) {
@@ -147,29 +157,16 @@ TEST_F(CaretTest, ARichEditGetsTheWindowAtItsCaret) {
   ExpectBeside(window, caret, "rich edit");
 }
 
-// The applications that tell also show a caret far from the line: what they tell wins.
 TEST_F(CaretTest, ACompositionPointIsFollowed) {
-  HWND control = TellingControl(Telling::kCompositionPoint);
-  ASSERT_NE(control, nullptr);
-  CreateCaret(control, nullptr, 2, 16);
-  SetCaretPos(450, 300);
-  ExpectBeside(TypeIn(control), ScreenLine(control), "CFS_POINT");
+  ExpectToldLineFollowed(Telling::kCompositionPoint, "CFS_POINT");
 }
 
 TEST_F(CaretTest, ACandidateFormExcludingTheLineIsFollowed) {
-  HWND control = TellingControl(Telling::kExcludedLine);
-  ASSERT_NE(control, nullptr);
-  CreateCaret(control, nullptr, 2, 16);
-  SetCaretPos(450, 300);
-  ExpectBeside(TypeIn(control), ScreenLine(control), "CFS_EXCLUDE");
+  ExpectToldLineFollowed(Telling::kExcludedLine, "CFS_EXCLUDE");
 }
 
 TEST_F(CaretTest, TheCharacterPositionTheApplicationAnswersIsFollowed) {
-  HWND control = TellingControl(Telling::kCharacterPosition);
-  ASSERT_NE(control, nullptr);
-  CreateCaret(control, nullptr, 2, 16);
-  SetCaretPos(450, 300);
-  ExpectBeside(TypeIn(control), ScreenLine(control), "IMR_QUERYCHARPOSITION");
+  ExpectToldLineFollowed(Telling::kCharacterPosition, "IMR_QUERYCHARPOSITION");
 }
 
 // Nothing to go by: the window opens beside the status bar, right of it.

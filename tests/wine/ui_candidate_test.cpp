@@ -32,11 +32,7 @@ class UiCandidateTest : public UiWindowsTest {
     ImmUnlockIMC(himc);
     Activate();
     FillCandidates(candidates, "ab");
-    SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
-    SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
-    SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-    Pump();
-    return Record().candCompWnd;
+    return OpenCandidatePage();
   }
 };
 
@@ -326,11 +322,7 @@ TEST_F(UiCandidateTest, LeftClickCommitsTheVerticalRowAsDrawnFromAnyPageStart) {
   CandidateListOf(ImmLockIMCC(context->hCandInfo))->dwSelection = 3;  // as an application may
   ImmUnlockIMCC(context->hCandInfo);
   ImmUnlockIMC(himc);
-  SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
-  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
-  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-  Pump();
-  HWND window = Record().candCompWnd;
+  HWND window = OpenCandidatePage();
   ASSERT_TRUE(ui.candidate.vertical);
   ASSERT_EQ(RowsDrawn(), 7u);
   const CandidateLayout& l = ui.candidate;

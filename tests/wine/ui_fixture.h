@@ -141,6 +141,16 @@ class UiWindowsTest : public testing::Test {
     ImmUnlockIMC(himc);
   }
 
+  // Opens the composition with its candidate list, as the first key of a code does, and
+  // returns the candidate window.
+  HWND OpenCandidatePage() {
+    SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
+    SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+    SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+    Pump();
+    return Record().candCompWnd;
+  }
+
   // Lists the first count candidate buffers' records (without remaining codes), as a lookup
   // does.
   void ListPool(unsigned count) {

@@ -101,11 +101,7 @@ class UiScreenshotTest : public UiWindowsTest {
     FillCandidates(10, "ab");
     std::snprintf(globals.candidatePool[kLongRow], kCandidateBufferSize, "0%s", kLongText);
     ListPool(10);
-    SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
-    SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
-    SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-    Pump();
-    return Record().candCompWnd;
+    return OpenCandidatePage();
   }
 
   // The widths of the page's seven rows in the 12-point font.

@@ -56,11 +56,7 @@ TEST_F(UiWindowsTest, AFailureInsideAWindowLeavesNoLockHeld) {
     std::snprintf(globals.candidatePool[k], kCandidateBufferSize, "0很长很长的一个候选词语%u", k);
   }
   ListPool(20);
-  SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
-  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
-  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-  Pump();
-  HWND candidates = Record().candCompWnd;
+  HWND candidates = OpenCandidatePage();
   HWND status = Record().statusWnd;
   ASSERT_NE(candidates, nullptr);
   ASSERT_NE(status, nullptr);
@@ -214,10 +210,7 @@ TEST_F(UiWindowsTest, StartCompositionCreatesOneCandidateWindow) {
 TEST_F(UiWindowsTest, HorizontalPageShowsSevenRows) {
   Activate();
   FillCandidates(20, "ab");
-  SetMsgFlags(kMsgCompositionStarted | kMsgCandidateOpen);
-  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
-  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-  Pump();
+  OpenCandidatePage();
   EXPECT_EQ(RowsDrawn(), 7u);
   EXPECT_EQ(ui.searchText, "候选1") << "the search text follows the list";
   const RECT r = WindowRect(Record().candCompWnd);

@@ -13,6 +13,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/CandidateRows.h"
+#include "ime/ui/CandidateTimers.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/MonitorArea.h"
 #include "ime/ui/PaintCache.h"
@@ -236,7 +237,16 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
                          2;
   }
   SelectObject(dc, oldFont);
-  page->size = FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0);
+  int heldHeight = 0;
+  if (list->dwCount > 0) {
+    PageLaidOut(window);
+  } else if (l.vertical) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    heldHeight = HeldEmptyListHeight(window, r.bottom - r.top);
+  }
+  page->size =
+      FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0, heldHeight);
   page->size.forceResize = page->size.forceResize || ui.resizeForced;
   ui.resizeForced = false;
   ResizeIfNeeded(window, page->size);

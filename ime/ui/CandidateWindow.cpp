@@ -44,6 +44,7 @@ LRESULT CandidateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       if (IsDragging(window)) CancelWindowDrag(window);
       KillTimer(window, kRotationTimer);
       KillTimer(window, kAutoHideTimer);
+      ForgetEmptyListShrink(window);
       HWND owner = OwnerUi(window);
       if (UiRecord* record = LockUiRecord(owner)) {
         record->candCompWnd = nullptr;

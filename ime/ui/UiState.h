@@ -25,6 +25,9 @@ struct UiValues {
   CandidateLayout candidate;
   UiSize candidateSize;        // the size the candidate window was last given
   bool resizeForced;
+  HWND pageWindow;             // the candidate window whose last layout had candidates
+  HWND emptyListWindow;        // the candidate window whose emptied list waits to shrink it
+  bool emptyListShrinkDue;     // ... and the wait is over
   UiRect horizontalSlots[kCandidateSlotCount];  // where the last paint put the rows
   std::string searchText;      // the search text the last paint showed
   // Where new contexts start their composition, in screen coordinates.

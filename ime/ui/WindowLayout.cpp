@@ -116,7 +116,7 @@ int VerticalRowsWidth(const CandidateLayout& l, const int* rowWidths, int rowCou
 }
 
 WindowSize FinishCandidateSize(CandidateLayout& l, int rowsWidth, unsigned candidateCount,
-                               bool followCaret) {
+                               bool followCaret, int heldHeight) {
   WindowSize result = {};
   const int width = std::max({rowsWidth, l.searchText.right + Px(l, 21), l.baseWidth});
   if (l.vertical) {
@@ -127,8 +127,8 @@ WindowSize FinishCandidateSize(CandidateLayout& l, int rowsWidth, unsigned candi
   l.queryText.right = width;
   result.size = {width, l.baseHeight};
   if (l.vertical && candidateCount == 0) {
-    result.size.height = l.compLineHeight;
-    result.forceResize = true;
+    result.size.height = heldHeight > 0 ? heldHeight : l.compLineHeight;
+    result.forceResize = heldHeight <= 0;
   }
   if (!followCaret) result.forceResize = true;
   return result;

@@ -139,6 +139,9 @@ TEST(FinishSizeTest, VerticalWithoutCandidatesShrinksToTheCompositionLine) {
   EXPECT_EQ(s.size.height, l.compLineHeight);
   EXPECT_TRUE(s.forceResize);
   EXPECT_EQ(s.size.width, l.searchText.right + 21);
+  const WindowSize held = FinishCandidateSize(l, 100, 0, true, l.baseHeight);
+  EXPECT_EQ(held.size.height, l.baseHeight) << "a height held while the shrink waits";
+  EXPECT_FALSE(held.forceResize);
 }
 
 TEST(FinishSizeTest, HorizontalAreaAndQueryTextFollowTheWidth) {

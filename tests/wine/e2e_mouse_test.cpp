@@ -1,5 +1,6 @@
 // The module's candidate window on the screen and how it grows, and candidates committed by a
 // left click on it, through the real input method manager, in both orientations of the window.
+#include "ime/ui/CandidateTimers.h"
 #include "tests/wine/support/CandidateWindowFixture.h"
 #include "tests/wine/support/Screenshot.h"
 
@@ -8,12 +9,22 @@ namespace {
 // "a" lists 中 and 文 first (see the fixture's dictionary).
 const std::vector<std::string> kFirstRowsOfA = {"中", "文"};
 
+int Height(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r.bottom - r.top;
+}
+
+// After a commit, once the vertical window has shrunk to its composition line.
+void WaitForTheShrink() { Pump(kEmptyListShrinkDelayMs + 300); }
+
 // The first letter of a code grows the shown window from its composition line to the page:
 // the part it grew by shows its rows on the screen instead of staying black.
 TEST_F(CandidateWindowTest, TheRowsOfTheFirstLetterReachTheScreen) {
   UseLayout(true);
   TypeLetters("a");
   Press(VK_SPACE);
+  WaitForTheShrink();
   TypeLetters("a");
   HWND window = CandidateWindow();
   ASSERT_NE(window, nullptr);
@@ -41,8 +52,9 @@ LRESULT CALLBACK CountWindowChanges(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// After a commit the window holds only its composition line. The next first letter grows it
-// where it stands, in one change, instead of moving it at its old size and growing it after.
+// The next word's first letter, typed at once after a commit, finds the window as it was.
+// Typed once the window holds only its composition line, it grows it where it stands, in
+// one change, instead of moving it at its old size and growing it after.
 TEST_F(CandidateWindowTest, TheFirstLetterGrowsTheWindowInOneChange) {
   UseLayout(true);
   TypeLetters("a");
@@ -54,8 +66,15 @@ TEST_F(CandidateWindowTest, TheFirstLetterGrowsTheWindowInOneChange) {
                                  GetCurrentThreadId());
   ASSERT_NE(hook, nullptr);
   TypeLetters("a");
+  EXPECT_EQ(windowChanges, 0) << "typed at once";
+
+  Press(VK_SPACE);
+  WaitForTheShrink();
+  EXPECT_EQ(Height(watchedWindow), Layout().compLineHeight);
+  windowChanges = 0;
+  TypeLetters("a");
   UnhookWindowsHookEx(hook);
-  EXPECT_EQ(windowChanges, 1);
+  EXPECT_EQ(windowChanges, 1) << "typed after the shrink";
 }
 
 TEST_F(CandidateWindowTest, LeftClickOnAVerticalRowCommitsItsCandidate) {

@@ -9,11 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "ime/ui/CandidateTimers.h"
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/StatusClicks.h"
 #include "ime/ui/UiPaint.h"
 #include "tests/wine/support/AllocationFailure.h"
 #include "tests/wine/support/HeldLocks.h"
+#include "tests/wine/support/ImeTyping.h"
 #include "tests/wine/ui_fixture.h"
 
 extern "C" UINT WINAPI ImeToAsciiEx(UINT, UINT, CONST LPBYTE, LPTRANSMSGLIST, UINT, HIMC);
@@ -264,17 +266,31 @@ TEST_F(UiWindowsTest, LayoutSwitchAtActivationDropsTheWindowAndPlacesTheBar) {
   EXPECT_EQ(position.y, globals.workArea.bottom - ui.status.window.height);
 }
 
+// Emptied, a vertical list shrinks the window to the composition line after a moment: a
+// first letter typed at once finds the page as it was, and candidates again stop the shrink.
 TEST_F(UiWindowsTest, VerticalWithoutCandidatesShrinksToTheCompositionLine) {
   SetDword(kSettingsKeyPath, "竖向排列", 1);
   Activate();
   EXPECT_TRUE(ui.candidate.vertical);
-  FillCandidates(0, "x");
-  SetMsgFlags(kMsgCompositionStarted);
-  SendMessageA(uiWindow, WM_IME_STARTCOMPOSITION, 0, 0);
+  FillCandidates(3, "x");
+  const HWND window = OpenCandidatePage();
+  const auto height = [&] { return WindowRect(window).bottom - WindowRect(window).top; };
+  const int page = height();
+  ASSERT_GT(page, ui.candidate.compLineHeight);
+
+  FillCandidates(0, "");
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
   Pump();
-  const RECT r = WindowRect(Record().candCompWnd);
-  EXPECT_EQ(r.bottom - r.top, ui.candidate.compLineHeight);
+  EXPECT_EQ(height(), page);
+  FillCandidates(3, "y");
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump(kEmptyListShrinkDelayMs + 200);
+  EXPECT_EQ(height(), page) << "candidates came back before the shrink";
+
+  FillCandidates(0, "");
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump(kEmptyListShrinkDelayMs + 200);
+  EXPECT_EQ(height(), ui.candidate.compLineHeight);
 }
 
 TEST_F(UiWindowsTest, TooltipOfAStatusButtonShowsAboveTheBar) {

@@ -111,6 +111,12 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       }
       break;
+    case WM_SHOWWINDOW:
+      // The form stays when its owner is minimized (a window manager iconifying both, a
+      // task-bar click, a minimized start): the owner has no size, so nothing would be left
+      // on the screen to bring the form back, and the program would run on without a window.
+      if (lParam == SW_PARENTCLOSING) return 0;
+      break;
     case WM_CLOSE:
       if (form && form->installing) return 0;
       DestroyWindow(window);

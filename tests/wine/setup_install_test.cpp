@@ -186,6 +186,20 @@ TEST_F(SetupTest, TenInstallationsInARowIntoOneDirectoryEachFinish) {
   Uninstall(dir);
 }
 
+// The application window is what a window manager or a task bar minimizes; the wizard stays
+// on the screen and goes on working, since the owner of no size could not bring it back.
+TEST_F(SetupTest, MinimizedApplicationWindowLeavesTheWizardShown) {
+  WizardDriver wizard;
+  ASSERT_TRUE(wizard.Start(setupFile));
+  SendMessageA(wizard.Application(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(IsIconic(wizard.Application()));
+  EXPECT_TRUE(IsWindowVisible(wizard.Form())) << wizard.Windows();
+  ASSERT_TRUE(wizard.Click("下一步(&Next)"));
+  EXPECT_TRUE(WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); })) << wizard.Windows();
+  wizard.Click("取消");
+  EXPECT_TRUE(wizard.WaitForExit()) << wizard.Windows();
+}
+
 // A reinstallation over a user dictionary that no longer opens keeps it, untouched, beside
 // the fresh one under a dated name, and the wizard says how many phrases it recovered.
 TEST_F(SetupTest, ReinstallationOverADamagedUserDictionaryKeepsItAndSaysWhatItRecovered) {

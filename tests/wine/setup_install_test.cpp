@@ -200,6 +200,50 @@ TEST_F(SetupTest, MinimizedApplicationWindowLeavesTheWizardShown) {
   EXPECT_TRUE(wizard.WaitForExit()) << wizard.Windows();
 }
 
+// The installer is told to quit while the dictionary package it runs does not end (here a
+// second installer that waits for its user stands in the package's place): it ends at once
+// instead of waiting on without a working window.
+TEST_F(SetupTest, InstallerToldToQuitDoesNotWaitForThePackage) {
+  const std::string dir = "C:\\Lumatori 退出测试";
+  const std::string package = dir + "\\lumatori.exe";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(setupFile.c_str(), package.c_str(), FALSE));
+  // Held against writing, the stand-in stays in place of the package the installer writes.
+  HANDLE held = CreateFileA(package.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+  WizardDriver wizard;
+  ASSERT_TRUE(wizard.Start(setupFile));
+  const DWORD thread = GetWindowThreadProcessId(wizard.Form(), nullptr);
+  wizard.Click("下一步(&Next)");
+  WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); });
+  wizard.Click("我接受");
+  WizardDriver::WaitFor([&] { return wizard.IsEnabled("下一步(&Next)"); });
+  wizard.Click("下一步(&Next)");
+  ASSERT_TRUE(WizardDriver::WaitFor([&] { return wizard.Shows("开始安装"); }));
+  wizard.TypeDirectory(dir);
+  wizard.Click("开始安装");
+  HWND standIn = nullptr;
+  const auto otherForm = [&] {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "TForm1", nullptr); w;
+         w = FindWindowExA(nullptr, w, "TForm1", nullptr)) {
+      if (w != wizard.Form() && IsWindowVisible(w)) standIn = w;
+    }
+    return standIn != nullptr;
+  };
+  ASSERT_TRUE(WizardDriver::WaitFor(otherForm)) << wizard.Windows();
+
+  PostThreadMessageA(thread, WM_QUIT, 0, 0);
+  EXPECT_TRUE(wizard.WaitForExit(10000)) << wizard.Windows();
+
+  PostMessageA(standIn, WM_CLOSE, 0, 0);
+  wizard.WaitForExit();
+  CloseHandle(held);
+  ASSERT_TRUE(WizardDriver::WaitFor([&] { return DeleteFileA(package.c_str()) != 0; }));
+  Uninstall(dir);
+}
+
 // A reinstallation over a user dictionary that no longer opens keeps it, untouched, beside
 // the fresh one under a dated name, and the wizard says how many phrases it recovered.
 TEST_F(SetupTest, ReinstallationOverADamagedUserDictionaryKeepsItAndSaysWhatItRecovered) {

@@ -70,6 +70,9 @@ void FormShow(TForm1& form) {
 }
 
 void Button1Click(TForm1& form) {
+  // A click that reaches the disabled button during the installation (sent by another
+  // program) would start a second installation inside the first one's wait.
+  if (form.installing) return;
   const std::string caption = WindowText(form.Button1);
   if (caption == kStartCaption) {
     Install(form);

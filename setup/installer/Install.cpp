@@ -143,6 +143,8 @@ void Install(TForm1& form) {
 
   std::vector<std::string> held;
   const DWORD packageResult = RunDictionaryPackage(dir, &held);
+  // Told to quit while the package ran: the program ends here, the package on its own.
+  if (packageResult == STILL_ACTIVE) return;
   if (packageResult == kDictionariesHeld) {
     // The dictionaries stay as they were; "开始安装" tries again.
     DeleteFileA((dir + kDictionaryPackageFile).c_str());

@@ -16,7 +16,9 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
-// Waits for process while the calling thread's windows are repainted.
+// Waits for process while the calling thread's windows are repainted. Told to quit, it
+// waits no longer: the program is ending and shows nothing to wait behind, and the process
+// finishes on its own.
 void WaitPainting(HANDLE process) {
   while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) ==
          WAIT_OBJECT_0 + 1) {
@@ -24,7 +26,6 @@ void WaitPainting(HANDLE process) {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(msg.wParam));
-        WaitForSingleObject(process, INFINITE);
         return;
       }
       TranslateMessage(&msg);

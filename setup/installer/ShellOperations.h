@@ -8,7 +8,8 @@
 
 // Starts the program file without a console window, with its own folder as the installer's
 // current directory, and waits for it to end while the installer's windows keep painting.
-// Its exit code; 0 when the file is missing or cannot be started.
+// Its exit code; 0 when the file is missing or cannot be started; STILL_ACTIVE when the
+// installer is told to quit before the program ends (the program runs on).
 DWORD RunAndWait(const std::string& file);
 
 // Lets milliseconds pass while the calling thread's windows are repainted. False, early,

@@ -70,6 +70,9 @@ void FormShow(TForm1& form) {
 }
 
 void Button1Click(TForm1& form) {
+  // A click that reaches the disabled button during the installation (sent by another
+  // program) would start a second installation inside the first one's wait.
+  if (form.installing) return;
   const std::string caption = WindowText(form.Button1);
   if (caption == kStartCaption) {
     Install(form);
@@ -110,6 +113,12 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         else if (control == form->rb1 || control == form->RadioButton1) RadioButtonClick(*form);
         return 0;
       }
+      break;
+    case WM_SHOWWINDOW:
+      // The form stays when its owner is minimized (a window manager iconifying both, a
+      // task-bar click, a minimized start): the owner has no size, so nothing would be left
+      // on the screen to bring the form back, and the program would run on without a window.
+      if (lParam == SW_PARENTCLOSING) return 0;
       break;
     case WM_CLOSE:
       if (form && form->installing) return 0;

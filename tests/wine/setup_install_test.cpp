@@ -6,6 +6,7 @@
 
 #include <objbase.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <fstream>
@@ -183,6 +184,126 @@ TEST_F(SetupTest, TenInstallationsInARowIntoOneDirectoryEachFinish) {
     ASSERT_TRUE(wizard.WaitForExit()) << "pass " << pass << ": " << wizard.Windows();
   }
   EXPECT_EQ(LayoutKeysFor(kImeFile).size(), 1u);
+  Uninstall(dir);
+}
+
+// The application window is what a window manager or a task bar minimizes; the wizard stays
+// on the screen and goes on working, since the owner of no size could not bring it back.
+TEST_F(SetupTest, MinimizedApplicationWindowLeavesTheWizardShown) {
+  WizardDriver wizard;
+  ASSERT_TRUE(wizard.Start(setupFile));
+  SendMessageA(wizard.Application(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(IsIconic(wizard.Application()));
+  EXPECT_TRUE(IsWindowVisible(wizard.Form())) << wizard.Windows();
+  ASSERT_TRUE(wizard.Click("下一步(&Next)"));
+  EXPECT_TRUE(WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); })) << wizard.Windows();
+  wizard.Click("取消");
+  EXPECT_TRUE(wizard.WaitForExit()) << wizard.Windows();
+}
+
+// A dictionary package that does not end: a copy of the installer, which waits for its
+// user, stands in the package's place, held against writing so that the installer leaves it
+// there. Stand-ins still running are ended with the object.
+class PackageThatDoesNotEnd {
+ public:
+  PackageThatDoesNotEnd(const std::string& setupFile, const std::string& dir)
+      : path_(dir + "\\lumatori.exe") {
+    CreateDirectoryA(dir.c_str(), nullptr);
+    if (CopyFileA(setupFile.c_str(), path_.c_str(), FALSE)) {
+      held_ = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          0, nullptr);
+    }
+  }
+  ~PackageThatDoesNotEnd() {
+    for (DWORD id : Running()) {
+      if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+      }
+    }
+    if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
+    WizardDriver::WaitFor([&] { return DeleteFileA(path_.c_str()) != 0; });
+  }
+
+  bool InPlace() const { return held_ != INVALID_HANDLE_VALUE; }
+
+  // The processes of the stand-in.
+  static std::vector<DWORD> Running() {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {sizeof entry};
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+      if (lstrcmpiA(entry.szExeFile, "lumatori.exe") == 0) ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
+  }
+
+ private:
+  std::string path_;
+  HANDLE held_ = INVALID_HANDLE_VALUE;
+};
+
+// Walks the wizard to its directory page and types dir; the directory field, or nullptr.
+HWND WalkToDirectoryPage(WizardDriver& wizard, const std::string& setupFile,
+                         const std::string& dir) {
+  if (!wizard.Start(setupFile)) return nullptr;
+  wizard.Click("下一步(&Next)");
+  WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); });
+  wizard.Click("我接受");
+  WizardDriver::WaitFor([&] { return wizard.IsEnabled("下一步(&Next)"); });
+  wizard.Click("下一步(&Next)");
+  if (!WizardDriver::WaitFor([&] { return wizard.Shows("开始安装"); })) return nullptr;
+  wizard.TypeDirectory(dir);
+  return wizard.Part("", "Edit");
+}
+
+void TellToQuit(const WizardDriver& wizard) {
+  PostThreadMessageA(GetWindowThreadProcessId(wizard.Form(), nullptr), WM_QUIT, 0, 0);
+}
+
+// Told to quit while the dictionary package does not end, the installer ends at once
+// instead of waiting on without a working window.
+TEST_F(SetupTest, InstallerToldToQuitDoesNotWaitForThePackage) {
+  const std::string dir = "C:\\Lumatori 退出测试";
+  WizardDriver wizard;
+  {
+    PackageThatDoesNotEnd package(setupFile, dir);
+    ASSERT_TRUE(package.InPlace());
+    ASSERT_NE(WalkToDirectoryPage(wizard, setupFile, dir), nullptr) << wizard.Windows();
+    wizard.Click("开始安装");
+    ASSERT_TRUE(WizardDriver::WaitFor([] { return !PackageThatDoesNotEnd::Running().empty(); }));
+    TellToQuit(wizard);
+    EXPECT_TRUE(wizard.WaitForExit(10000)) << wizard.Windows();
+  }
+  wizard.WaitForExit();
+  Uninstall(dir);
+}
+
+// Another program clicks "开始安装" while the installation waits for the dictionary package:
+// the disabled button starts no second installation inside the first.
+TEST_F(SetupTest, ClickSentDuringTheInstallationStartsNoSecondOne) {
+  const std::string dir = "C:\\Lumatori 重复点击测试";
+  WizardDriver wizard;
+  {
+    PackageThatDoesNotEnd package(setupFile, dir);
+    ASSERT_TRUE(package.InPlace());
+    const HWND field = WalkToDirectoryPage(wizard, setupFile, dir);
+    ASSERT_NE(field, nullptr) << wizard.Windows();
+    const HWND start = wizard.Part("开始安装");
+    wizard.Click("开始安装");
+    ASSERT_TRUE(WizardDriver::WaitFor([] { return !PackageThatDoesNotEnd::Running().empty(); }));
+    PostMessageA(wizard.Form(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(start));
+    // A character posted after the click shows in the field once the click has been handled.
+    PostMessageA(field, WM_CHAR, '!', 0);
+    ASSERT_TRUE(WizardDriver::WaitFor([&] { return WizardDriver::Text(field).find('!') != std::string::npos; }));
+    EXPECT_EQ(PackageThatDoesNotEnd::Running().size(), 1u);
+    TellToQuit(wizard);
+  }
+  wizard.WaitForExit();
   Uninstall(dir);
 }
 

@@ -13,7 +13,7 @@
 #include "ime/settings/Globals.h"
 #include "ime/settings/ListFiles.h"
 #include "ime/ui/CandidateRows.h"
-#include "ime/ui/CandidateTimers.h"
+#include "ime/ui/CandidateSizeHold.h"
 #include "ime/ui/CandidateWindow.h"
 #include "ime/ui/MonitorArea.h"
 #include "ime/ui/PaintCache.h"
@@ -237,16 +237,16 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
                          2;
   }
   SelectObject(dc, oldFont);
-  int heldHeight = 0;
-  if (list->dwCount > 0) {
-    PageLaidOut(window);
-  } else if (l.vertical) {
-    RECT r = {};
-    GetWindowRect(window, &r);
-    heldHeight = HeldEmptyListHeight(window, r.bottom - r.top);
+  const bool followCaret = globals.followCaret != 0;
+  page->size = FinishCandidateSize(l, rowsWidth, list->dwCount, followCaret);
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const UiSize current = {r.right - r.left, r.bottom - r.top};
+  const UiSize held =
+      HeldCandidateSize(window, page->size.size, current, list->dwCount > 0, ui.resizeForced);
+  if (held.width > 0) {
+    page->size = FinishCandidateSize(l, rowsWidth, list->dwCount, followCaret, held);
   }
-  page->size =
-      FinishCandidateSize(l, rowsWidth, list->dwCount, globals.followCaret != 0, heldHeight);
   page->size.forceResize = page->size.forceResize || ui.resizeForced;
   ui.resizeForced = false;
   ResizeIfNeeded(window, page->size);

@@ -28,42 +28,6 @@ void CALLBACK AutoHideTimerProc(HWND window, UINT, UINT_PTR, DWORD) {
   }
 }
 
-namespace {
-
-void CALLBACK EmptyListShrinkTimerProc(HWND window, UINT, UINT_PTR id, DWORD) {
-  KillTimer(window, id);
-  if (ui.emptyListWindow != window) return;
-  ui.emptyListShrinkDue = true;
-  InvalidateRect(window, nullptr, FALSE);
-}
-
-}  // namespace
-
-void PageLaidOut(HWND window) {
-  ui.pageWindow = window;
-  if (ui.emptyListWindow != window) return;
-  KillTimer(window, kShrinkTimer);
-  ui.emptyListWindow = nullptr;
-  ui.emptyListShrinkDue = false;
-}
-
-int HeldEmptyListHeight(HWND window, int currentHeight) {
-  if (ui.emptyListWindow == window) return ui.emptyListShrinkDue ? 0 : currentHeight;
-  if (ui.pageWindow != window) return 0;
-  ui.pageWindow = nullptr;
-  if (!SetTimer(window, kShrinkTimer, kEmptyListShrinkDelayMs, EmptyListShrinkTimerProc)) {
-    return 0;
-  }
-  ui.emptyListWindow = window;
-  ui.emptyListShrinkDue = false;
-  return currentHeight;
-}
-
-void ForgetEmptyListShrink(HWND window) {
-  PageLaidOut(window);
-  ui.pageWindow = nullptr;
-}
-
 void StartCandidateTimers(HWND window) {
   SetTimer(window, kRotationTimer, kRotationPeriodMs, RotationTimerProc);
   SetTimer(window, kAutoHideTimer, kAutoHidePeriodMs, AutoHideTimerProc);

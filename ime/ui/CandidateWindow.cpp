@@ -5,6 +5,7 @@
 #include <imm.h>
 
 #include "ime/common/Guarded.h"
+#include "ime/ui/CandidateSizeHold.h"
 #include "ime/ui/CandidateTimers.h"
 #include "ime/ui/UiRecord.h"
 #include "ime/ui/WindowDrag.h"
@@ -44,7 +45,7 @@ LRESULT CandidateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       if (IsDragging(window)) CancelWindowDrag(window);
       KillTimer(window, kRotationTimer);
       KillTimer(window, kAutoHideTimer);
-      ForgetEmptyListShrink(window);
+      ForgetHeldCandidateSize(window);
       HWND owner = OwnerUi(window);
       if (UiRecord* record = LockUiRecord(owner)) {
         record->candCompWnd = nullptr;

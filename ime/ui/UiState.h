@@ -26,8 +26,8 @@ struct UiValues {
   UiSize candidateSize;        // the size the candidate window was last given
   bool resizeForced;
   HWND pageWindow;             // the candidate window whose last layout had candidates
-  HWND emptyListWindow;        // the candidate window whose emptied list waits to shrink it
-  bool emptyListShrinkDue;     // ... and the wait is over
+  HWND heldWindow;             // the candidate window kept at a larger size than it needs
+  bool holdOver;               // ... and the time to keep it so is over
   UiRect horizontalSlots[kCandidateSlotCount];  // where the last paint put the rows
   std::string searchText;      // the search text the last paint showed
   // Where new contexts start their composition, in screen coordinates.

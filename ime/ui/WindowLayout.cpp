@@ -116,9 +116,10 @@ int VerticalRowsWidth(const CandidateLayout& l, const int* rowWidths, int rowCou
 }
 
 WindowSize FinishCandidateSize(CandidateLayout& l, int rowsWidth, unsigned candidateCount,
-                               bool followCaret, int heldHeight) {
+                               bool followCaret, UiSize held) {
   WindowSize result = {};
-  const int width = std::max({rowsWidth, l.searchText.right + Px(l, 21), l.baseWidth});
+  const int width =
+      std::max({rowsWidth, l.searchText.right + Px(l, 21), l.baseWidth, held.width});
   if (l.vertical) {
     l.candidateArea.right = width;
   } else {
@@ -127,8 +128,12 @@ WindowSize FinishCandidateSize(CandidateLayout& l, int rowsWidth, unsigned candi
   l.queryText.right = width;
   result.size = {width, l.baseHeight};
   if (l.vertical && candidateCount == 0) {
-    result.size.height = heldHeight > 0 ? heldHeight : l.compLineHeight;
-    result.forceResize = heldHeight <= 0;
+    result.size.height = l.compLineHeight;
+    result.forceResize = true;
+  }
+  if (held.height > result.size.height) {
+    result.size.height = held.height;
+    result.forceResize = false;
   }
   if (!followCaret) result.forceResize = true;
   return result;

@@ -71,7 +71,7 @@ struct WindowSize {
 
 // Paint step: the final size, given the rows' width, the search text's right edge, the
 // number of candidates and whether the window follows the caret. Also widens the
-// candidate area and the query text to the window. A vertical window without candidates
-// keeps heldHeight when it is given: its shrink to the composition line waits a moment.
+// candidate area and the query text to the window. A size held for a moment is kept where it
+// is larger, without a new resize.
 WindowSize FinishCandidateSize(CandidateLayout& layout, int rowsWidth, unsigned candidateCount,
-                               bool followCaret, int heldHeight = 0);
+                               bool followCaret, UiSize held = {});

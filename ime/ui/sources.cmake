@@ -16,6 +16,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/CandidateMouse.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePaint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidatePlacement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CandidateSizeHold.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateTimers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CandidateWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CaretLocation.cpp

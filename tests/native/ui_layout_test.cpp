@@ -139,8 +139,10 @@ TEST(FinishSizeTest, VerticalWithoutCandidatesShrinksToTheCompositionLine) {
   EXPECT_EQ(s.size.height, l.compLineHeight);
   EXPECT_TRUE(s.forceResize);
   EXPECT_EQ(s.size.width, l.searchText.right + 21);
-  const WindowSize held = FinishCandidateSize(l, 100, 0, true, l.baseHeight);
-  EXPECT_EQ(held.size.height, l.baseHeight) << "a height held while the shrink waits";
+  const int wider = s.size.width + 40;
+  const WindowSize held = FinishCandidateSize(l, 100, 0, true, {wider, l.baseHeight});
+  EXPECT_EQ(held.size.width, wider) << "a size held while the shrink waits";
+  EXPECT_EQ(held.size.height, l.baseHeight);
   EXPECT_FALSE(held.forceResize);
 }
 

@@ -1,6 +1,6 @@
 // The module's candidate window on the screen and how it grows, and candidates committed by a
 // left click on it, through the real input method manager, in both orientations of the window.
-#include "ime/ui/CandidateTimers.h"
+#include "ime/ui/CandidateSizeHold.h"
 #include "tests/wine/support/CandidateWindowFixture.h"
 #include "tests/wine/support/Screenshot.h"
 
@@ -16,7 +16,7 @@ int Height(HWND window) {
 }
 
 // After a commit, once the vertical window has shrunk to its composition line.
-void WaitForTheShrink() { Pump(kEmptyListShrinkDelayMs + 300); }
+void WaitForTheShrink() { Pump(kShrinkDelayMs + 300); }
 
 // The first letter of a code grows the shown window from its composition line to the page:
 // the part it grew by shows its rows on the screen instead of staying black.

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ime/ui/CandidateTimers.h"
+#include "ime/ui/CandidateSizeHold.h"
 #include "ime/ui/HintWindow.h"
 #include "ime/ui/StatusClicks.h"
 #include "ime/ui/UiPaint.h"
@@ -284,13 +284,31 @@ TEST_F(UiWindowsTest, VerticalWithoutCandidatesShrinksToTheCompositionLine) {
   EXPECT_EQ(height(), page);
   FillCandidates(3, "y");
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-  Pump(kEmptyListShrinkDelayMs + 200);
+  Pump(kShrinkDelayMs + 200);
   EXPECT_EQ(height(), page) << "candidates came back before the shrink";
 
   FillCandidates(0, "");
   SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
-  Pump(kEmptyListShrinkDelayMs + 200);
+  Pump(kShrinkDelayMs + 200);
   EXPECT_EQ(height(), ui.candidate.compLineHeight);
+}
+
+// A page of shorter rows keeps the window's width for a moment, then the window narrows.
+TEST_F(UiWindowsTest, ANarrowerPageNarrowsTheWindowAfterAMoment) {
+  SetDword(kSettingsKeyPath, "竖向排列", 1);
+  Activate();
+  std::snprintf(globals.candidatePool[0], kCandidateBufferSize, "0%s",
+                "一个比窗口的基本宽度宽得多的很长很长的候选词语");
+  ListPool(1);
+  const HWND window = OpenCandidatePage();
+  const auto width = [&] { return WindowRect(window).right - WindowRect(window).left; };
+  const int wide = width();
+  FillCandidates(3, "x");
+  SendMessageA(uiWindow, WM_IME_NOTIFY, IMN_CHANGECANDIDATE, 1);
+  Pump();
+  EXPECT_EQ(width(), wide);
+  Pump(kShrinkDelayMs + 200);
+  EXPECT_LT(width(), wide);
 }
 
 TEST_F(UiWindowsTest, TooltipOfAStatusButtonShowsAboveTheBar) {

@@ -22,6 +22,14 @@ void CALLBACK ShrinkTimerProc(HWND window, UINT, UINT_PTR id, DWORD) {
   InvalidateRect(window, nullptr, FALSE);
 }
 
+// Starts the wait again, for the window held from now on.
+bool Hold(HWND window) {
+  if (!SetTimer(window, kShrinkTimer, kShrinkDelayMs, ShrinkTimerProc)) return false;
+  ui.heldWindow = window;
+  ui.holdOver = false;
+  return true;
+}
+
 }  // namespace
 
 UiSize HeldCandidateSize(HWND window, UiSize natural, UiSize current, bool hasCandidates,
@@ -33,18 +41,10 @@ UiSize HeldCandidateSize(HWND window, UiSize natural, UiSize current, bool hasCa
     ui.pageWindow = nullptr;
   }
   const bool smaller = natural.width < current.width || natural.height < current.height;
-  if (ui.heldWindow == window) {
-    if (smaller && !ui.holdOver && !forced) return Larger(natural, current);
-    Release(window);
-    return {};
-  }
-  if (!smaller || !showedPage || forced ||
-      !SetTimer(window, kShrinkTimer, kShrinkDelayMs, ShrinkTimerProc)) {
-    return {};
-  }
-  ui.heldWindow = window;
-  ui.holdOver = false;
-  return Larger(natural, current);
+  const bool holding = ui.heldWindow == window ? !ui.holdOver : showedPage;
+  if (smaller && holding && !forced && Hold(window)) return Larger(natural, current);
+  Release(window);
+  return {};
 }
 
 void ForgetHeldCandidateSize(HWND window) {

@@ -299,7 +299,8 @@ TEST_F(SetupTest, ClickSentDuringTheInstallationStartsNoSecondOne) {
                  reinterpret_cast<LPARAM>(start));
     // A character posted after the click shows in the field once the click has been handled.
     PostMessageA(field, WM_CHAR, '!', 0);
-    ASSERT_TRUE(WizardDriver::WaitFor([&] { return WizardDriver::Text(field).find('!') != std::string::npos; }));
+    ASSERT_TRUE(WizardDriver::WaitFor(
+        [&] { return WizardDriver::Text(field).find('!') != std::string::npos; }));
     EXPECT_EQ(PackageThatDoesNotEnd::Running().size(), 1u);
     TellToQuit(wizard);
   }

@@ -141,11 +141,9 @@ int BuildRows(HDC dc, int workWidth, CandidateList* list, const InputFacts& fact
   return n;
 }
 
-// A window that the new size takes past the work area is placed again for that size; the
-// new place and size are given together, in one change of the window.
-void ResizeIfNeeded(HWND window, const WindowSize& wanted) {
-  RECT r = {};
-  GetWindowRect(window, &r);
+// A window (now at r) that the new size takes past the work area is placed again for that
+// size; the new place and size are given together, in one change of the window.
+void ResizeIfNeeded(HWND window, const RECT& r, const WindowSize& wanted) {
   const int width = wanted.size.width;
   const int height = wanted.size.height;
   const bool differs = r.right - r.left != width || r.bottom - r.top != height;
@@ -249,7 +247,7 @@ void LayOutPage(HWND window, HDC dc, const Blocks& b, LaidOutPage* page) {
   }
   page->size.forceResize = page->size.forceResize || ui.resizeForced;
   ui.resizeForced = false;
-  ResizeIfNeeded(window, page->size);
+  ResizeIfNeeded(window, r, page->size);
 }
 
 // The same on a DC of the window itself; false when none could be had.

@@ -124,13 +124,15 @@ class SetupTest : public testing::Test {
   const std::string setupFile = BesideThisProgram("lmtsetup.exe");
   const SystemFolders folders = FindSystemFolders();
 
-  // Goes through the wizard of the delivered edition into dir and starts the installation;
-  // the message the installer shows at the end, empty when it finished without one.
-  std::string InstallThroughWizard(WizardDriver& wizard, const std::string& dir) {
-    // A step that fails names itself and what the installer shows at that moment.
-    const auto failed = [&](const char* step) {
-      return std::string(step) + ": " + wizard.Windows();
-    };
+  // A step that fails names itself and what the installer shows at that moment.
+  static std::string Failed(const WizardDriver& wizard, const char* step) {
+    return std::string(step) + ": " + wizard.Windows();
+  }
+
+  // Goes through the wizard of the delivered edition to its directory page and types dir;
+  // empty, or the step that failed.
+  std::string WalkToDirectoryPage(WizardDriver& wizard, const std::string& dir) {
+    const auto failed = [&](const char* step) { return Failed(wizard, step); };
     if (!wizard.Start(setupFile)) return failed("(no wizard)");
     wizard.Click("下一步(&Next)");
     if (!WizardDriver::WaitFor([&] { return wizard.Shows("我接受"); })) {
@@ -145,8 +147,16 @@ class SetupTest : public testing::Test {
       return failed("(no directory page)");
     }
     wizard.TypeDirectory(dir);
+    return "";
+  }
+
+  // Goes through the wizard into dir and starts the installation; the message the installer
+  // shows at the end, empty when it finished without one.
+  std::string InstallThroughWizard(WizardDriver& wizard, const std::string& dir) {
+    const std::string failure = WalkToDirectoryPage(wizard, dir);
+    if (!failure.empty()) return failure;
     wizard.Click("开始安装");
-    if (!wizard.WaitForInstallation()) return failed("(the installation did not end)");
+    if (!wizard.WaitForInstallation()) return Failed(wizard, "(the installation did not end)");
     return wizard.MessageShown() ? wizard.WaitForMessage() : "";
   }
 
